@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <source_location>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+enum class LogLevel { debug, trace, info, notice, error, warning, fault, critical };
+
+std::string_view rawValue(LogLevel level);
+// Case-sensitive: "warning" is no level, "Warning" is.
+std::optional<LogLevel> logLevelFromRaw(std::string_view raw);
+
+// Writes "[<Level>] <file name> #<line> <function>: <message>" to the system log under the running
+// program's identifier and the category "Standard". `function` is the Swift-style signature the
+// caller names itself by, e.g. "logAbnomalCodeResponse(recept:causeForLogging:)".
+void log(LogLevel level, std::string_view message, std::string_view function, std::string_view file, int64_t line);
+
+// The same, with the file and line of the call site.
+inline void log(LogLevel level, std::string_view message, std::string_view function,
+                std::source_location location = std::source_location::current())
+{
+    log(level, message, function, location.file_name(), static_cast<int64_t>(location.line()));
+}
+
+// The composed line, exposed for the receive path's tests and for callers that need it verbatim.
+std::string composeLogLine(LogLevel level, std::string_view message, std::string_view function,
+                           std::string_view file, int64_t line);
+
+} // namespace tolvane

@@ -1,0 +1,19 @@
+#include "foundation/Bytes.h"
+
+namespace foundation {
+
+std::string hexString(const Bytes& bytes, std::string_view separator)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * (2 + separator.size()));
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += digits[bytes[i] >> 4];
+        text += digits[bytes[i] & 0x0F];
+    }
+    return text;
+}
+
+} // namespace foundation

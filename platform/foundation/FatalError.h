@@ -1,0 +1,12 @@
+#pragma once
+
+#include <source_location>
+#include <string_view>
+
+namespace foundation {
+
+// A programming fault: prints "Fatal error: <message>: file <file>, line <line>" and ends the process.
+[[noreturn]] void fatalError(std::string_view message,
+                             std::source_location location = std::source_location::current());
+
+} // namespace foundation

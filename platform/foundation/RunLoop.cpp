@@ -1,0 +1,190 @@
+#include "foundation/RunLoop.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cassert>
+#include <cmath>
+#include <cstdio>
+
+namespace foundation {
+namespace {
+
+thread_local RunLoop* tlsCurrent = nullptr;
+std::atomic<RunLoop*> mainLoop{nullptr};
+std::atomic<std::thread::id> mainThreadId{};
+
+// Repeating timers need a positive period or they would starve the loop.
+constexpr Seconds kMinimumRepeatInterval = 0.0001;
+
+class CurrentLoopScope {
+public:
+    explicit CurrentLoopScope(RunLoop* loop) : previous_(tlsCurrent) { tlsCurrent = loop; }
+    ~CurrentLoopScope() { tlsCurrent = previous_; }
+
+private:
+    RunLoop* previous_;
+};
+
+} // namespace
+
+bool RunLoop::laterFirst(const TimerRef& a, const TimerRef& b)
+{
+    const Seconds dateA = a->fireDate();
+    const Seconds dateB = b->fireDate();
+    return dateA != dateB ? dateA > dateB : a->sequence_ > b->sequence_;
+}
+
+RunLoop::RunLoop(std::string name) : name_(std::move(name)) {}
+
+RunLoop::~RunLoop()
+{
+    if (mainLoop.load() == this)
+        mainLoop.store(nullptr);
+    if (tlsCurrent == this)
+        tlsCurrent = nullptr;
+}
+
+void RunLoop::post(Task task)
+{
+    {
+        std::lock_guard lock(mutex_);
+        tasks_.push_back(std::move(task));
+    }
+    wake();
+}
+
+TimerRef RunLoop::scheduleTimer(Seconds interval, bool repeats, Timer::Block block)
+{
+    if (repeats && !(interval >= kMinimumRepeatInterval))
+        interval = kMinimumRepeatInterval;
+    const Seconds delay = interval > 0 ? interval : 0;
+    auto timer = std::make_shared<Timer>(interval, repeats, std::move(block), clock().now() + delay);
+    {
+        std::lock_guard lock(mutex_);
+        timer->sequence_ = nextSequence_++;
+        timers_.push_back(timer);
+        std::push_heap(timers_.begin(), timers_.end(), laterFirst);
+    }
+    wake();
+    return timer;
+}
+
+bool RunLoop::isCurrent() const
+{
+    return tlsCurrent == this;
+}
+
+RunLoop* RunLoop::current()
+{
+    return tlsCurrent;
+}
+
+RunLoop& RunLoop::main()
+{
+    RunLoop* loop = mainLoop.load();
+    if (!loop) {
+        std::fprintf(stderr, "Fatal error: no main run loop was set\n");
+        std::abort();
+    }
+    return *loop;
+}
+
+bool RunLoop::hasMain()
+{
+    return mainLoop.load() != nullptr;
+}
+
+bool RunLoop::isMainThread()
+{
+    return std::this_thread::get_id() == mainThreadId.load();
+}
+
+void RunLoop::setMain(RunLoop* loop)
+{
+    mainLoop.store(loop);
+    mainThreadId.store(loop ? std::this_thread::get_id() : std::thread::id{});
+    tlsCurrent = loop;
+}
+
+void RunLoop::setCurrentForThisThread(RunLoop* loop)
+{
+    tlsCurrent = loop;
+}
+
+bool RunLoop::runOnePass()
+{
+    CurrentLoopScope scope(this);
+    std::deque<Task> batch;
+    {
+        std::lock_guard lock(mutex_);
+        batch.swap(tasks_);
+    }
+    const bool ranTasks = !batch.empty();
+    for (auto& task : batch)
+        task();
+    const bool ranTimers = runTimersDueAt(clock().now());
+    return ranTasks || ranTimers;
+}
+
+bool RunLoop::runTimersDueAt(Seconds now)
+{
+    // Timers that come due while these run wait for the next pass, in date order.
+    std::vector<TimerRef> due;
+    {
+        std::lock_guard lock(mutex_);
+        while (!timers_.empty() && timers_.front()->fireDate() <= now) {
+            std::pop_heap(timers_.begin(), timers_.end(), laterFirst);
+            due.push_back(std::move(timers_.back()));
+            timers_.pop_back();
+        }
+    }
+    bool ran = false;
+    for (auto& timer : due) {
+        if (!timer->isValid())
+            continue;
+        ran = true;
+        timer->fire();
+        if (timer->repeats() && timer->isValid()) {
+            const Seconds interval = timer->interval();
+            Seconds next = timer->fireDate() + interval;
+            if (next <= now)
+                next += interval * std::ceil((now - next) / interval + 1e-9);
+            timer->setFireDate(next);
+            std::lock_guard lock(mutex_);
+            timer->sequence_ = nextSequence_++;
+            timers_.push_back(timer);
+            std::push_heap(timers_.begin(), timers_.end(), laterFirst);
+        }
+    }
+    return ran;
+}
+
+std::optional<Seconds> RunLoop::nextTimerDate() const
+{
+    std::lock_guard lock(mutex_);
+    while (!timers_.empty() && !timers_.front()->isValid()) {
+        std::pop_heap(timers_.begin(), timers_.end(), laterFirst);
+        timers_.pop_back();
+    }
+    if (timers_.empty())
+        return std::nullopt;
+    return timers_.front()->fireDate();
+}
+
+bool RunLoop::hasPendingTasks() const
+{
+    std::lock_guard lock(mutex_);
+    return !tasks_.empty();
+}
+
+void assertOnMainLoop([[maybe_unused]] const char* what)
+{
+#ifndef NDEBUG
+    if (RunLoop::hasMain() && !RunLoop::isMainThread()) {
+        std::fprintf(stderr, "Fatal error: %s must run on the main loop\n", what);
+        std::abort();
+    }
+#endif
+}
+
+} // namespace foundation

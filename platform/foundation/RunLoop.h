@@ -1,0 +1,74 @@
+#pragma once
+
+#include "foundation/Clock.h"
+#include "foundation/Timer.h"
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace foundation {
+
+// One run loop: a FIFO of posted tasks plus timers in fire-date order. Implementations only decide
+// how the loop wakes up and what "now" is (a Qt event loop in the program, virtual time in tests).
+class RunLoop {
+public:
+    using Task = std::function<void()>;
+
+    explicit RunLoop(std::string name);
+    virtual ~RunLoop();
+    RunLoop(const RunLoop&) = delete;
+    RunLoop& operator=(const RunLoop&) = delete;
+
+    const std::string& name() const { return name_; }
+    virtual const Clock& clock() const = 0;
+
+    void post(Task task);
+    // A non-positive interval fires on the next turn; a repeating timer's next fire is its last
+    // scheduled fire plus the interval, and fires missed while the loop was busy are skipped.
+    TimerRef scheduleTimer(Seconds interval, bool repeats, Timer::Block block);
+
+    // True while this loop runs a task or timer on the calling thread, or when it is the calling
+    // thread's loop.
+    bool isCurrent() const;
+
+    // The calling thread's loop, or null.
+    static RunLoop* current();
+    // The loop of the main thread. Everything the user interface and the framework state touch runs
+    // here.
+    static RunLoop& main();
+    static bool hasMain();
+    static bool isMainThread();
+    // Makes `loop` the main loop and the calling thread the main thread (null clears it).
+    static void setMain(RunLoop* loop);
+    static void setCurrentForThisThread(RunLoop* loop);
+
+    // Runs the posted tasks queued so far and every timer due at `now`. Returns true if it did work.
+    bool runOnePass();
+    std::optional<Seconds> nextTimerDate() const;
+    bool hasPendingTasks() const;
+
+protected:
+    // Called from any thread after a task or timer was added.
+    virtual void wake() = 0;
+
+private:
+    bool runTimersDueAt(Seconds now);
+    static bool laterFirst(const TimerRef& a, const TimerRef& b);
+
+    const std::string name_;
+    mutable std::mutex mutex_;
+    std::deque<Task> tasks_;
+    mutable std::vector<TimerRef> timers_; // kept as a heap on the fire date
+    uint64_t nextSequence_ = 0;
+};
+
+// Checks in debug builds that main-only code runs on the main loop.
+void assertOnMainLoop(const char* what);
+
+} // namespace foundation

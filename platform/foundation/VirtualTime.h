@@ -1,0 +1,48 @@
+#pragma once
+
+#include "foundation/Clock.h"
+#include "foundation/RunLoop.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace foundation {
+
+class VirtualRunLoop;
+
+// Time that moves only when a test says so. Every loop made here (the main loop and any worker
+// loops) is pumped from the calling thread, so a test of a 180 s timeout runs in microseconds.
+class VirtualTime final : public Clock {
+public:
+    explicit VirtualTime(Seconds start = 1000.0);
+    ~VirtualTime() override;
+
+    Seconds now() const override;
+    Date wallNow() const override;
+    void setWallStart(Date date);
+
+    // The main loop, made the main loop of the process for the lifetime of this object.
+    RunLoop& mainLoop();
+    // A further loop sharing this time, as a worker thread's loop would.
+    std::shared_ptr<RunLoop> makeLoop(std::string name);
+
+    // Runs posted tasks and due timers on every loop until nothing is left to do at the current time.
+    void runUntilIdle();
+    // Moves time forward, firing every timer on the way in date order.
+    void advance(Seconds delta);
+    void advanceTo(Seconds date);
+
+private:
+    std::vector<std::shared_ptr<RunLoop>> loopsSnapshot() const;
+
+    mutable std::mutex mutex_;
+    Seconds now_;
+    Date wallStart_;
+    Seconds start_;
+    std::shared_ptr<RunLoop> main_;
+    std::vector<std::weak_ptr<RunLoop>> loops_;
+};
+
+} // namespace foundation

@@ -1,0 +1,64 @@
+#include "foundation/WorkerThread.h"
+
+#include "foundation/QtRunLoop.h"
+#include "foundation/ThreadName.h"
+
+#include <QThread>
+
+#include <sys/resource.h>
+#include <unistd.h>
+#include <sys/syscall.h>
+
+#include <future>
+
+namespace foundation {
+
+WorkerThread::WorkerThread(std::string fullName, double priority, const Clock& clock)
+    : name_(std::move(fullName)), priority_(priority), clock_(clock)
+{
+}
+
+WorkerThread::~WorkerThread()
+{
+    stop();
+}
+
+void WorkerThread::start()
+{
+    if (thread_)
+        return;
+    thread_ = std::make_unique<QThread>();
+    thread_->start();
+    loop_ = std::make_unique<QtRunLoop>(name_, clock_, thread_.get());
+    std::promise<void> ready;
+    loop_->post([this, &ready] {
+        setCurrentThreadName(name_);
+        // Niceness from 0 (priority 1.0) to 10 (priority 0.0); refused silently without privileges.
+        const int niceness = static_cast<int>((1.0 - priority_) * 10.0);
+        setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), niceness);
+        ready.set_value();
+    });
+    ready.get_future().wait();
+}
+
+void WorkerThread::stop()
+{
+    if (!thread_)
+        return;
+    thread_->quit();
+    thread_->wait();
+    loop_.reset();
+    thread_.reset();
+}
+
+bool WorkerThread::isRunning() const
+{
+    return thread_ && thread_->isRunning();
+}
+
+RunLoop& WorkerThread::loop()
+{
+    return *loop_;
+}
+
+} // namespace foundation

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "foundation/Clock.h"
+#include "foundation/RunLoop.h"
+
+#include <memory>
+#include <string>
+
+class QThread;
+
+namespace foundation {
+
+// A named thread running a loop of its own on a Qt event loop.
+class WorkerThread {
+public:
+    // `priority` in [0, 1], applied as far as the system lets an unprivileged process.
+    WorkerThread(std::string fullName, double priority, const Clock& clock);
+    ~WorkerThread();
+    WorkerThread(const WorkerThread&) = delete;
+    WorkerThread& operator=(const WorkerThread&) = delete;
+
+    void start();
+    // Ends the thread's event loop once the tasks already posted ran, and waits for it.
+    void stop();
+    bool isRunning() const;
+
+    RunLoop& loop();
+    const std::string& name() const { return name_; }
+    double priority() const { return priority_; }
+
+private:
+    const std::string name_;
+    const double priority_;
+    const Clock& clock_;
+    std::unique_ptr<QThread> thread_;
+    std::unique_ptr<RunLoop> loop_;
+};
+
+} // namespace foundation
