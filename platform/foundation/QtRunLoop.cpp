@@ -21,7 +21,12 @@ QtRunLoop::QtRunLoop(std::string name, const Clock& clock, QThread* thread)
 
 QtRunLoop::~QtRunLoop()
 {
-    context_->deleteLater();
+    // Once the thread has ended nothing would run a deferred deletion; its pending wake-ups go too.
+    QThread* owner = context_->thread();
+    if (owner == QThread::currentThread() || !owner->isRunning())
+        delete context_;
+    else
+        context_->deleteLater();
 }
 
 void QtRunLoop::wake()
