@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,5 +12,11 @@ using Bytes = std::vector<uint8_t>;
 
 // Two upper-case hex digits per byte, joined by `separator`.
 std::string hexString(const Bytes& bytes, std::string_view separator = "");
+
+// The two bytes of `value`, high byte first.
+constexpr std::array<uint8_t, 2> bigEndianArray(uint16_t value)
+{
+    return {static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value & 0xFF)};
+}
 
 } // namespace foundation

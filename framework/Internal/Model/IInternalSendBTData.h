@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Internal/Model/MountActionOfTransmissionValue.h"
+#include "Internal/Model/SmpOperation.h"
+#include "foundation/Clock.h"
+
+#include <optional>
+
+namespace tolvane {
+
+// The arguments of one operation-data update, named at the call site:
+//   sendingData.updateOperationData({.act = BtSmpAct::on, .x = 5, .y = 5});
+// An absent value leaves its field as it is. Callers that pin nothing leave the mount actions at keep.
+struct OperationDataUpdate {
+    std::optional<BtSmpAct> act;
+    std::optional<uint32_t> x;
+    std::optional<uint32_t> y;
+    std::optional<BtSmpBtn> btn;
+    std::optional<BtSmpSelMd> sel;
+    std::optional<BtMekDspId> disp;
+    MountActionOfTransmissionValue dispMountAction = MountActionOfTransmissionValue::keep;
+    std::optional<uint32_t> smpcnt;
+    MountActionOfTransmissionValue smpcntMountAction = MountActionOfTransmissionValue::keep;
+};
+
+// The operation record the next message is built from. Written on the main loop, read by the
+// encoder on the send thread.
+class IInternalSendBTData {
+public:
+    virtual ~IInternalSendBTData() = default;
+
+    // A copy of the whole current record.
+    virtual SmpOperation operation() const = 0;
+    // When the touch point last left (0, 0), on the main loop's clock; absent until then.
+    virtual std::optional<foundation::Seconds> lastOperationTime() const = 0;
+    virtual bool isActOn() const = 0;
+    virtual void updateOperationData(const OperationDataUpdate& update) = 0;
+    // Back to the state at creation.
+    virtual void initParam() = 0;
+};
+
+} // namespace tolvane

@@ -1,0 +1,62 @@
+#include "Internal/Model/SLIP.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr uint8_t END = foundation::rawValue(SLIP::CODE::END);
+constexpr uint8_t ESC = foundation::rawValue(SLIP::CODE::ESC);
+constexpr uint8_t ESC_END = foundation::rawValue(SLIP::CODE::ESC_END);
+constexpr uint8_t ESC_ESC = foundation::rawValue(SLIP::CODE::ESC_ESC);
+
+} // namespace
+
+foundation::Bytes SLIP::encode(const foundation::Bytes& message)
+{
+    if (message.empty())
+        return {};
+    foundation::Bytes frame;
+    frame.reserve(2 * message.size() + 2);
+    frame.push_back(END);
+    for (uint8_t byte : message) {
+        if (byte == END) {
+            frame.push_back(ESC);
+            frame.push_back(ESC_END);
+        } else if (byte == ESC) {
+            frame.push_back(ESC);
+            frame.push_back(ESC_ESC);
+        } else {
+            frame.push_back(byte);
+        }
+    }
+    frame.push_back(END);
+    return frame;
+}
+
+foundation::Bytes SLIP::decode(const foundation::Bytes& frame)
+{
+    foundation::Bytes data;
+    data.reserve(frame.size());
+    size_t i = 0;
+    while (i < frame.size()) {
+        const uint8_t byte = frame[i];
+        if (byte == END) {
+            ++i;
+            continue;
+        }
+        if (byte == ESC && i + 1 < frame.size()) {
+            const uint8_t next = frame[i + 1];
+            if (next == ESC_END || next == ESC_ESC) {
+                data.push_back(next == ESC_END ? END : ESC);
+                i += 2;
+                continue;
+            }
+        }
+        // A lone ESC stays a data byte and the byte after it is read on its own.
+        data.push_back(byte);
+        ++i;
+    }
+    return data;
+}
+
+} // namespace tolvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "foundation/Bytes.h"
+#include "foundation/EnumCases.h"
+
+#include <cstdint>
+
+namespace tolvane {
+
+// Framing of messages on the accessory's byte stream (the byte values of RFC 1055).
+class SLIP {
+public:
+    enum class CODE : uint8_t {
+        END = 0xC0, // frame delimiter
+        ESC = 0xDB, // escape introducer
+        ESC_END = 0xDC, // after ESC: a data byte 0xC0
+        ESC_ESC = 0xDD, // after ESC: a data byte 0xDB
+    };
+
+    // One message as a frame: END, the escaped bytes, END. An empty message gives no frame at all.
+    static foundation::Bytes encode(const foundation::Bytes& message);
+    // The data of one received frame. Every END is skipped wherever it stands, so two frames passed
+    // together merge; an ESC not followed by ESC_END or ESC_ESC is kept as a data byte. Neither the
+    // delimiters nor the length are checked: the receive path checks the decoded length.
+    static foundation::Bytes decode(const foundation::Bytes& frame);
+};
+
+} // namespace tolvane
+
+template <>
+struct foundation::EnumCases<tolvane::SLIP::CODE> {
+    using E = tolvane::SLIP::CODE;
+    static constexpr std::array all{E::END, E::ESC, E::ESC_END, E::ESC_ESC};
+};

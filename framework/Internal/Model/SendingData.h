@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Internal/Model/IInternalSendBTData.h"
+
+#include <mutex>
+
+namespace tolvane {
+
+// Owns the operation record. The display id echoed to the vehicle and the phone's counter can be
+// pinned so that ordinary updates do not overwrite them. The record is guarded so that the send
+// thread never reads a half-written one.
+class SendingData final : public IInternalSendBTData {
+public:
+    using MountActionOfTransmissionValue = tolvane::MountActionOfTransmissionValue;
+
+    SendingData() = default;
+
+    SmpOperation operation() const override;
+    std::optional<foundation::Seconds> lastOperationTime() const override;
+    bool isActOn() const override;
+    void updateOperationData(const OperationDataUpdate& update) override;
+    void initParam() override;
+
+private:
+    mutable std::mutex mutex_;
+    SmpOperation _operation;
+    std::optional<foundation::Seconds> _lastOperationTime;
+    // Both start pinned (not absent): until the first mount or unmount, every update writes def and 0.
+    std::optional<BtMekDspId> mountedSendDisp = BtMekDspId::def;
+    std::optional<uint32_t> mountedSendSmpcnt = 0;
+};
+
+} // namespace tolvane

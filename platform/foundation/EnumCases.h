@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <concepts>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+namespace foundation {
+
+// The cases of an enumeration in declaration order, which need not be the order of their raw
+// values. Specialised next to each enumeration that needs it:
+//
+//   template <>
+//   struct foundation::EnumCases<tolvane::BtId> {
+//       static constexpr std::array all{tolvane::BtId::none, tolvane::BtId::operation, ...};
+//   };
+template <typename E>
+struct EnumCases;
+
+template <typename E>
+constexpr const auto& allCases()
+{
+    return EnumCases<E>::all;
+}
+
+template <typename E>
+    requires std::is_enum_v<E>
+constexpr std::underlying_type_t<E> rawValue(E value)
+{
+    return static_cast<std::underlying_type_t<E>>(value);
+}
+
+// The case with raw value `raw`, or none for every other value, including values that do not fit
+// the raw type (0x100 is no case of a one-byte enumeration, not case 0).
+template <typename E, std::integral Raw>
+constexpr std::optional<E> fromRaw(Raw raw)
+{
+    for (E value : allCases<E>()) {
+        if (std::cmp_equal(rawValue(value), raw))
+            return value;
+    }
+    return std::nullopt;
+}
+
+} // namespace foundation
