@@ -1,0 +1,355 @@
+#include "ui/View.h"
+
+#include "ui/GestureRecognizer.h"
+#include "ui/ViewController.h"
+#include "ui/Window.h"
+
+#include <algorithm>
+#include <array>
+
+namespace ui {
+namespace {
+
+// The tint a tree shows when no view in it sets one.
+const Color defaultTint = Color::rgb255(0, 122, 255);
+
+// The smallest rectangle holding the four mapped corners of `rect`.
+template <class Map>
+Rect boundingBox(const Rect& rect, Map map)
+{
+    const std::array<Point, 4> corners{rect.origin, Point{rect.maxX(), rect.minY()}, Point{rect.minX(), rect.maxY()},
+                                       Point{rect.maxX(), rect.maxY()}};
+    Rect box;
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const Point p = map(corners[i]);
+        const Rect dot{p.x, p.y, 0, 0};
+        box = i == 0 ? dot : box.united(dot);
+    }
+    return box;
+}
+
+} // namespace
+
+View::View(const Rect& frame)
+{
+    setFrame(frame);
+}
+
+View::~View()
+{
+    for (auto& subview : subviews_)
+        subview->superview_ = nullptr;
+}
+
+Rect View::frame() const
+{
+    const Size size = bounds_.size;
+    if (transform_.isIdentity())
+        return {center_.x - size.width * 0.5, center_.y - size.height * 0.5, size.width, size.height};
+    return boundingBox(bounds_, [this](const Point& p) { return toSuperview(p); });
+}
+
+void View::setFrame(const Rect& frame)
+{
+    if (transform_.isIdentity() && bounds_.size != frame.size) {
+        bounds_.size = frame.size;
+        setNeedsLayout();
+        if (superview_)
+            superview_->setNeedsLayout();
+    }
+    setCenter(frame.center());
+}
+
+void View::setBounds(const Rect& bounds)
+{
+    const bool resized = bounds.size != bounds_.size;
+    bounds_ = bounds;
+    if (resized) {
+        setNeedsLayout();
+        if (superview_)
+            superview_->setNeedsLayout();
+    }
+    setNeedsDisplay();
+}
+
+void View::setCenter(const Point& center)
+{
+    center_ = center;
+    requestWindowUpdate();
+}
+
+void View::setTransform(const AffineTransform& transform)
+{
+    transform_ = transform;
+    requestWindowUpdate();
+}
+
+void View::setHidden(bool hidden)
+{
+    hidden_ = hidden;
+    requestWindowUpdate();
+}
+
+void View::setAlpha(double alpha)
+{
+    alpha_ = alpha;
+    requestWindowUpdate();
+}
+
+void View::setBackgroundColor(const Color& color)
+{
+    backgroundColor_ = color;
+    setNeedsDisplay();
+}
+
+Color View::tintColor() const
+{
+    for (const View* view = this; view; view = view->superview_)
+        if (!view->tintColor_.isClear())
+            return view->tintColor_;
+    return defaultTint;
+}
+
+void View::setTintColor(const Color& color)
+{
+    tintColor_ = color;
+    setNeedsDisplay();
+}
+
+void View::setContentMode(ContentMode mode)
+{
+    contentMode_ = mode;
+    setNeedsDisplay();
+}
+
+void View::setClipsToBounds(bool clips)
+{
+    clipsToBounds_ = clips;
+    requestWindowUpdate();
+}
+
+void View::addSubview(std::shared_ptr<View> view)
+{
+    insertSubview(std::move(view), subviews_.size());
+}
+
+void View::insertSubview(std::shared_ptr<View> view, size_t index)
+{
+    if (!view || view.get() == this)
+        return;
+    Window* oldWindow = view->window();
+    if (view->superview_ == this) {
+        // Re-adding moves the view to the requested place, as the platform does.
+        auto& siblings = subviews_;
+        siblings.erase(std::find(siblings.begin(), siblings.end(), view));
+    } else if (view->superview_) {
+        view->removeFromSuperview();
+    }
+    index = std::min(index, subviews_.size());
+    subviews_.insert(subviews_.begin() + static_cast<std::ptrdiff_t>(index), view);
+    view->superview_ = this;
+    view->setNeedsLayout();
+    setNeedsLayout();
+    view->didMoveToSuperview();
+    view->notifyMovedToWindow(oldWindow);
+}
+
+void View::removeFromSuperview()
+{
+    View* parent = superview_;
+    if (!parent)
+        return;
+    Window* oldWindow = window();
+    auto keepAlive = shared_from_this();
+    auto& siblings = parent->subviews_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), keepAlive), siblings.end());
+    superview_ = nullptr;
+    parent->setNeedsLayout();
+    didMoveToSuperview();
+    notifyMovedToWindow(oldWindow);
+}
+
+void View::bringSubviewToFront(const View* view)
+{
+    auto it = std::find_if(subviews_.begin(), subviews_.end(), [view](const auto& v) { return v.get() == view; });
+    if (it == subviews_.end())
+        return;
+    std::rotate(it, it + 1, subviews_.end());
+    requestWindowUpdate();
+}
+
+void View::sendSubviewToBack(const View* view)
+{
+    auto it = std::find_if(subviews_.begin(), subviews_.end(), [view](const auto& v) { return v.get() == view; });
+    if (it == subviews_.end())
+        return;
+    std::rotate(subviews_.begin(), it, it + 1);
+    requestWindowUpdate();
+}
+
+bool View::isDescendant(const View* ancestor) const
+{
+    for (const View* view = this; view; view = view->superview_)
+        if (view == ancestor)
+            return true;
+    return false;
+}
+
+Window* View::window() const
+{
+    const View* root = this;
+    while (root->superview_)
+        root = root->superview_;
+    return dynamic_cast<Window*>(const_cast<View*>(root));
+}
+
+void View::notifyMovedToWindow(Window* oldWindow)
+{
+    if (window() == oldWindow)
+        return;
+    didMoveToWindow();
+    const auto subviews = subviews_;
+    for (const auto& subview : subviews)
+        subview->notifyMovedToWindow(oldWindow);
+}
+
+Point View::toSuperview(const Point& point) const
+{
+    const Point fromMiddle{point.x - bounds_.midX(), point.y - bounds_.midY()};
+    return center_ + transform_.apply(fromMiddle);
+}
+
+Point View::fromSuperview(const Point& point) const
+{
+    const Point local = transform_.inverted().apply(point - center_);
+    return {local.x + bounds_.midX(), local.y + bounds_.midY()};
+}
+
+Point View::toRoot(const Point& point) const
+{
+    Point p = point;
+    for (const View* view = this; view->superview_; view = view->superview_)
+        p = view->toSuperview(p);
+    return p;
+}
+
+Point View::fromRoot(const Point& point) const
+{
+    std::vector<const View*> chain;
+    for (const View* view = this; view->superview_; view = view->superview_)
+        chain.push_back(view);
+    Point p = point;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        p = (*it)->fromSuperview(p);
+    return p;
+}
+
+Point View::convert(const Point& point, const View* to) const
+{
+    const Point inRoot = toRoot(point);
+    return to ? to->fromRoot(inRoot) : inRoot;
+}
+
+Point View::convertFrom(const Point& point, const View* from) const
+{
+    return fromRoot(from ? from->toRoot(point) : point);
+}
+
+Rect View::convert(const Rect& rect, const View* to) const
+{
+    return boundingBox(rect, [this, to](const Point& p) { return convert(p, to); });
+}
+
+Rect View::convertFrom(const Rect& rect, const View* from) const
+{
+    return boundingBox(rect, [this, from](const Point& p) { return convertFrom(p, from); });
+}
+
+void View::setNeedsLayout()
+{
+    needsLayout_ = true;
+    requestWindowUpdate();
+}
+
+void View::layoutIfNeeded()
+{
+    if (needsLayout_) {
+        needsLayout_ = false;
+        if (controller_)
+            controller_->viewWillLayoutSubviews();
+        layoutSubviews();
+        if (controller_)
+            controller_->viewDidLayoutSubviews();
+    }
+    const auto subviews = subviews_;
+    for (const auto& subview : subviews)
+        subview->layoutIfNeeded();
+}
+
+Size View::sizeThatFits(const Size&) const
+{
+    return bounds_.size;
+}
+
+void View::sizeToFit()
+{
+    const Rect current = frame();
+    setFrame({current.origin, sizeThatFits(current.size)});
+}
+
+void View::setNeedsDisplay()
+{
+    ++displayRequests_;
+    requestWindowUpdate();
+}
+
+void View::requestWindowUpdate()
+{
+    if (Window* host = window())
+        host->setNeedsUpdate();
+}
+
+View* View::hitTest(const Point& point, const Event* event)
+{
+    if (hidden_ || !userInteractionEnabled_ || alpha_ < 0.01 || !pointInside(point, event))
+        return nullptr;
+    for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
+        const auto& subview = *it;
+        if (View* hit = subview->hitTest(subview->fromSuperview(point), event))
+            return hit;
+    }
+    return this;
+}
+
+bool View::pointInside(const Point& point, const Event*) const
+{
+    return bounds_.contains(point);
+}
+
+void View::addGestureRecognizer(std::shared_ptr<GestureRecognizer> recognizer)
+{
+    if (!recognizer)
+        return;
+    if (View* previous = recognizer->view())
+        previous->removeGestureRecognizer(recognizer.get());
+    recognizer->view_ = this;
+    recognizers_.push_back(std::move(recognizer));
+}
+
+void View::removeGestureRecognizer(const GestureRecognizer* recognizer)
+{
+    auto it = std::find_if(recognizers_.begin(), recognizers_.end(), [recognizer](const auto& r) { return r.get() == recognizer; });
+    if (it == recognizers_.end())
+        return;
+    (*it)->view_ = nullptr;
+    recognizers_.erase(it);
+}
+
+Responder* View::nextResponder() const
+{
+    if (controller_)
+        return controller_;
+    return superview_;
+}
+
+} // namespace ui
