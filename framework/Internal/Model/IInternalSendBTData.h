@@ -12,14 +12,14 @@ namespace tolvane {
 //   sendingData.updateOperationData({.act = BtSmpAct::on, .x = 5, .y = 5});
 // An absent value leaves its field as it is. Callers that pin nothing leave the mount actions at keep.
 struct OperationDataUpdate {
-    std::optional<BtSmpAct> act;
-    std::optional<uint32_t> x;
-    std::optional<uint32_t> y;
-    std::optional<BtSmpBtn> btn;
-    std::optional<BtSmpSelMd> sel;
-    std::optional<BtMekDspId> disp;
+    std::optional<BtSmpAct> act = std::nullopt;
+    std::optional<uint32_t> x = std::nullopt;
+    std::optional<uint32_t> y = std::nullopt;
+    std::optional<BtSmpBtn> btn = std::nullopt;
+    std::optional<BtSmpSelMd> sel = std::nullopt;
+    std::optional<BtMekDspId> disp = std::nullopt;
     MountActionOfTransmissionValue dispMountAction = MountActionOfTransmissionValue::keep;
-    std::optional<uint32_t> smpcnt;
+    std::optional<uint32_t> smpcnt = std::nullopt;
     MountActionOfTransmissionValue smpcntMountAction = MountActionOfTransmissionValue::keep;
 };
 
