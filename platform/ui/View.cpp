@@ -1,6 +1,7 @@
 #include "ui/View.h"
 
 #include "ui/GestureRecognizer.h"
+#include "ui/Layer.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 
@@ -30,13 +31,16 @@ Rect boundingBox(const Rect& rect, Map map)
 
 } // namespace
 
-View::View(const Rect& frame)
+View::View(const Rect& frame) : layer_(std::make_shared<Layer>())
 {
+    layer_->view_ = this;
     setFrame(frame);
 }
 
 View::~View()
 {
+    layer_->view_ = nullptr;
+    layer_->removeFromSuperlayer();
     for (auto& subview : subviews_)
         subview->superview_ = nullptr;
 }
@@ -84,22 +88,34 @@ void View::setTransform(const AffineTransform& transform)
     requestWindowUpdate();
 }
 
+bool View::isHidden() const
+{
+    return layer_->isHidden();
+}
+
 void View::setHidden(bool hidden)
 {
-    hidden_ = hidden;
-    requestWindowUpdate();
+    layer_->setHidden(hidden);
+}
+
+double View::alpha() const
+{
+    return layer_->opacity();
 }
 
 void View::setAlpha(double alpha)
 {
-    alpha_ = alpha;
-    requestWindowUpdate();
+    layer_->setOpacity(alpha);
+}
+
+Color View::backgroundColor() const
+{
+    return layer_->backgroundColor();
 }
 
 void View::setBackgroundColor(const Color& color)
 {
-    backgroundColor_ = color;
-    setNeedsDisplay();
+    layer_->setBackgroundColor(color);
 }
 
 Color View::tintColor() const
@@ -122,10 +138,14 @@ void View::setContentMode(ContentMode mode)
     setNeedsDisplay();
 }
 
+bool View::clipsToBounds() const
+{
+    return layer_->masksToBounds();
+}
+
 void View::setClipsToBounds(bool clips)
 {
-    clipsToBounds_ = clips;
-    requestWindowUpdate();
+    layer_->setMasksToBounds(clips);
 }
 
 void View::addSubview(std::shared_ptr<View> view)
@@ -148,6 +168,14 @@ void View::insertSubview(std::shared_ptr<View> view, size_t index)
     index = std::min(index, subviews_.size());
     subviews_.insert(subviews_.begin() + static_cast<std::ptrdiff_t>(index), view);
     view->superview_ = this;
+    // The subview's layer goes just under the layer of the sibling now above it, or on top.
+    size_t layerIndex = layer_->sublayers().size();
+    if (index + 1 < subviews_.size()) {
+        const auto& sublayers = layer_->sublayers();
+        const auto above = std::find(sublayers.begin(), sublayers.end(), subviews_[index + 1]->layer_);
+        layerIndex = static_cast<size_t>(above - sublayers.begin());
+    }
+    layer_->insertSublayer(view->layer_, layerIndex);
     view->setNeedsLayout();
     setNeedsLayout();
     view->didMoveToSuperview();
@@ -164,6 +192,7 @@ void View::removeFromSuperview()
     auto& siblings = parent->subviews_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), keepAlive), siblings.end());
     superview_ = nullptr;
+    layer_->removeFromSuperlayer();
     parent->setNeedsLayout();
     didMoveToSuperview();
     notifyMovedToWindow(oldWindow);
@@ -175,7 +204,7 @@ void View::bringSubviewToFront(const View* view)
     if (it == subviews_.end())
         return;
     std::rotate(it, it + 1, subviews_.end());
-    requestWindowUpdate();
+    layer_->addSublayer(subviews_.back()->layer_);
 }
 
 void View::sendSubviewToBack(const View* view)
@@ -184,7 +213,7 @@ void View::sendSubviewToBack(const View* view)
     if (it == subviews_.end())
         return;
     std::rotate(subviews_.begin(), it, it + 1);
-    requestWindowUpdate();
+    layer_->insertSublayer(subviews_.front()->layer_, 0);
 }
 
 bool View::isDescendant(const View* ancestor) const
@@ -303,6 +332,8 @@ void View::setNeedsDisplay()
     requestWindowUpdate();
 }
 
+void View::draw(GraphicsContext&, const Rect&) const {}
+
 void View::requestWindowUpdate()
 {
     if (Window* host = window())
@@ -311,7 +342,7 @@ void View::requestWindowUpdate()
 
 View* View::hitTest(const Point& point, const Event* event)
 {
-    if (hidden_ || !userInteractionEnabled_ || alpha_ < 0.01 || !pointInside(point, event))
+    if (isHidden() || !userInteractionEnabled_ || alpha() < 0.01 || !pointInside(point, event))
         return nullptr;
     for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
         const auto& subview = *it;

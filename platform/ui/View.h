@@ -11,6 +11,8 @@
 namespace ui {
 
 class GestureRecognizer;
+class GraphicsContext;
+class Layer;
 class ViewController;
 class Window;
 
@@ -38,18 +40,20 @@ public:
     void setTransform(const AffineTransform& transform);
 
     // Appearance.
-    bool isHidden() const { return hidden_; }
+    // The view's layer: hidden, alpha, background and clipping are the layer's.
+    Layer& layer() const { return *layer_; }
+    bool isHidden() const;
     void setHidden(bool hidden);
-    double alpha() const { return alpha_; }
+    double alpha() const;
     void setAlpha(double alpha);
-    const Color& backgroundColor() const { return backgroundColor_; }
+    Color backgroundColor() const;
     void setBackgroundColor(const Color& color);
     // The tint of this view, or inherited from the nearest superview that has one.
     Color tintColor() const;
     void setTintColor(const Color& color);
     ContentMode contentMode() const { return contentMode_; }
     void setContentMode(ContentMode mode);
-    bool clipsToBounds() const { return clipsToBounds_; }
+    bool clipsToBounds() const;
     void setClipsToBounds(bool clips);
     bool autoresizesSubviews() const { return autoresizesSubviews_; }
     void setAutoresizesSubviews(bool autoresizes) { autoresizesSubviews_ = autoresizes; }
@@ -86,6 +90,8 @@ public:
     // Drawing happens on demand; this counts the requests so that a host repaints what changed.
     void setNeedsDisplay();
     unsigned displayRequests() const { return displayRequests_; }
+    // Draws the view's own content in its bounds, over the background and under the subviews.
+    virtual void draw(GraphicsContext& context, const Rect& rect) const;
 
     // Touches.
     virtual View* hitTest(const Point& point, const Event* event);
@@ -100,6 +106,7 @@ protected:
     virtual void didMoveToWindow() {}
 
 private:
+    friend class Layer;
     friend class ViewController;
 
     Point toSuperview(const Point& point) const;
@@ -112,12 +119,9 @@ private:
     Point center_;
     Rect bounds_;
     AffineTransform transform_;
-    bool hidden_ = false;
-    double alpha_ = 1.0;
-    Color backgroundColor_ = Color::clear();
+    std::shared_ptr<Layer> layer_;
     Color tintColor_ = Color::clear(); // clear: inherit
     ContentMode contentMode_ = ContentMode::scaleToFill;
-    bool clipsToBounds_ = false;
     bool autoresizesSubviews_ = true;
     bool userInteractionEnabled_ = true;
     bool needsLayout_ = true;

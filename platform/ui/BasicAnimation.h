@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/TimingFunction.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace ui {
+
+// Moves one number of a layer (opacity, strokeStart, strokeEnd, transform.scale,
+// transform.rotation.z) from a value to another over a duration.
+class BasicAnimation {
+public:
+    explicit BasicAnimation(std::string keyPath) : keyPath_(std::move(keyPath)) {}
+
+    const std::string& keyPath() const { return keyPath_; }
+    // Missing ends take the layer's model value.
+    std::optional<double> fromValue;
+    std::optional<double> toValue;
+    double duration = 0.25;
+    // Seconds after the animation is added.
+    double beginOffset = 0;
+    TimingFunction timing = TimingFunction::linear;
+    // Infinity repeats for ever.
+    double repeatCount = 1;
+    bool autoreverses = false;
+    // Keep showing the final value once finished, while the animation stays on the layer.
+    bool fillsForwards = false;
+    bool removedOnCompletion = true;
+    // Called once with true when the animation ran to its end, false when it was removed first.
+    std::function<void(bool finished)> didStop;
+
+    // Total active time, including repeats and reversals.
+    double activeDuration() const;
+    // The animated fraction 0...1 at `elapsed` seconds since the animation began, before timing.
+    double progress(double elapsed) const;
+
+private:
+    std::string keyPath_;
+};
+
+} // namespace ui

@@ -1,0 +1,109 @@
+#include "ui/Image.h"
+
+
+#include <QBuffer>
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+namespace ui {
+namespace {
+
+constexpr double svgScale = 3.0;
+
+bool looksLikeSvg(const QByteArray& bytes)
+{
+    return bytes.left(512).contains("<svg");
+}
+
+} // namespace
+
+Image::Image(QImage pixels, double scale) : frames_{std::move(pixels)}, scale_(scale > 0 ? scale : 1.0) {}
+
+Image Image::animated(const std::vector<Image>& frames, double duration)
+{
+    Image image;
+    for (const auto& frame : frames)
+        image.frames_.push_back(frame.pixels());
+    if (image.frames_.empty())
+        image.frames_.push_back(QImage());
+    image.scale_ = frames.empty() ? 1.0 : frames.front().scale_;
+    image.duration_ = duration;
+    return image;
+}
+
+std::optional<Image> Image::fromData(const foundation::Bytes& data)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
+    if (looksLikeSvg(bytes)) {
+        QSvgRenderer renderer(bytes);
+        if (!renderer.isValid())
+            return std::nullopt;
+        const QSize points = renderer.defaultSize();
+        QImage pixels(QSize(static_cast<int>(points.width() * svgScale), static_cast<int>(points.height() * svgScale)),
+                      QImage::Format_ARGB32_Premultiplied);
+        pixels.fill(Qt::transparent);
+        QPainter painter(&pixels);
+        renderer.render(&painter);
+        painter.end();
+        return Image(pixels, svgScale);
+    }
+    QImage pixels;
+    if (!pixels.loadFromData(bytes))
+        return std::nullopt;
+    return Image(pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+std::optional<Image> Image::fromFile(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return fromData(foundation::Bytes(bytes.begin(), bytes.end()));
+}
+
+Size Image::size() const
+{
+    const QImage& first = frames_.front();
+    return {first.width() / scale_, first.height() / scale_};
+}
+
+const QImage& Image::frameAt(double elapsed) const
+{
+    if (frames_.size() < 2 || duration_ <= 0)
+        return frames_.front();
+    const double perFrame = duration_ / static_cast<double>(frames_.size());
+    const auto index = static_cast<size_t>(std::floor(std::fmod(std::max(elapsed, 0.0), duration_) / perFrame));
+    return frames_[std::min(index, frames_.size() - 1)];
+}
+
+Image Image::withRenderingMode(ImageRenderingMode mode) const
+{
+    Image copy = *this;
+    copy.renderingMode_ = mode;
+    return copy;
+}
+
+Image Image::resized(const Size& size) const
+{
+    Image copy = *this;
+    const QSize pixelSize(std::max(1, static_cast<int>(std::lround(size.width * scale_))),
+                          std::max(1, static_cast<int>(std::lround(size.height * scale_))));
+    for (auto& frame : copy.frames_)
+        frame = frame.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return copy;
+}
+
+foundation::Bytes Image::pngData() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    frames_.front().save(&buffer, "PNG");
+    return foundation::Bytes(bytes.begin(), bytes.end());
+}
+
+} // namespace ui

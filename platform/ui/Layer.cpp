@@ -1,0 +1,280 @@
+#include "ui/Layer.h"
+
+#include "foundation/RunLoop.h"
+#include "ui/BasicAnimation.h"
+#include "ui/View.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+struct Layer::RunningAnimation {
+    BasicAnimation animation;
+    double startTime;
+    unsigned serial;
+    foundation::TimerRef timer;
+};
+
+namespace {
+
+double mainClockNow()
+{
+    return foundation::RunLoop::hasMain() ? foundation::RunLoop::main().clock().now() : 0.0;
+}
+
+} // namespace
+
+Layer::Layer() = default;
+
+Layer::~Layer()
+{
+    for (auto& [key, running] : animations_)
+        if (running->timer)
+            running->timer->invalidate();
+    for (auto& sublayer : sublayers_)
+        sublayer->superlayer_ = nullptr;
+}
+
+Rect Layer::frame() const
+{
+    return view_ ? view_->frame() : frame_;
+}
+
+void Layer::setFrame(const Rect& frame)
+{
+    if (view_) {
+        view_->setFrame(frame);
+        return;
+    }
+    frame_ = frame;
+    setNeedsDisplay();
+}
+
+Rect Layer::bounds() const
+{
+    if (view_)
+        return view_->bounds();
+    return {Point{}, frame_.size};
+}
+
+void Layer::setTransform(const AffineTransform& transform)
+{
+    if (view_) {
+        view_->setTransform(transform);
+        return;
+    }
+    transform_ = transform;
+    setNeedsDisplay();
+}
+
+void Layer::setHidden(bool hidden)
+{
+    hidden_ = hidden;
+    setNeedsDisplay();
+}
+
+void Layer::setOpacity(double opacity)
+{
+    opacity_ = opacity;
+    setNeedsDisplay();
+}
+
+void Layer::setBackgroundColor(const Color& color)
+{
+    backgroundColor_ = color;
+    setNeedsDisplay();
+}
+
+void Layer::setCornerRadius(double radius)
+{
+    cornerRadius_ = radius;
+    setNeedsDisplay();
+}
+
+void Layer::setMasksToBounds(bool masks)
+{
+    masksToBounds_ = masks;
+    setNeedsDisplay();
+}
+
+void Layer::setBorderColor(const Color& color)
+{
+    borderColor_ = color;
+    setNeedsDisplay();
+}
+
+void Layer::setBorderWidth(double width)
+{
+    borderWidth_ = width;
+    setNeedsDisplay();
+}
+
+void Layer::setShadowColor(const Color& color)
+{
+    shadowColor_ = color;
+    setNeedsDisplay();
+}
+
+void Layer::setShadowOpacity(double opacity)
+{
+    shadowOpacity_ = opacity;
+    setNeedsDisplay();
+}
+
+void Layer::setShadowRadius(double radius)
+{
+    shadowRadius_ = radius;
+    setNeedsDisplay();
+}
+
+void Layer::setShadowOffset(const Size& offset)
+{
+    shadowOffset_ = offset;
+    setNeedsDisplay();
+}
+
+void Layer::setMask(std::shared_ptr<Layer> mask)
+{
+    mask_ = std::move(mask);
+    setNeedsDisplay();
+}
+
+void Layer::addSublayer(std::shared_ptr<Layer> layer)
+{
+    insertSublayer(std::move(layer), sublayers_.size());
+}
+
+void Layer::insertSublayer(std::shared_ptr<Layer> layer, size_t index)
+{
+    if (!layer || layer.get() == this)
+        return;
+    if (layer->superlayer_ == this) {
+        auto it = std::find(sublayers_.begin(), sublayers_.end(), layer);
+        const auto oldIndex = static_cast<size_t>(it - sublayers_.begin());
+        sublayers_.erase(it);
+        if (oldIndex < index)
+            --index;
+    } else {
+        layer->removeFromSuperlayer();
+    }
+    index = std::min(index, sublayers_.size());
+    sublayers_.insert(sublayers_.begin() + static_cast<std::ptrdiff_t>(index), layer);
+    layer->superlayer_ = this;
+    setNeedsDisplay();
+}
+
+void Layer::removeFromSuperlayer()
+{
+    Layer* parent = superlayer_;
+    if (!parent)
+        return;
+    auto keepAlive = shared_from_this();
+    std::erase(parent->sublayers_, keepAlive);
+    superlayer_ = nullptr;
+    parent->setNeedsDisplay();
+}
+
+void Layer::addAnimation(const BasicAnimation& animation, const std::string& key)
+{
+    removeAnimation(key);
+    auto running = std::make_shared<RunningAnimation>(RunningAnimation{animation, mainClockNow() + animation.beginOffset, ++animationSerial_, {}});
+    const double end = animation.beginOffset + animation.activeDuration();
+    if (std::isfinite(end) && foundation::RunLoop::hasMain()) {
+        std::weak_ptr<Layer> weakSelf = weak_from_this();
+        const unsigned serial = running->serial;
+        running->timer = foundation::RunLoop::main().scheduleTimer(end, false, [weakSelf, key, serial](foundation::Timer&) {
+            if (auto self = weakSelf.lock())
+                self->finishAnimation(key, serial, true);
+        });
+    }
+    animations_[key] = std::move(running);
+    setNeedsDisplay();
+}
+
+void Layer::finishAnimation(const std::string& key, unsigned serial, bool finished)
+{
+    auto it = animations_.find(key);
+    if (it == animations_.end() || it->second->serial != serial)
+        return;
+    auto running = it->second;
+    if (running->timer)
+        running->timer->invalidate();
+    if (!finished || running->animation.removedOnCompletion)
+        animations_.erase(it);
+    setNeedsDisplay();
+    if (running->animation.didStop)
+        running->animation.didStop(finished);
+}
+
+void Layer::removeAnimation(const std::string& key)
+{
+    auto it = animations_.find(key);
+    if (it != animations_.end())
+        finishAnimation(key, it->second->serial, false);
+}
+
+void Layer::removeAllAnimations()
+{
+    while (!animations_.empty())
+        removeAnimation(animations_.begin()->first);
+}
+
+std::vector<std::string> Layer::animationKeys() const
+{
+    std::vector<std::string> keys;
+    for (const auto& [key, running] : animations_)
+        keys.push_back(key);
+    return keys;
+}
+
+const BasicAnimation* Layer::animation(const std::string& key) const
+{
+    auto it = animations_.find(key);
+    return it == animations_.end() ? nullptr : &it->second->animation;
+}
+
+double Layer::presentationValue(const std::string& keyPath, double now) const
+{
+    const double model = modelValue(keyPath);
+    const RunningAnimation* latest = nullptr;
+    for (const auto& [key, running] : animations_)
+        if (running->animation.keyPath() == keyPath && (!latest || running->serial > latest->serial))
+            latest = running.get();
+    if (!latest)
+        return model;
+    const BasicAnimation& animation = latest->animation;
+    const double elapsed = now - latest->startTime;
+    if (elapsed < 0)
+        return model;
+    if (elapsed >= animation.activeDuration() && !animation.fillsForwards)
+        return model;
+    const double from = animation.fromValue.value_or(model);
+    const double to = animation.toValue.value_or(model);
+    return from + (to - from) * applyTiming(animation.timing, animation.progress(elapsed));
+}
+
+void Layer::drawContent(GraphicsContext&) const {}
+
+double Layer::modelValue(const std::string& keyPath) const
+{
+    if (keyPath == opacityKey)
+        return opacity();
+    const AffineTransform& t = view_ ? view_->transform() : transform_;
+    if (keyPath == "transform.scale")
+        return std::hypot(t.a, t.b);
+    if (keyPath == "transform.rotation.z" || keyPath == "transform.rotation")
+        return std::atan2(t.b, t.a);
+    return 0;
+}
+
+void Layer::setNeedsDisplay()
+{
+    for (const Layer* layer = this; layer; layer = layer->superlayer_)
+        if (layer->view_) {
+            layer->view_->requestWindowUpdate();
+            return;
+        }
+}
+
+} // namespace ui

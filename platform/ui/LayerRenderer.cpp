@@ -1,0 +1,245 @@
+#include "ui/LayerRenderer.h"
+
+#include "foundation/RunLoop.h"
+#include "ui/GraphicsContext.h"
+#include "ui/GuiRuntime.h"
+#include "ui/Layer.h"
+#include "ui/Path.h"
+#include "ui/QtColor.h"
+#include "ui/View.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+namespace {
+
+QRectF toQt(const Rect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+QTransform toQt(const AffineTransform& t)
+{
+    return {t.a, t.b, t.c, t.d, t.tx, t.ty};
+}
+
+double deviceScale(const QPainter& painter)
+{
+    const QTransform& t = painter.deviceTransform();
+    return std::max(std::sqrt(std::abs(t.determinant())), 0.01);
+}
+
+// One box-blur pass along rows (or columns) of the alpha channel.
+void boxBlurAlpha(std::vector<float>& alpha, int width, int height, int radius, bool horizontal)
+{
+    if (radius <= 0)
+        return;
+    const int length = horizontal ? width : height;
+    const int lines = horizontal ? height : width;
+    std::vector<float> line(static_cast<size_t>(length));
+    const float norm = 1.0f / static_cast<float>(2 * radius + 1);
+    for (int l = 0; l < lines; ++l) {
+        auto at = [&](int i) -> float& {
+            const int x = horizontal ? i : l;
+            const int y = horizontal ? l : i;
+            return alpha[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+        };
+        for (int i = 0; i < length; ++i)
+            line[static_cast<size_t>(i)] = at(i);
+        float sum = 0;
+        for (int i = -radius; i <= radius; ++i)
+            sum += (i >= 0 && i < length) ? line[static_cast<size_t>(i)] : 0.0f;
+        for (int i = 0; i < length; ++i) {
+            at(i) = sum * norm;
+            const int out = i - radius;
+            const int in = i + radius + 1;
+            if (out >= 0)
+                sum -= line[static_cast<size_t>(out)];
+            if (in < length)
+                sum += line[static_cast<size_t>(in)];
+        }
+    }
+}
+
+// The content's silhouette, blurred to a Gaussian of sigma = radius / 2 by three box passes, in `color`.
+QImage shadowOf(const QImage& content, const QColor& color, double blurPixels)
+{
+    const int width = content.width();
+    const int height = content.height();
+    std::vector<float> alpha(static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(content.constScanLine(y));
+        for (int x = 0; x < width; ++x)
+            alpha[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = static_cast<float>(qAlpha(row[x])) / 255.0f;
+    }
+    const double sigma = blurPixels * 0.5;
+    const int box = static_cast<int>(std::lround(std::sqrt(12.0 * sigma * sigma / 3.0 + 1.0) * 0.5 - 0.5));
+    for (int pass = 0; pass < 3; ++pass) {
+        boxBlurAlpha(alpha, width, height, box, true);
+        boxBlurAlpha(alpha, width, height, box, false);
+    }
+    QImage shadow(width, height, QImage::Format_ARGB32_Premultiplied);
+    const float r = static_cast<float>(color.redF()), g = static_cast<float>(color.greenF()), b = static_cast<float>(color.blueF());
+    const float a = static_cast<float>(color.alphaF());
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(shadow.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const float value = std::clamp(alpha[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] * a, 0.0f, 1.0f);
+            row[x] = qRgba(static_cast<int>(r * value * 255.0f + 0.5f), static_cast<int>(g * value * 255.0f + 0.5f),
+                           static_cast<int>(b * value * 255.0f + 0.5f), static_cast<int>(value * 255.0f + 0.5f));
+        }
+    }
+    return shadow;
+}
+
+double mainClockNow()
+{
+    return foundation::RunLoop::hasMain() ? foundation::RunLoop::main().clock().now() : 0.0;
+}
+
+} // namespace
+
+LayerRenderer::LayerRenderer(double time) : time_(time) {}
+
+LayerRenderer::LayerRenderer() : LayerRenderer(mainClockNow()) {}
+
+QTransform LayerRenderer::geometry(const Layer& layer) const
+{
+    const Rect bounds = layer.bounds();
+    const Rect frame = layer.frame();
+    AffineTransform transform = layer.view() ? layer.view()->transform() : layer.transform();
+    const double scale = layer.presentationValue("transform.scale", time_);
+    const double rotation = layer.presentationValue("transform.rotation.z", time_);
+    if (scale != layer.modelValue("transform.scale") || rotation != layer.modelValue("transform.rotation.z"))
+        transform = AffineTransform::scale(scale, scale).concatenated(AffineTransform::rotation(rotation));
+    const Point center = layer.view() ? layer.view()->center() : frame.center();
+    return QTransform::fromTranslate(-bounds.midX(), -bounds.midY()) * toQt(transform) * QTransform::fromTranslate(center.x, center.y);
+}
+
+QRectF LayerRenderer::contentExtent(const Layer& layer) const
+{
+    QRectF extent = toQt(layer.bounds());
+    if (layer.masksToBounds())
+        return extent;
+    for (const auto& sublayer : layer.sublayers())
+        if (!sublayer->isHidden())
+            extent = extent.united(geometry(*sublayer).mapRect(contentExtent(*sublayer)));
+    return extent;
+}
+
+void LayerRenderer::render(const Layer& layer, QPainter& painter) const
+{
+    if (layer.isHidden())
+        return;
+    const double opacity = layer.presentationValue("opacity", time_);
+    if (opacity <= 0)
+        return;
+    painter.save();
+    painter.setWorldTransform(geometry(layer), true);
+    const bool shadow = layer.shadowOpacity() > 0 && !layer.shadowColor().isClear();
+    if (shadow || layer.mask() || (opacity < 1 && !layer.sublayers().empty()))
+        renderGroup(layer, painter, opacity);
+    else {
+        painter.setOpacity(painter.opacity() * opacity);
+        renderContents(layer, painter);
+    }
+    painter.restore();
+}
+
+void LayerRenderer::renderGroup(const Layer& layer, QPainter& painter, double opacity) const
+{
+    const double scale = deviceScale(painter);
+    const bool shadow = layer.shadowOpacity() > 0 && !layer.shadowColor().isClear();
+    const double blur = shadow ? std::max(layer.shadowRadius(), 0.0) : 0.0;
+    const QRectF extent = contentExtent(layer).adjusted(-2 * blur, -2 * blur, 2 * blur, 2 * blur);
+    QImage content(std::max(1, static_cast<int>(std::ceil(extent.width() * scale))), std::max(1, static_cast<int>(std::ceil(extent.height() * scale))),
+                   QImage::Format_ARGB32_Premultiplied);
+    content.fill(Qt::transparent);
+    {
+        QPainter offscreen(&content);
+        offscreen.setRenderHints(painter.renderHints());
+        offscreen.scale(scale, scale);
+        offscreen.translate(-extent.x(), -extent.y());
+        renderContents(layer, offscreen);
+        if (const auto& mask = layer.mask()) {
+            QImage maskImage(content.size(), QImage::Format_ARGB32_Premultiplied);
+            maskImage.fill(Qt::transparent);
+            QPainter maskPainter(&maskImage);
+            maskPainter.setRenderHints(painter.renderHints());
+            maskPainter.scale(scale, scale);
+            maskPainter.translate(-extent.x(), -extent.y());
+            render(*mask, maskPainter);
+            maskPainter.end();
+            offscreen.resetTransform();
+            offscreen.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            offscreen.drawImage(0, 0, maskImage);
+        }
+    }
+    painter.setOpacity(painter.opacity() * opacity);
+    if (shadow) {
+        QColor color = toQColor(layer.shadowColor());
+        color.setAlphaF(static_cast<float>(std::clamp(layer.shadowColor().alpha * layer.shadowOpacity(), 0.0, 1.0)));
+        const QImage shadowImage = shadowOf(content, color, blur * scale);
+        painter.drawImage(extent.translated(layer.shadowOffset().width, layer.shadowOffset().height), shadowImage);
+    }
+    painter.drawImage(extent, content);
+}
+
+void LayerRenderer::renderContents(const Layer& layer, QPainter& painter) const
+{
+    const Rect bounds = layer.bounds();
+    const Path outline = Path::roundedRect(bounds, layer.cornerRadius());
+    if (!layer.backgroundColor().isClear())
+        painter.fillPath(outline.qt(), toQColor(layer.backgroundColor()));
+    painter.save();
+    if (layer.masksToBounds())
+        painter.setClipPath(outline.qt(), Qt::IntersectClip);
+    {
+        painter.save();
+        GraphicsContext context(painter);
+        context.setTime(time_);
+        if (const View* view = layer.view())
+            view->draw(context, bounds);
+        layer.drawContent(context);
+        painter.restore();
+    }
+    for (const auto& sublayer : layer.sublayers())
+        render(*sublayer, painter);
+    painter.restore();
+    const double border = layer.borderWidth();
+    if (border > 0 && !layer.borderColor().isClear()) {
+        QPen pen(toQColor(layer.borderColor()));
+        pen.setWidthF(border);
+        pen.setJoinStyle(Qt::MiterJoin);
+        const Path edge = Path::roundedRect(bounds.insetBy(border * 0.5, border * 0.5), std::max(0.0, layer.cornerRadius() - border * 0.5));
+        painter.strokePath(edge.qt(), pen);
+    }
+}
+
+QImage LayerRenderer::renderView(const View& view, double scale) const
+{
+    GuiRuntime::ensure();
+    const Rect bounds = view.bounds();
+    QImage image(std::max(1, static_cast<int>(std::ceil(bounds.width() * scale))), std::max(1, static_cast<int>(std::ceil(bounds.height() * scale))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    painter.translate(-bounds.x(), -bounds.y());
+    if (!view.isHidden()) {
+        painter.setOpacity(view.alpha());
+        renderContents(view.layer(), painter);
+    }
+    return image;
+}
+
+bool LayerRenderer::writePng(const View& view, const std::string& path, double scale) const
+{
+    return renderView(view, scale).save(QString::fromStdString(path), "PNG");
+}
+
+} // namespace ui

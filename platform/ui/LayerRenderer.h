@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QTransform>
+
+#include <string>
+
+class QPainter;
+
+namespace ui {
+
+class Layer;
+class View;
+
+// Draws layer trees with QPainter: background, corners and clipping, the view's own drawing,
+// sublayers, border, and, through an off-screen buffer, shadows, masks and group opacity. Animated
+// values are taken at the given time on the main loop's clock.
+class LayerRenderer {
+public:
+    explicit LayerRenderer(double time);
+    // At the main loop's current time (0 without a main loop).
+    LayerRenderer();
+
+    // Draws `layer` placed in its superlayer's coordinates.
+    void render(const Layer& layer, QPainter& painter) const;
+    // Draws `layer`'s content and sublayers in its own bounds' coordinates.
+    void renderContents(const Layer& layer, QPainter& painter) const;
+
+    // The view's bounds drawn into an image of `scale` pixels per point, without a display.
+    QImage renderView(const View& view, double scale) const;
+    bool writePng(const View& view, const std::string& path, double scale) const;
+
+private:
+    QTransform geometry(const Layer& layer) const;
+    QRectF contentExtent(const Layer& layer) const;
+    void renderGroup(const Layer& layer, QPainter& painter, double opacity) const;
+
+    double time_;
+};
+
+} // namespace ui
