@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 namespace {
@@ -42,8 +43,15 @@ TEST(SLIPTest, DecodeDropsEveryEndAndKeepsLoneEscapes)
         {{0x41, 0x42}, {0x41, 0x42}}, // no delimiters needed
         {{0xC0, 0xC0, 0xC0}, {}},
     };
-    for (const FramingCase& c : cases)
+    for (const FramingCase& c : cases) {
         EXPECT_EQ(SLIP::decode(c.input), c.output) << foundation::hexString(c.input, " ");
+        // Into a fixed buffer: the same bytes as far as they fit, and the whole length.
+        std::array<uint8_t, 1> first{};
+        EXPECT_EQ(SLIP::decode(c.input, first), c.output.size()) << foundation::hexString(c.input, " ");
+        if (!c.output.empty()) {
+            EXPECT_EQ(first[0], c.output[0]) << foundation::hexString(c.input, " ");
+        }
+    }
 }
 
 TEST(SLIPTest, AnyMessageSurvivesTheRoundTripInOneBoundedFrame)

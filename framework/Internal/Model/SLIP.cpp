@@ -9,6 +9,31 @@ constexpr uint8_t ESC = foundation::rawValue(SLIP::CODE::ESC);
 constexpr uint8_t ESC_END = foundation::rawValue(SLIP::CODE::ESC_END);
 constexpr uint8_t ESC_ESC = foundation::rawValue(SLIP::CODE::ESC_ESC);
 
+// Hands every data byte of a frame to `emit`, in order.
+template <class Emit>
+void forEachDataByte(std::span<const uint8_t> frame, Emit emit)
+{
+    size_t i = 0;
+    while (i < frame.size()) {
+        const uint8_t byte = frame[i];
+        if (byte == END) {
+            ++i;
+            continue;
+        }
+        if (byte == ESC && i + 1 < frame.size()) {
+            const uint8_t next = frame[i + 1];
+            if (next == ESC_END || next == ESC_ESC) {
+                emit(next == ESC_END ? END : ESC);
+                i += 2;
+                continue;
+            }
+        }
+        // A lone ESC stays a data byte and the byte after it is read on its own.
+        emit(byte);
+        ++i;
+    }
+}
+
 } // namespace
 
 foundation::Bytes SLIP::encode(const foundation::Bytes& message)
@@ -37,26 +62,19 @@ foundation::Bytes SLIP::decode(const foundation::Bytes& frame)
 {
     foundation::Bytes data;
     data.reserve(frame.size());
-    size_t i = 0;
-    while (i < frame.size()) {
-        const uint8_t byte = frame[i];
-        if (byte == END) {
-            ++i;
-            continue;
-        }
-        if (byte == ESC && i + 1 < frame.size()) {
-            const uint8_t next = frame[i + 1];
-            if (next == ESC_END || next == ESC_ESC) {
-                data.push_back(next == ESC_END ? END : ESC);
-                i += 2;
-                continue;
-            }
-        }
-        // A lone ESC stays a data byte and the byte after it is read on its own.
-        data.push_back(byte);
-        ++i;
-    }
+    forEachDataByte(frame, [&data](uint8_t byte) { data.push_back(byte); });
     return data;
+}
+
+size_t SLIP::decode(std::span<const uint8_t> frame, std::span<uint8_t> out)
+{
+    size_t length = 0;
+    forEachDataByte(frame, [&](uint8_t byte) {
+        if (length < out.size())
+            out[length] = byte;
+        ++length;
+    });
+    return length;
 }
 
 } // namespace tolvane

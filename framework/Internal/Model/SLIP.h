@@ -3,7 +3,9 @@
 #include "foundation/Bytes.h"
 #include "foundation/EnumCases.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace tolvane {
 
@@ -23,6 +25,9 @@ public:
     // together merge; an ESC not followed by ESC_END or ESC_ESC is kept as a data byte. Neither the
     // delimiters nor the length are checked: the receive path checks the decoded length.
     static foundation::Bytes decode(const foundation::Bytes& frame);
+    // The same into `out`: writes at most out.size() bytes and returns the length of the whole data,
+    // which may be larger, so a caller can check a message's length without building it on the heap.
+    static size_t decode(std::span<const uint8_t> frame, std::span<uint8_t> out);
 };
 
 } // namespace tolvane
