@@ -1,7 +1,11 @@
 #include "foundation/QtRunLoop.h"
 
+#include "foundation/FatalError.h"
+
 #include <QMetaObject>
 #include <QObject>
+#include <QPointer>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 
@@ -37,6 +41,43 @@ void QtRunLoop::wake()
         wakePending_.store(false);
         pass();
     }, Qt::QueuedConnection);
+}
+
+bool QtRunLoop::attachFdWatch(const FdWatchRef& watch)
+{
+    // A notifier belongs to the thread it waits on; watches are made there.
+    if (QThread::currentThread() != context_->thread())
+        fatalError("a descriptor watch must be made on the thread of its run loop");
+    const auto type = watch->condition() == FdCondition::readable ? QSocketNotifier::Read : QSocketNotifier::Write;
+    QPointer<QSocketNotifier> notifier = new QSocketNotifier(watch->fd(), type, context_);
+    std::weak_ptr<FdWatch> weakWatch = watch;
+    QObject::connect(notifier, &QSocketNotifier::activated, context_, [this, weakWatch] {
+        RunLoop::setCurrentForThisThread(this);
+        if (auto watch = weakWatch.lock())
+            watch->notify();
+    });
+    QPointer<QObject> context = context_;
+    setFdWatchChangeHook(*watch, [notifier, context](FdWatch& changed) {
+        const bool valid = changed.isValid();
+        const bool enabled = changed.isEnabled();
+        auto apply = [notifier, valid, enabled] {
+            if (!notifier)
+                return;
+            // Switched off at once so the descriptor leaves the wait set; deleted later because this
+            // may run inside the notifier's own signal.
+            notifier->setEnabled(valid && enabled);
+            if (!valid)
+                notifier->deleteLater();
+        };
+        if (!context)
+            return;
+        if (QThread::currentThread() == context->thread())
+            apply();
+        else
+            QMetaObject::invokeMethod(context, apply, Qt::QueuedConnection);
+    });
+    notifier->setEnabled(watch->isEnabled());
+    return true;
 }
 
 void QtRunLoop::pass()

@@ -22,6 +22,7 @@ public:
 
 protected:
     void wake() override;
+    bool attachFdWatch(const FdWatchRef& watch) override;
 
 private:
     void pass();

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include <poll.h>
+
 namespace foundation {
 namespace {
 
@@ -69,6 +71,54 @@ TimerRef RunLoop::scheduleTimer(Seconds interval, bool repeats, Timer::Block blo
     return timer;
 }
 
+FdWatchRef RunLoop::watchFd(int fd, FdCondition condition, FdWatch::Handler handler)
+{
+    auto watch = std::make_shared<FdWatch>(fd, condition, std::move(handler));
+    if (!attachFdWatch(watch)) {
+        std::lock_guard lock(mutex_);
+        polledWatches_.push_back(watch);
+    }
+    return watch;
+}
+
+void RunLoop::setFdWatchChangeHook(FdWatch& watch, std::function<void(FdWatch&)> hook)
+{
+    watch.setChangeHook(std::move(hook));
+}
+
+bool RunLoop::runReadyFdWatches()
+{
+    std::vector<FdWatchRef> watches;
+    {
+        std::lock_guard lock(mutex_);
+        std::erase_if(polledWatches_, [](const std::weak_ptr<FdWatch>& weak) {
+            auto watch = weak.lock();
+            return !watch || !watch->isValid();
+        });
+        for (const auto& weak : polledWatches_)
+            if (auto watch = weak.lock(); watch && watch->isEnabled())
+                watches.push_back(std::move(watch));
+    }
+    if (watches.empty())
+        return false;
+    std::vector<pollfd> fds;
+    for (const auto& watch : watches)
+        fds.push_back({watch->fd(), static_cast<short>(watch->condition() == FdCondition::readable ? POLLIN : POLLOUT), 0});
+    if (::poll(fds.data(), fds.size(), 0) <= 0)
+        return false;
+    bool ran = false;
+    for (size_t i = 0; i < watches.size(); ++i) {
+        if (fds[i].revents & POLLNVAL) {
+            // The descriptor was closed under its watch; reporting it would never end.
+            watches[i]->cancel();
+        } else if (fds[i].revents != 0 && watches[i]->isEnabled()) {
+            watches[i]->notify();
+            ran = true;
+        }
+    }
+    return ran;
+}
+
 bool RunLoop::isCurrent() const
 {
     return tlsCurrent == this;
@@ -122,8 +172,9 @@ bool RunLoop::runOnePass()
     const bool ranTasks = !batch.empty();
     for (auto& task : batch)
         task();
+    const bool ranWatches = runReadyFdWatches();
     const bool ranTimers = runTimersDueAt(clock().now());
-    return ranTasks || ranTimers;
+    return ranTasks || ranWatches || ranTimers;
 }
 
 bool RunLoop::runTimersDueAt(Seconds now)

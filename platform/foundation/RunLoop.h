@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/Clock.h"
+#include "foundation/FdWatch.h"
 #include "foundation/Timer.h"
 
 #include <deque>
@@ -14,9 +15,10 @@
 
 namespace foundation {
 
-// One run loop: a FIFO of posted tasks plus timers in fire-date order. Implementations only decide
-// how the loop wakes up and what "now" is (a Qt event loop in the program, virtual time in tests).
-class RunLoop {
+// One run loop: a FIFO of posted tasks, timers in fire-date order and watched file descriptors.
+// Implementations only decide how the loop wakes up, how it waits on descriptors and what "now" is
+// (a Qt event loop in the program, virtual time in tests).
+class RunLoop : public std::enable_shared_from_this<RunLoop> {
 public:
     using Task = std::function<void()>;
 
@@ -32,6 +34,9 @@ public:
     // A non-positive interval fires on the next turn; a repeating timer's next fire is its last
     // scheduled fire plus the interval, and fires missed while the loop was busy are skipped.
     TimerRef scheduleTimer(Seconds interval, bool repeats, Timer::Block block);
+    // Reports on this loop whenever `fd` is ready for `condition`, until the watch is cancelled or
+    // dropped. Call it on this loop's thread.
+    FdWatchRef watchFd(int fd, FdCondition condition, FdWatch::Handler handler);
 
     // True while this loop runs a task or timer on the calling thread, or when it is the calling
     // thread's loop.
@@ -48,7 +53,8 @@ public:
     static void setMain(RunLoop* loop);
     static void setCurrentForThisThread(RunLoop* loop);
 
-    // Runs the posted tasks queued so far and every timer due at `now`. Returns true if it did work.
+    // Runs the posted tasks queued so far, the handlers of ready descriptors and every timer due at
+    // `now`. Returns true if it did work.
     bool runOnePass();
     std::optional<Seconds> nextTimerDate() const;
     bool hasPendingTasks() const;
@@ -56,15 +62,21 @@ public:
 protected:
     // Called from any thread after a task or timer was added.
     virtual void wake() = 0;
+    // A loop that waits on descriptors through its own event loop takes each new watch here, follows
+    // it through its change hook and returns true; by default every pass polls the watches instead.
+    virtual bool attachFdWatch(const FdWatchRef&) { return false; }
+    void setFdWatchChangeHook(FdWatch& watch, std::function<void(FdWatch&)> hook);
 
 private:
     bool runTimersDueAt(Seconds now);
+    bool runReadyFdWatches();
     static bool laterFirst(const TimerRef& a, const TimerRef& b);
 
     const std::string name_;
     mutable std::mutex mutex_;
     std::deque<Task> tasks_;
     mutable std::vector<TimerRef> timers_; // kept as a heap on the fire date
+    std::vector<std::weak_ptr<FdWatch>> polledWatches_;
     uint64_t nextSequence_ = 0;
 };
 

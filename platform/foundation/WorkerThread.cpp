@@ -29,7 +29,7 @@ void WorkerThread::start()
         return;
     thread_ = std::make_unique<QThread>();
     thread_->start();
-    loop_ = std::make_unique<QtRunLoop>(name_, clock_, thread_.get());
+    loop_ = std::make_shared<QtRunLoop>(name_, clock_, thread_.get());
     std::promise<void> ready;
     loop_->post([this, &ready] {
         setCurrentThreadName(name_);
@@ -49,6 +49,12 @@ void WorkerThread::stop()
     thread_->wait();
     loop_.reset();
     thread_.reset();
+}
+
+void WorkerThread::quit()
+{
+    if (thread_)
+        thread_->quit();
 }
 
 bool WorkerThread::isRunning() const

@@ -22,6 +22,9 @@ public:
     void start();
     // Ends the thread's event loop once the tasks already posted ran, and waits for it.
     void stop();
+    // Ends the thread's event loop after the current task without waiting; callable from the thread
+    // itself. The object is destroyed later, from another thread.
+    void quit();
     bool isRunning() const;
 
     RunLoop& loop();
@@ -33,7 +36,7 @@ private:
     const double priority_;
     const Clock& clock_;
     std::unique_ptr<QThread> thread_;
-    std::unique_ptr<RunLoop> loop_;
+    std::shared_ptr<RunLoop> loop_;
 };
 
 } // namespace foundation

@@ -1,0 +1,215 @@
+#include "accessory/FdStreams.h"
+
+#include "foundation/RunLoop.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace accessory {
+namespace {
+
+short readyEvents(int fd, short events)
+{
+    pollfd entry{fd, events, 0};
+    if (::poll(&entry, 1, 0) <= 0)
+        return 0;
+    return entry.revents;
+}
+
+bool wouldBlock(int error)
+{
+    return error == EAGAIN || error == EWOULDBLOCK || error == EINTR;
+}
+
+} // namespace
+
+FdEndpoint::~FdEndpoint()
+{
+    unwatch();
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void FdEndpoint::watch(foundation::RunLoop& loop, foundation::FdCondition condition,
+                       foundation::FdWatch::Handler handler)
+{
+    loop_ = loop.weak_from_this();
+    watch_ = loop.watchFd(fd_, condition, std::move(handler));
+}
+
+void FdEndpoint::setWatching(bool watching)
+{
+    if (watch_)
+        watch_->setEnabled(watching);
+}
+
+void FdEndpoint::unwatch()
+{
+    if (watch_)
+        watch_->cancel();
+    watch_.reset();
+}
+
+void FdEndpoint::dispose(std::unique_ptr<FdEndpoint> endpoint)
+{
+    if (!endpoint)
+        return;
+    auto loop = endpoint->loop_.lock();
+    if (endpoint->watch_ && loop && !loop->isCurrent()) {
+        std::shared_ptr<FdEndpoint> carried(endpoint.release());
+        loop->post([carried] { carried->unwatch(); });
+        return;
+    }
+    endpoint.reset();
+}
+
+// Reading
+
+std::shared_ptr<FdInputStream> FdInputStream::make(int fd, std::shared_ptr<ConnectionEnd> end)
+{
+    return std::shared_ptr<FdInputStream>(new FdInputStream(fd, std::move(end)));
+}
+
+FdInputStream::FdInputStream(int fd, std::shared_ptr<ConnectionEnd> end)
+    : endpoint_(std::make_unique<FdEndpoint>(fd, std::move(end)))
+{
+}
+
+FdInputStream::~FdInputStream()
+{
+    FdEndpoint::dispose(std::move(endpoint_));
+}
+
+void FdInputStream::start(foundation::RunLoop& loop)
+{
+    // One report per readiness: the next comes only after a read, as the delegate may not read.
+    endpoint_->watch(loop, foundation::FdCondition::readable, [weak = weak_from_this(), this] {
+        if (weak.expired())
+            return;
+        endpoint_->setWatching(false);
+        deliver(StreamEvent::hasBytesAvailable);
+    });
+}
+
+void FdInputStream::stop()
+{
+    if (endpoint_)
+        endpoint_->unwatch();
+}
+
+void FdInputStream::release()
+{
+    endpoint_.reset();
+}
+
+bool FdInputStream::hasBytesAvailable() const
+{
+    if (status() != StreamStatus::open || !endpoint_)
+        return false;
+    return readyEvents(endpoint_->fd(), POLLIN) & (POLLIN | POLLHUP | POLLERR);
+}
+
+long FdInputStream::read(uint8_t* buffer, size_t maxLength)
+{
+    if (status() == StreamStatus::atEnd)
+        return 0;
+    if (status() != StreamStatus::open || !endpoint_)
+        return -1;
+    if (maxLength == 0)
+        return 0;
+    const ssize_t count = ::read(endpoint_->fd(), buffer, maxLength);
+    if (count > 0) {
+        endpoint_->setWatching(true);
+        return count;
+    }
+    if (count == 0) {
+        reachEnd();
+        endpoint_->connectionEnded();
+        return 0;
+    }
+    const int error = errno;
+    if (wouldBlock(error)) {
+        endpoint_->setWatching(true);
+        return 0;
+    }
+    fail(std::strerror(error));
+    endpoint_->connectionEnded();
+    return -1;
+}
+
+// Writing
+
+std::shared_ptr<FdOutputStream> FdOutputStream::make(int fd, std::shared_ptr<ConnectionEnd> end)
+{
+    return std::shared_ptr<FdOutputStream>(new FdOutputStream(fd, std::move(end)));
+}
+
+FdOutputStream::FdOutputStream(int fd, std::shared_ptr<ConnectionEnd> end)
+    : endpoint_(std::make_unique<FdEndpoint>(fd, std::move(end)))
+{
+}
+
+FdOutputStream::~FdOutputStream()
+{
+    FdEndpoint::dispose(std::move(endpoint_));
+}
+
+void FdOutputStream::start(foundation::RunLoop& loop)
+{
+    endpoint_->watch(loop, foundation::FdCondition::writable, [weak = weak_from_this(), this] {
+        if (weak.expired())
+            return;
+        endpoint_->setWatching(false);
+        deliver(StreamEvent::hasSpaceAvailable);
+    });
+}
+
+void FdOutputStream::stop()
+{
+    if (endpoint_)
+        endpoint_->unwatch();
+}
+
+void FdOutputStream::release()
+{
+    endpoint_.reset();
+}
+
+bool FdOutputStream::hasSpaceAvailable() const
+{
+    if (status() != StreamStatus::open || !endpoint_)
+        return false;
+    const bool space = readyEvents(endpoint_->fd(), POLLOUT) & POLLOUT;
+    if (!space)
+        endpoint_->setWatching(true);
+    return space;
+}
+
+long FdOutputStream::write(const uint8_t* buffer, size_t length)
+{
+    if (status() != StreamStatus::open || !endpoint_)
+        return -1;
+    if (length == 0)
+        return 0;
+    // No SIGPIPE: a unit that went away is an error of this stream, not of the process.
+    const ssize_t count = ::send(endpoint_->fd(), buffer, length, MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (count >= 0) {
+        if (static_cast<size_t>(count) < length)
+            endpoint_->setWatching(true);
+        return count;
+    }
+    const int error = errno;
+    if (wouldBlock(error)) {
+        endpoint_->setWatching(true);
+        return 0;
+    }
+    fail(std::strerror(error));
+    endpoint_->connectionEnded();
+    return -1;
+}
+
+} // namespace accessory

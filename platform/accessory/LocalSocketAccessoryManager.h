@@ -1,0 +1,51 @@
+#pragma once
+
+#include "accessory/AccessoryManager.h"
+#include "foundation/FdWatch.h"
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace accessory {
+
+// Accessories as Unix stream sockets: every socket "<serial number>.sock" in one folder is a
+// connected accessory with that serial number, and a session is a connection to it. An optional
+// "<serial number>.json" beside it gives the accessory's "name" and "protocolStrings"; without it the
+// name is the serial number and the protocol string the default one.
+//
+// A socket that appears is an arrival; one that goes away is a departure, and so is the end of a
+// session's connection (the unit hung up or failed): that socket counts again only once it is made
+// anew. Made and used on the main thread; the folder is watched on the main loop.
+class LocalSocketAccessoryManager final : public AccessoryManager,
+                                          public std::enable_shared_from_this<LocalSocketAccessoryManager> {
+public:
+    LocalSocketAccessoryManager(std::string directory, std::string defaultProtocolString);
+    ~LocalSocketAccessoryManager() override;
+
+    // TOLVANE_ACCESSORY_DIR when set, else "tolvane-accessories" in the user's runtime folder.
+    static std::string defaultDirectory();
+    const std::string& directory() const { return directory_; }
+
+    std::vector<AccessoryRef> connectedAccessories() const override;
+    SessionRef openSession(const AccessoryRef& accessory, const std::string& protocolString) override;
+
+private:
+    void folderChanged();
+    void rescan(bool announce, const std::set<std::string>& vanished);
+    AccessoryRef makeAccessory(const std::string& serialNumber);
+    void connectionEnded(const AccessoryRef& accessory);
+    std::string socketPath(const std::string& serialNumber) const;
+
+    const std::string directory_;
+    const std::string defaultProtocolString_;
+    std::vector<AccessoryRef> listed_;
+    // Sockets whose connection ended, by serial number, until their file is made anew.
+    std::set<std::string> ended_;
+    uint32_t nextConnectionID_ = 1;
+    int inotifyFd_ = -1;
+    foundation::FdWatchRef watch_;
+};
+
+} // namespace accessory

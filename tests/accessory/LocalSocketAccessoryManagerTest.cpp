@@ -1,0 +1,193 @@
+#include "accessory/LocalSocketAccessoryManager.h"
+#include "foundation/VirtualTime.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+using accessory::AccessoryRef;
+using accessory::LocalSocketAccessoryManager;
+using foundation::VirtualTime;
+
+constexpr const char* kProtocol = "com.tolvane.control.protocol1";
+
+// A vehicle unit listening on "<serial>.sock" in the folder, as the simulated unit does.
+class ListeningUnit {
+public:
+    ListeningUnit(const std::string& directory, const std::string& serial) : path_(directory + "/" + serial + ".sock")
+    {
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::copy(path_.begin(), path_.end(), address.sun_path);
+        EXPECT_EQ(::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        EXPECT_EQ(::listen(fd_, 4), 0);
+    }
+    ~ListeningUnit()
+    {
+        hangUp();
+        if (fd_ >= 0)
+            ::close(fd_);
+        ::unlink(path_.c_str());
+    }
+    // Accepts the waiting connection.
+    void accept() { connection_ = ::accept(fd_, nullptr, nullptr); }
+    void hangUp()
+    {
+        if (connection_ >= 0)
+            ::close(connection_);
+        connection_ = -1;
+    }
+    void remove() const { ::unlink(path_.c_str()); }
+
+private:
+    std::string path_;
+    int fd_ = -1;
+    int connection_ = -1;
+};
+
+class LocalSocketAccessoryManagerTest : public ::testing::Test {
+protected:
+    std::shared_ptr<LocalSocketAccessoryManager> makeManager()
+    {
+        auto manager = std::make_shared<LocalSocketAccessoryManager>(directory(), kProtocol);
+        manager->registerForLocalNotifications();
+        subscriptions.push_back(manager->accessoryDidConnect().sink(
+            [this](const AccessoryRef& accessory) { notices.push_back("+" + accessory->serialNumber()); }));
+        subscriptions.push_back(manager->accessoryDidDisconnect().sink(
+            [this](const AccessoryRef& accessory) { notices.push_back("-" + accessory->serialNumber()); }));
+        return manager;
+    }
+    std::string directory() const { return folder.path().toStdString(); }
+    static std::vector<std::string> serials(const LocalSocketAccessoryManager& manager)
+    {
+        std::vector<std::string> result;
+        for (const auto& accessory : manager.connectedAccessories())
+            result.push_back(accessory->serialNumber());
+        return result;
+    }
+
+    VirtualTime time;
+    QTemporaryDir folder;
+    std::vector<std::string> notices;
+    std::vector<rx::Cancellable> subscriptions;
+};
+
+TEST_F(LocalSocketAccessoryManagerTest, SocketsPresentAtTheStartAreConnectedWithoutNotices)
+{
+    ListeningUnit unit(directory(), "VIN123");
+    std::ofstream(directory() + "/notes.txt") << "not a socket";
+    std::ofstream(directory() + "/fake.sock") << "a file, not a socket";
+    auto manager = makeManager();
+    time.runUntilIdle();
+
+    EXPECT_EQ(serials(*manager), (std::vector<std::string>{"VIN123"}));
+    const auto accessory = manager->connectedAccessories().front();
+    EXPECT_EQ(accessory->name(), "VIN123");
+    EXPECT_EQ(accessory->protocolStrings(), (std::vector<std::string>{kProtocol}));
+    EXPECT_TRUE(accessory->isConnected());
+    EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(LocalSocketAccessoryManagerTest, SocketsThatComeAndGoAreArrivalsAndDepartures)
+{
+    auto manager = makeManager();
+    auto unit = std::make_unique<ListeningUnit>(directory(), "A1");
+    time.runUntilIdle();
+    ASSERT_EQ(serials(*manager), (std::vector<std::string>{"A1"}));
+    const auto accessory = manager->connectedAccessories().front();
+
+    unit.reset();
+    time.runUntilIdle();
+    EXPECT_TRUE(serials(*manager).empty());
+    EXPECT_FALSE(accessory->isConnected());
+    EXPECT_EQ(notices, (std::vector<std::string>{"+A1", "-A1"}));
+}
+
+TEST_F(LocalSocketAccessoryManagerTest, NoticesAreHeldBackWhileNotRegistered)
+{
+    auto manager = makeManager();
+    manager->unregisterForLocalNotifications();
+    ListeningUnit unit(directory(), "A1");
+    time.runUntilIdle();
+    EXPECT_EQ(serials(*manager), (std::vector<std::string>{"A1"}));
+    EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(LocalSocketAccessoryManagerTest, DescriptionFileGivesNameAndProtocolStrings)
+{
+    std::ofstream(directory() + "/S9.json") << R"({"name": "Unit nine", "protocolStrings": ["com.other.one", ")"
+                                            << kProtocol << R"("]})";
+    ListeningUnit unit(directory(), "S9");
+    auto manager = makeManager();
+    const auto accessory = manager->connectedAccessories().at(0);
+    EXPECT_EQ(accessory->name(), "Unit nine");
+    EXPECT_EQ(accessory->protocolStrings(), (std::vector<std::string>{"com.other.one", kProtocol}));
+}
+
+TEST_F(LocalSocketAccessoryManagerTest, SessionConnectsOnlyForAnOfferedProtocol)
+{
+    ListeningUnit unit(directory(), "A1");
+    auto manager = makeManager();
+    const auto accessory = manager->connectedAccessories().at(0);
+
+    EXPECT_EQ(manager->openSession(accessory, "com.other.protocol"), nullptr);
+    const auto session = manager->openSession(accessory, kProtocol);
+    ASSERT_NE(session, nullptr);
+    EXPECT_EQ(session->accessory(), accessory);
+    EXPECT_EQ(session->protocolString(), kProtocol);
+    EXPECT_NE(session->inputStream(), nullptr);
+    EXPECT_NE(session->outputStream(), nullptr);
+}
+
+TEST_F(LocalSocketAccessoryManagerTest, SocketWithNobodyListeningGivesNoSession)
+{
+    auto unit = std::make_unique<ListeningUnit>(directory(), "A1");
+    auto manager = makeManager();
+    const auto accessory = manager->connectedAccessories().at(0);
+    unit.reset();
+    EXPECT_EQ(manager->openSession(accessory, kProtocol), nullptr);
+}
+
+TEST_F(LocalSocketAccessoryManagerTest, ConnectionEndedByTheUnitIsADepartureUntilTheSocketIsMadeAnew)
+{
+    auto unit = std::make_unique<ListeningUnit>(directory(), "A1");
+    auto manager = makeManager();
+    auto session = manager->openSession(manager->connectedAccessories().at(0), kProtocol);
+    ASSERT_NE(session, nullptr);
+    unit->accept();
+    auto loop = time.makeLoop("receive");
+    loop->post([&] {
+        session->inputStream()->schedule(*loop);
+        session->inputStream()->open();
+    });
+    time.runUntilIdle();
+
+    unit->hangUp();
+    time.runUntilIdle();
+    uint8_t buffer[16];
+    loop->post([&] { session->inputStream()->read(buffer, sizeof(buffer)); });
+    time.runUntilIdle();
+    EXPECT_TRUE(serials(*manager).empty());
+    EXPECT_FALSE(session->accessory()->isConnected());
+    EXPECT_EQ(notices, (std::vector<std::string>{"-A1"}));
+
+    unit.reset();
+    unit = std::make_unique<ListeningUnit>(directory(), "A1");
+    time.runUntilIdle();
+    EXPECT_EQ(serials(*manager), (std::vector<std::string>{"A1"}));
+    EXPECT_EQ(notices, (std::vector<std::string>{"-A1", "+A1"}));
+    EXPECT_NE(manager->connectedAccessories().at(0)->connectionID(), session->accessory()->connectionID());
+}
+
+} // namespace
