@@ -20,11 +20,6 @@ short readyEvents(int fd, short events)
     return entry.revents;
 }
 
-bool wouldBlock(int error)
-{
-    return error == EAGAIN || error == EWOULDBLOCK || error == EINTR;
-}
-
 } // namespace
 
 FdEndpoint::~FdEndpoint()
@@ -74,38 +69,6 @@ std::shared_ptr<FdInputStream> FdInputStream::make(int fd, std::shared_ptr<Conne
     return std::shared_ptr<FdInputStream>(new FdInputStream(fd, std::move(end)));
 }
 
-FdInputStream::FdInputStream(int fd, std::shared_ptr<ConnectionEnd> end)
-    : endpoint_(std::make_unique<FdEndpoint>(fd, std::move(end)))
-{
-}
-
-FdInputStream::~FdInputStream()
-{
-    FdEndpoint::dispose(std::move(endpoint_));
-}
-
-void FdInputStream::start(foundation::RunLoop& loop)
-{
-    // One report per readiness: the next comes only after a read, as the delegate may not read.
-    endpoint_->watch(loop, foundation::FdCondition::readable, [weak = weak_from_this(), this] {
-        if (weak.expired())
-            return;
-        endpoint_->setWatching(false);
-        deliver(StreamEvent::hasBytesAvailable);
-    });
-}
-
-void FdInputStream::stop()
-{
-    if (endpoint_)
-        endpoint_->unwatch();
-}
-
-void FdInputStream::release()
-{
-    endpoint_.reset();
-}
-
 bool FdInputStream::hasBytesAvailable() const
 {
     if (status() != StreamStatus::open || !endpoint_)
@@ -131,14 +94,7 @@ long FdInputStream::read(uint8_t* buffer, size_t maxLength)
         endpoint_->connectionEnded();
         return 0;
     }
-    const int error = errno;
-    if (wouldBlock(error)) {
-        endpoint_->setWatching(true);
-        return 0;
-    }
-    fail(std::strerror(error));
-    endpoint_->connectionEnded();
-    return -1;
+    return afterFailedCall(errno);
 }
 
 // Writing
@@ -146,37 +102,6 @@ long FdInputStream::read(uint8_t* buffer, size_t maxLength)
 std::shared_ptr<FdOutputStream> FdOutputStream::make(int fd, std::shared_ptr<ConnectionEnd> end)
 {
     return std::shared_ptr<FdOutputStream>(new FdOutputStream(fd, std::move(end)));
-}
-
-FdOutputStream::FdOutputStream(int fd, std::shared_ptr<ConnectionEnd> end)
-    : endpoint_(std::make_unique<FdEndpoint>(fd, std::move(end)))
-{
-}
-
-FdOutputStream::~FdOutputStream()
-{
-    FdEndpoint::dispose(std::move(endpoint_));
-}
-
-void FdOutputStream::start(foundation::RunLoop& loop)
-{
-    endpoint_->watch(loop, foundation::FdCondition::writable, [weak = weak_from_this(), this] {
-        if (weak.expired())
-            return;
-        endpoint_->setWatching(false);
-        deliver(StreamEvent::hasSpaceAvailable);
-    });
-}
-
-void FdOutputStream::stop()
-{
-    if (endpoint_)
-        endpoint_->unwatch();
-}
-
-void FdOutputStream::release()
-{
-    endpoint_.reset();
 }
 
 bool FdOutputStream::hasSpaceAvailable() const
@@ -202,14 +127,7 @@ long FdOutputStream::write(const uint8_t* buffer, size_t length)
             endpoint_->setWatching(true);
         return count;
     }
-    const int error = errno;
-    if (wouldBlock(error)) {
-        endpoint_->setWatching(true);
-        return 0;
-    }
-    fail(std::strerror(error));
-    endpoint_->connectionEnded();
-    return -1;
+    return afterFailedCall(errno);
 }
 
 } // namespace accessory

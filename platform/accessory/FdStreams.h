@@ -5,6 +5,8 @@
 #include "accessory/OutputStream.h"
 #include "foundation/FdWatch.h"
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace accessory {
@@ -34,45 +36,77 @@ private:
     std::weak_ptr<foundation::RunLoop> loop_;
 };
 
+// A stream over a descriptor it owns: it watches the descriptor for `readiness` once open and
+// scheduled, and reports `event` once per readiness, the next only after its user acted again.
+template <class Base, foundation::FdCondition readiness, StreamEvent event>
+class FdStream : public Base {
+public:
+    ~FdStream() override { FdEndpoint::dispose(std::move(endpoint_)); }
+
+protected:
+    FdStream(int fd, std::shared_ptr<ConnectionEnd> end) : endpoint_(std::make_unique<FdEndpoint>(fd, std::move(end))) {}
+
+    void start(foundation::RunLoop& loop) override
+    {
+        endpoint_->watch(loop, readiness, [weak = this->weak_from_this(), this] {
+            if (weak.expired())
+                return;
+            endpoint_->setWatching(false);
+            this->deliver(event);
+        });
+    }
+    void stop() override
+    {
+        if (endpoint_)
+            endpoint_->unwatch();
+    }
+    void release() override { endpoint_.reset(); }
+
+    // The result of a read or write that failed with `error`: 0 while it would only have waited,
+    // else -1 with the stream failed and the connection over.
+    long afterFailedCall(int error)
+    {
+        if (error == EAGAIN || error == EWOULDBLOCK || error == EINTR) {
+            endpoint_->setWatching(true);
+            return 0;
+        }
+        this->fail(std::strerror(error));
+        endpoint_->connectionEnded();
+        return -1;
+    }
+
+    std::unique_ptr<FdEndpoint> endpoint_;
+};
+
 // The reading side of a connected non-blocking socket. A read of 0 bytes from the socket is its
 // end: the stream reports endEncountered once and reads nothing more.
-class FdInputStream final : public InputStream {
+class FdInputStream final
+    : public FdStream<InputStream, foundation::FdCondition::readable, StreamEvent::hasBytesAvailable> {
 public:
     // Takes the descriptor.
     static std::shared_ptr<FdInputStream> make(int fd, std::shared_ptr<ConnectionEnd> end);
-    ~FdInputStream() override;
 
     bool hasBytesAvailable() const override;
     long read(uint8_t* buffer, size_t maxLength) override;
 
 private:
-    FdInputStream(int fd, std::shared_ptr<ConnectionEnd> end);
-    void start(foundation::RunLoop& loop) override;
-    void stop() override;
-    void release() override;
-
-    std::unique_ptr<FdEndpoint> endpoint_;
+    using FdStream::FdStream;
 };
 
 // The writing side of a connected non-blocking socket. hasSpaceAvailable is reported once after the
 // opening and again whenever space returns after a write that did not take everything or a check
 // that found none.
-class FdOutputStream final : public OutputStream {
+class FdOutputStream final
+    : public FdStream<OutputStream, foundation::FdCondition::writable, StreamEvent::hasSpaceAvailable> {
 public:
     // Takes the descriptor.
     static std::shared_ptr<FdOutputStream> make(int fd, std::shared_ptr<ConnectionEnd> end);
-    ~FdOutputStream() override;
 
     bool hasSpaceAvailable() const override;
     long write(const uint8_t* buffer, size_t length) override;
 
 private:
-    FdOutputStream(int fd, std::shared_ptr<ConnectionEnd> end);
-    void start(foundation::RunLoop& loop) override;
-    void stop() override;
-    void release() override;
-
-    std::unique_ptr<FdEndpoint> endpoint_;
+    using FdStream::FdStream;
 };
 
 } // namespace accessory

@@ -1,7 +1,6 @@
 #include "accessory/LocalSocketAccessoryManager.h"
 
-#include "accessory/ConnectionEnd.h"
-#include "accessory/FdStreams.h"
+#include "accessory/SocketSession.h"
 #include "foundation/RunLoop.h"
 
 #include <QFile>
@@ -101,21 +100,11 @@ SessionRef LocalSocketAccessoryManager::openSession(const AccessoryRef& accessor
     const int fd = connectTo(socketPath(accessory->serialNumber()));
     if (fd < 0)
         return nullptr;
-    // Each stream gets a descriptor of its own, so each closes on its own thread.
-    const int outputFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-    if (outputFd < 0) {
-        ::close(fd);
-        return nullptr;
-    }
     std::weak_ptr<LocalSocketAccessoryManager> weakSelf = weak_from_this();
-    auto end = std::make_shared<ConnectionEnd>([weakSelf, accessory] {
-        foundation::RunLoop::main().post([weakSelf, accessory] {
-            if (auto self = weakSelf.lock())
-                self->connectionEnded(accessory);
-        });
+    return makeSocketSession(accessory, protocolString, fd, [weakSelf, accessory] {
+        if (auto self = weakSelf.lock())
+            self->connectionEnded(accessory);
     });
-    return std::make_shared<Session>(accessory, protocolString, FdInputStream::make(fd, end),
-                                     FdOutputStream::make(outputFd, end));
 }
 
 void LocalSocketAccessoryManager::folderChanged()

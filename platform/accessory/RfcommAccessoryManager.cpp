@@ -1,7 +1,6 @@
 #include "accessory/RfcommAccessoryManager.h"
 
-#include "accessory/ConnectionEnd.h"
-#include "accessory/FdStreams.h"
+#include "accessory/SocketSession.h"
 #include "accessory/RfcommMapping.h"
 #include "foundation/RunLoop.h"
 
@@ -145,20 +144,11 @@ SessionRef RfcommAccessoryManager::openSession(const AccessoryRef& accessory, co
     const int fd = startConnecting(*address, it->channel);
     if (fd < 0)
         return nullptr;
-    const int outputFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-    if (outputFd < 0) {
-        ::close(fd);
-        return nullptr;
-    }
     std::weak_ptr<RfcommAccessoryManager> weakSelf = weak_from_this();
-    auto end = std::make_shared<ConnectionEnd>([weakSelf, accessory] {
-        foundation::RunLoop::main().post([weakSelf, accessory] {
-            if (auto self = weakSelf.lock())
-                self->connectionEnded(accessory);
-        });
+    return makeSocketSession(accessory, protocolString, fd, [weakSelf, accessory] {
+        if (auto self = weakSelf.lock())
+            self->connectionEnded(accessory);
     });
-    return std::make_shared<Session>(accessory, protocolString, FdInputStream::make(fd, end),
-                                     FdOutputStream::make(outputFd, end));
 }
 
 void RfcommAccessoryManager::connectionEnded(const AccessoryRef& accessory)
