@@ -27,6 +27,8 @@ public:
     bool autoreverses = false;
     // Keep showing the final value once finished, while the animation stays on the layer.
     bool fillsForwards = false;
+    // Show the start value before the animation begins.
+    bool fillsBackwards = false;
     bool removedOnCompletion = true;
     // Called once with true when the animation ran to its end, false when it was removed first.
     std::function<void(bool finished)> didStop;

@@ -245,11 +245,11 @@ double Layer::presentationValue(const std::string& keyPath, double now) const
         return model;
     const BasicAnimation& animation = latest->animation;
     const double elapsed = now - latest->startTime;
+    const double from = animation.fromValue.value_or(model);
     if (elapsed < 0)
-        return model;
+        return animation.fillsBackwards ? from : model;
     if (elapsed >= animation.activeDuration() && !animation.fillsForwards)
         return model;
-    const double from = animation.fromValue.value_or(model);
     const double to = animation.toValue.value_or(model);
     return from + (to - from) * applyTiming(animation.timing, animation.progress(elapsed));
 }
@@ -260,6 +260,10 @@ double Layer::modelValue(const std::string& keyPath) const
 {
     if (keyPath == opacityKey)
         return opacity();
+    if (keyPath == "position.x")
+        return view_ ? view_->center().x : frame_.midX();
+    if (keyPath == "position.y")
+        return view_ ? view_->center().y : frame_.midY();
     const AffineTransform& t = view_ ? view_->transform() : transform_;
     if (keyPath == "transform.scale")
         return std::hypot(t.a, t.b);

@@ -109,13 +109,12 @@ LayerRenderer::LayerRenderer() : LayerRenderer(mainClockNow()) {}
 QTransform LayerRenderer::geometry(const Layer& layer) const
 {
     const Rect bounds = layer.bounds();
-    const Rect frame = layer.frame();
     AffineTransform transform = layer.view() ? layer.view()->transform() : layer.transform();
     const double scale = layer.presentationValue("transform.scale", time_);
     const double rotation = layer.presentationValue("transform.rotation.z", time_);
     if (scale != layer.modelValue("transform.scale") || rotation != layer.modelValue("transform.rotation.z"))
         transform = AffineTransform::scale(scale, scale).concatenated(AffineTransform::rotation(rotation));
-    const Point center = layer.view() ? layer.view()->center() : frame.center();
+    const Point center{layer.presentationValue("position.x", time_), layer.presentationValue("position.y", time_)};
     return QTransform::fromTranslate(-bounds.midX(), -bounds.midY()) * toQt(transform) * QTransform::fromTranslate(center.x, center.y);
 }
 

@@ -2,11 +2,13 @@
 
 #include "ui/GestureRecognizer.h"
 #include "ui/Layer.h"
+#include "ui/ViewAnimation.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace ui {
 namespace {
@@ -78,12 +80,16 @@ void View::setBounds(const Rect& bounds)
 
 void View::setCenter(const Point& center)
 {
+    ViewAnimation::valueChanged(*layer_, "position.x", center_.x, center.x);
+    ViewAnimation::valueChanged(*layer_, "position.y", center_.y, center.y);
     center_ = center;
     requestWindowUpdate();
 }
 
 void View::setTransform(const AffineTransform& transform)
 {
+    ViewAnimation::valueChanged(*layer_, "transform.scale", layer_->modelValue("transform.scale"),
+                                std::hypot(transform.a, transform.b));
     transform_ = transform;
     requestWindowUpdate();
 }
@@ -105,6 +111,7 @@ double View::alpha() const
 
 void View::setAlpha(double alpha)
 {
+    ViewAnimation::valueChanged(*layer_, "opacity", layer_->opacity(), alpha);
     layer_->setOpacity(alpha);
 }
 
@@ -237,6 +244,8 @@ void View::notifyMovedToWindow(Window* oldWindow)
     if (window() == oldWindow)
         return;
     didMoveToWindow();
+    if (controller_)
+        controller_->viewMovedToWindow(window() != nullptr);
     const auto subviews = subviews_;
     for (const auto& subview : subviews)
         subview->notifyMovedToWindow(oldWindow);

@@ -4,6 +4,7 @@
 #include "ui/GestureRecognizer.h"
 #include "ui/ScreenMetrics.h"
 #include "ui/Touch.h"
+#include "ui/ViewController.h"
 
 #include <algorithm>
 
@@ -62,6 +63,41 @@ Window::~Window()
 const std::vector<Window*>& Window::allWindows()
 {
     return windowRegistry();
+}
+
+void Window::setRootViewController(std::shared_ptr<ViewController> controller)
+{
+    if (controller == root_)
+        return;
+    if (auto old = std::move(root_)) {
+        if (visible_)
+            old->beginAppearanceTransition(false, false);
+        if (old->isViewLoaded())
+            old->view().removeFromSuperview();
+        if (visible_)
+            old->endAppearanceTransition();
+    }
+    root_ = std::move(controller);
+    if (!root_)
+        return;
+    auto view = root_->viewPointer();
+    view->setFrame(bounds());
+    insertSubview(view, 0);
+    if (visible_) {
+        root_->beginAppearanceTransition(true, false);
+        root_->endAppearanceTransition();
+    }
+}
+
+void Window::makeKeyAndVisible()
+{
+    if (visible_)
+        return;
+    visible_ = true;
+    if (root_) {
+        root_->beginAppearanceTransition(true, false);
+        root_->endAppearanceTransition();
+    }
 }
 
 void Window::setNeedsUpdate()

@@ -11,6 +11,7 @@ namespace ui {
 
 class GestureRecognizer;
 class Touch;
+class ViewController;
 
 // The root of a view tree. It binds each touch to the view it began in, hands touches to gesture
 // recognisers before views, and lays out and asks its host to repaint on the next turn of the main
@@ -22,6 +23,12 @@ public:
     ~Window() override;
 
     virtual void sendEvent(const Event& event);
+
+    // The controller whose view fills the window; it appears once the window is visible.
+    ViewController* rootViewController() const { return root_.get(); }
+    void setRootViewController(std::shared_ptr<ViewController> controller);
+    void makeKeyAndVisible();
+    bool isVisible() const { return visible_; }
 
     EdgeInsets safeAreaInsets() const { return safeAreaInsets_; }
     void setSafeAreaInsets(const EdgeInsets& insets) { safeAreaInsets_ = insets; }
@@ -45,6 +52,8 @@ private:
     std::vector<GestureRecognizer*> recognizersSharingTouchesWith(const GestureRecognizer& recognizer) const;
 
     EdgeInsets safeAreaInsets_;
+    std::shared_ptr<ViewController> root_;
+    bool visible_ = false;
     bool updateScheduled_ = false;
     std::function<void()> updateHandler_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
