@@ -1,0 +1,18 @@
+#pragma once
+
+#include "bluetooth/PowerState.h"
+#include "rx/Publisher.h"
+
+namespace bt {
+
+// The Bluetooth power state of this device, as the accessory backend in use sees it.
+class IBluetoothPower {
+public:
+    virtual ~IBluetoothPower() = default;
+    // The state now; safe to read from any thread.
+    virtual PowerState state() const = 0;
+    // Every change of state, delivered on the main run loop.
+    virtual rx::Publisher<PowerState> stateChanges() const = 0;
+};
+
+} // namespace bt

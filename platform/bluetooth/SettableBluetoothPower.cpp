@@ -1,0 +1,26 @@
+#include "bluetooth/SettableBluetoothPower.h"
+
+#include "foundation/RunLoop.h"
+
+namespace bt {
+
+SettableBluetoothPower::SettableBluetoothPower(PowerState initial) : state_(initial) {}
+
+PowerState SettableBluetoothPower::state() const
+{
+    return state_.load();
+}
+
+rx::Publisher<PowerState> SettableBluetoothPower::stateChanges() const
+{
+    return changes_.publisher();
+}
+
+void SettableBluetoothPower::setState(PowerState state)
+{
+    if (state_.exchange(state) == state)
+        return;
+    foundation::RunLoop::main().post([changes = changes_, state] { changes.send(state); });
+}
+
+} // namespace bt
