@@ -28,10 +28,14 @@ TextLayout::TextLayout(const std::string& text, const Font& font, double maxWidt
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(wrapWidth);
             const QString piece = paragraph.mid(line.textStart(), line.textLength());
-            if (numberOfLines > 0 && static_cast<int>(lines_.size()) == numberOfLines - 1) {
+            const bool lastAllowed = numberOfLines > 0 && static_cast<int>(lines_.size()) == numberOfLines - 1;
+            const bool moreFollows = line.textStart() + line.textLength() < paragraph.size() ||
+                                     paragraphStart + static_cast<int>(paragraph.size()) < whole.size();
+            if (lastAllowed && moreFollows) {
                 // The rest of the text on one line, cut with an ellipsis where it overflows.
                 const QString rest = whole.mid(paragraphStart + line.textStart()).simplified();
-                const QString shown = metrics.elidedText(rest, Qt::ElideRight, wrapWidth);
+                const QString shown = std::isfinite(maxWidth) ? metrics.elidedText(rest, Qt::ElideRight, wrapWidth)
+                                                              : piece.trimmed() + QChar(0x2026);
                 lines_.push_back({shown, metrics.horizontalAdvance(shown)});
                 layout.endLayout();
                 return;

@@ -1,0 +1,71 @@
+#include "ui/ActivityIndicatorView.h"
+
+#include "foundation/RunLoop.h"
+#include "ui/GraphicsContext.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace ui {
+namespace {
+
+constexpr int spokes = 8;
+constexpr double turnsPerSecond = 1.0;
+
+} // namespace
+
+ActivityIndicatorView::ActivityIndicatorView(ActivityIndicatorStyle style)
+    : View(style == ActivityIndicatorStyle::large ? Rect{0, 0, 37, 37} : Rect{0, 0, 20, 20})
+{
+    setHidden(true);
+}
+
+void ActivityIndicatorView::startAnimating()
+{
+    if (animating_)
+        return;
+    animating_ = true;
+    start_ = foundation::RunLoop::hasMain() ? foundation::RunLoop::main().clock().now() : 0.0;
+    setHidden(false);
+    setNeedsDisplay();
+}
+
+void ActivityIndicatorView::stopAnimating()
+{
+    animating_ = false;
+    if (hidesWhenStopped_)
+        setHidden(true);
+    setNeedsDisplay();
+}
+
+void ActivityIndicatorView::setHidesWhenStopped(bool hides)
+{
+    hidesWhenStopped_ = hides;
+    setHidden(!animating_ && hides);
+}
+
+void ActivityIndicatorView::setColor(const Color& color)
+{
+    color_ = color;
+    setNeedsDisplay();
+}
+
+void ActivityIndicatorView::draw(GraphicsContext& context, const Rect& rect) const
+{
+    const double radius = std::min(rect.width(), rect.height()) * 0.5;
+    const int lead = animating_ ? static_cast<int>(std::floor((context.time() - start_) * turnsPerSecond * spokes)) % spokes : 0;
+    for (int i = 0; i < spokes; ++i) {
+        const double angle = 2 * std::numbers::pi * i / spokes - std::numbers::pi / 2;
+        const int age = (lead - i + spokes) % spokes;
+        Path spoke;
+        spoke.moveTo({rect.midX() + std::cos(angle) * radius * 0.45, rect.midY() + std::sin(angle) * radius * 0.45});
+        spoke.lineTo({rect.midX() + std::cos(angle) * radius * 0.95, rect.midY() + std::sin(angle) * radius * 0.95});
+        context.setStrokeColor(color_.withAlpha(color_.alpha * (1.0 - 0.1 * age)));
+        context.setLineWidth(radius * 0.2);
+        context.setLineCap(LineCap::round);
+        context.addPath(spoke);
+        context.strokePath();
+    }
+}
+
+} // namespace ui
