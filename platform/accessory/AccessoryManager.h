@@ -2,6 +2,7 @@
 
 #include "accessory/Accessory.h"
 #include "accessory/Session.h"
+#include "bluetooth/IBluetoothPower.h"
 #include "rx/Subject.h"
 
 #include <atomic>
@@ -28,6 +29,8 @@ public:
     virtual std::vector<AccessoryRef> connectedAccessories() const = 0;
     // A session with the accessory for one of its protocol strings, or null when none can be made.
     virtual SessionRef openSession(const AccessoryRef& accessory, const std::string& protocolString) = 0;
+    // The phone's Bluetooth power as this backend has it.
+    virtual std::shared_ptr<bt::IBluetoothPower> bluetoothPower() const = 0;
 
     // Arrivals and departures reach subscribers on the main loop, and only while registered.
     void registerForLocalNotifications();

@@ -1,6 +1,7 @@
 #include "accessory/LocalSocketAccessoryManager.h"
 
 #include "accessory/SocketSession.h"
+#include "bluetooth/PowerStateText.h"
 #include "foundation/RunLoop.h"
 
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include <fcntl.h>
@@ -48,7 +51,9 @@ int connectTo(const std::string& path)
 } // namespace
 
 LocalSocketAccessoryManager::LocalSocketAccessoryManager(std::string directory, std::string defaultProtocolString)
-    : directory_(std::move(directory)), defaultProtocolString_(std::move(defaultProtocolString))
+    : directory_(std::move(directory)),
+      defaultProtocolString_(std::move(defaultProtocolString)),
+      power_(std::make_shared<bt::SettableBluetoothPower>(bt::PowerState::poweredOn))
 {
     std::error_code ignored;
     std::filesystem::create_directories(directory_, ignored);
@@ -59,6 +64,7 @@ LocalSocketAccessoryManager::LocalSocketAccessoryManager(std::string directory, 
         watch_ = foundation::RunLoop::main().watchFd(inotifyFd_, foundation::FdCondition::readable,
                                                      [this] { folderChanged(); });
     }
+    readPowerFile();
     rescan(false, {});
 }
 
@@ -92,7 +98,7 @@ std::string LocalSocketAccessoryManager::socketPath(const std::string& serialNum
 
 SessionRef LocalSocketAccessoryManager::openSession(const AccessoryRef& accessory, const std::string& protocolString)
 {
-    if (!accessory || !accessory->isConnected())
+    if (!accessory || !accessory->isConnected() || power_->state() != bt::PowerState::poweredOn)
         return nullptr;
     const auto& offered = accessory->protocolStrings();
     if (std::find(offered.begin(), offered.end(), protocolString) == offered.end())
@@ -121,10 +127,18 @@ void LocalSocketAccessoryManager::folderChanged()
             offset += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
+    readPowerFile();
     rescan(true, vanished);
 }
 
-void LocalSocketAccessoryManager::rescan(bool announce, const std::set<std::string>& vanished)
+void LocalSocketAccessoryManager::readPowerFile()
+{
+    std::ifstream file(directory_ + "/" + POWER_FILE_NAME);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    power_->setState(bt::powerStateFromText(text).value_or(bt::PowerState::poweredOn));
+}
+
+std::vector<std::string> LocalSocketAccessoryManager::socketsInFolder() const
 {
     std::vector<std::string> found;
     std::error_code error;
@@ -138,6 +152,13 @@ void LocalSocketAccessoryManager::rescan(bool announce, const std::set<std::stri
         found.push_back(name.substr(0, name.size() - kSocketSuffix.size()));
     }
     std::sort(found.begin(), found.end());
+    return found;
+}
+
+void LocalSocketAccessoryManager::rescan(bool announce, const std::set<std::string>& vanished)
+{
+    // With the power off every unit is out of reach.
+    const auto found = power_->state() == bt::PowerState::poweredOn ? socketsInFolder() : std::vector<std::string>{};
     auto present = [&](const std::string& serialNumber) {
         return !vanished.contains(serialNumber) && std::binary_search(found.begin(), found.end(), serialNumber);
     };

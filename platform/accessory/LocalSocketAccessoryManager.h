@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accessory/AccessoryManager.h"
+#include "bluetooth/SettableBluetoothPower.h"
 #include "foundation/FdWatch.h"
 
 #include <memory>
@@ -17,7 +18,9 @@ namespace accessory {
 //
 // A socket that appears is an arrival; one that goes away is a departure, and so is the end of a
 // session's connection (the unit hung up or failed): that socket counts again only once it is made
-// anew. Made and used on the main thread; the folder is watched on the main loop.
+// anew. The phone's Bluetooth power is the state named in the file "bluetooth-power" of the folder
+// (poweredOn without one); while it is not poweredOn no accessory is connected. Made and used on the
+// main thread; the folder is watched on the main loop.
 class LocalSocketAccessoryManager final : public AccessoryManager,
                                           public std::enable_shared_from_this<LocalSocketAccessoryManager> {
 public:
@@ -30,9 +33,15 @@ public:
 
     std::vector<AccessoryRef> connectedAccessories() const override;
     SessionRef openSession(const AccessoryRef& accessory, const std::string& protocolString) override;
+    std::shared_ptr<bt::IBluetoothPower> bluetoothPower() const override { return power_; }
+
+    static constexpr const char* POWER_FILE_NAME = "bluetooth-power";
 
 private:
     void folderChanged();
+    void readPowerFile();
+    // The serial numbers of the sockets in the folder, sorted.
+    std::vector<std::string> socketsInFolder() const;
     void rescan(bool announce, const std::set<std::string>& vanished);
     AccessoryRef makeAccessory(const std::string& serialNumber);
     void connectionEnded(const AccessoryRef& accessory);
@@ -44,6 +53,7 @@ private:
     // Sockets whose connection ended, by serial number, until their file is made anew.
     std::set<std::string> ended_;
     uint32_t nextConnectionID_ = 1;
+    std::shared_ptr<bt::SettableBluetoothPower> power_;
     int inotifyFd_ = -1;
     foundation::FdWatchRef watch_;
 };

@@ -1,6 +1,7 @@
 #include "accessory/RfcommAccessoryManager.h"
 
 #include "accessory/SocketSession.h"
+#include "bluetooth/AdapterBluetoothPower.h"
 #include "accessory/RfcommMapping.h"
 #include "foundation/RunLoop.h"
 
@@ -51,7 +52,10 @@ int startConnecting(const std::array<uint8_t, 6>& address, uint8_t channel)
 } // namespace
 
 RfcommAccessoryManager::RfcommAccessoryManager(std::string protocolString)
-    : protocolString_(std::move(protocolString)), context_(new QObject), device_(new QBluetoothLocalDevice(context_))
+    : protocolString_(std::move(protocolString)),
+      context_(new QObject),
+      device_(new QBluetoothLocalDevice(context_)),
+      power_(std::make_shared<bt::AdapterBluetoothPower>())
 {
     QObject::connect(device_, &QBluetoothLocalDevice::deviceConnected, context_,
                      [this](const QBluetoothAddress& address) { lookUp(address.toString().toStdString()); });

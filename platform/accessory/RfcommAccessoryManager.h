@@ -25,6 +25,8 @@ public:
 
     std::vector<AccessoryRef> connectedAccessories() const override;
     SessionRef openSession(const AccessoryRef& accessory, const std::string& protocolString) override;
+    // The adapter's own state.
+    std::shared_ptr<bt::IBluetoothPower> bluetoothPower() const override { return power_; }
 
 private:
     struct Listed {
@@ -41,6 +43,7 @@ private:
     const std::string protocolString_;
     QObject* context_;
     QBluetoothLocalDevice* device_;
+    std::shared_ptr<bt::IBluetoothPower> power_;
     std::vector<Listed> listed_;
     uint32_t nextConnectionID_ = 1;
 };

@@ -190,4 +190,26 @@ TEST_F(LocalSocketAccessoryManagerTest, ConnectionEndedByTheUnitIsADepartureUnti
     EXPECT_NE(manager->connectedAccessories().at(0)->connectionID(), session->accessory()->connectionID());
 }
 
+TEST_F(LocalSocketAccessoryManagerTest, BluetoothPowerFollowsTheFolderAndTakesTheUnitsAlong)
+{
+    ListeningUnit unit(directory(), "A1");
+    auto manager = makeManager();
+    std::vector<bt::PowerState> states;
+    subscriptions.push_back(manager->bluetoothPower()->stateChanges().sink([&](bt::PowerState s) { states.push_back(s); }));
+    EXPECT_EQ(manager->bluetoothPower()->state(), bt::PowerState::poweredOn);
+    const auto accessory = manager->connectedAccessories().at(0);
+
+    std::ofstream(directory() + "/bluetooth-power") << "poweredOff\n";
+    time.runUntilIdle();
+    EXPECT_EQ(manager->bluetoothPower()->state(), bt::PowerState::poweredOff);
+    EXPECT_TRUE(serials(*manager).empty());
+    EXPECT_EQ(manager->openSession(accessory, kProtocol), nullptr);
+
+    std::ofstream(directory() + "/bluetooth-power") << "poweredOn\n";
+    time.runUntilIdle();
+    EXPECT_EQ(serials(*manager), (std::vector<std::string>{"A1"}));
+    EXPECT_EQ(states, (std::vector<bt::PowerState>{bt::PowerState::poweredOff, bt::PowerState::poweredOn}));
+    EXPECT_EQ(notices, (std::vector<std::string>{"-A1", "+A1"}));
+}
+
 } // namespace

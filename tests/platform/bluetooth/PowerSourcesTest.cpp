@@ -1,0 +1,31 @@
+#include "bluetooth/AdapterBluetoothPower.h"
+#include "bluetooth/PowerStateText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using bt::PowerState;
+
+TEST(PowerSourcesTest, StateNamesReadBackAsTheirState)
+{
+    for (PowerState state : foundation::allCases<PowerState>())
+        EXPECT_EQ(bt::powerStateFromText(bt::powerStateText(state)), state);
+    EXPECT_EQ(bt::powerStateFromText("  poweredOff\n"), PowerState::poweredOff);
+}
+
+TEST(PowerSourcesTest, OtherTextNamesNoState)
+{
+    for (const char* text : {"", "\n", "on", "PoweredOn", "5", "poweredOn poweredOff"})
+        EXPECT_FALSE(bt::powerStateFromText(text).has_value()) << text;
+}
+
+TEST(PowerSourcesTest, AdapterStateMapsOntoThePowerStates)
+{
+    EXPECT_EQ(bt::AdapterBluetoothPower::stateFor(false, false), PowerState::unsupported);
+    EXPECT_EQ(bt::AdapterBluetoothPower::stateFor(false, true), PowerState::unsupported);
+    EXPECT_EQ(bt::AdapterBluetoothPower::stateFor(true, true), PowerState::poweredOff);
+    EXPECT_EQ(bt::AdapterBluetoothPower::stateFor(true, false), PowerState::poweredOn);
+}
+
+} // namespace
