@@ -257,7 +257,7 @@ TEST(CautionDataTest, RandomSequencesFollowTheRankingRule)
     }
 }
 
-TEST(CautionDataTest, TheTopCauseCanBeReadWhileTheListChanges)
+TEST(CautionDataThreadingTest, TheTopCauseCanBeReadWhileTheListChanges)
 {
     CautionData store;
     std::atomic<bool> done{false};

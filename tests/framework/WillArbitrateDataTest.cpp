@@ -111,7 +111,7 @@ TEST(WillArbitrateDataTest, AResetClearsEverythingAndSendsOneDefaultRecordOfEach
     EXPECT_TRUE(firstAfterReset) << "the reset default record is no previous record";
 }
 
-TEST(WillArbitrateDataTest, TheReceiveBufferCanBeEmptiedWhileTheReceiveThreadAppends)
+TEST(WillArbitrateDataThreadingTest, TheReceiveBufferCanBeEmptiedWhileTheReceiveThreadAppends)
 {
     WillArbitrateData store;
     std::thread receiver([&] {
