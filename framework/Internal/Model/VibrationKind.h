@@ -1,5 +1,9 @@
 #pragma once
 
+#include "haptics/HapticEvent.h"
+
+#include <vector>
+
 namespace tolvane {
 
 // The framework's haptic feedback patterns.
@@ -16,5 +20,7 @@ enum class VibrationKind {
 bool isRepeat(VibrationKind kind);
 // Seconds between the starts of two repetitions; only repeating kinds use it.
 float period(VibrationKind kind);
+// The kind's continuous events, built afresh at each call.
+std::vector<haptics::HapticEvent> hapticEvents(VibrationKind kind);
 
 } // namespace tolvane
