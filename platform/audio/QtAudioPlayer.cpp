@@ -33,9 +33,15 @@ QtAudioPlayer::QtAudioPlayer(WavData wav)
     source_->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
-// The sink stops reading before its source goes.
+// The sink stops reading before its source goes. Players kept by long-lived services may outlive
+// the application object, and Qt's audio back end with it: then both are left to the process's end.
 QtAudioPlayer::~QtAudioPlayer()
 {
+    if (sink_ && !QCoreApplication::instance()) {
+        (void)sink_.release();
+        (void)source_.release();
+        return;
+    }
     sink_.reset();
 }
 
