@@ -60,8 +60,6 @@ void View::setFrame(const Rect& frame)
     if (transform_.isIdentity() && bounds_.size != frame.size) {
         bounds_.size = frame.size;
         setNeedsLayout();
-        if (superview_)
-            superview_->setNeedsLayout();
     }
     setCenter(frame.center());
 }
@@ -70,11 +68,8 @@ void View::setBounds(const Rect& bounds)
 {
     const bool resized = bounds.size != bounds_.size;
     bounds_ = bounds;
-    if (resized) {
+    if (resized)
         setNeedsLayout();
-        if (superview_)
-            superview_->setNeedsLayout();
-    }
     setNeedsDisplay();
 }
 
@@ -312,12 +307,13 @@ void View::setNeedsLayout()
 void View::layoutIfNeeded()
 {
     if (needsLayout_) {
-        needsLayout_ = false;
         if (controller_)
             controller_->viewWillLayoutSubviews();
         layoutSubviews();
         if (controller_)
             controller_->viewDidLayoutSubviews();
+        // What the pass changed in this view itself is laid out by the pass: no second pass.
+        needsLayout_ = false;
     }
     const auto subviews = subviews_;
     for (const auto& subview : subviews)

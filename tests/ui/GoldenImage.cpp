@@ -7,7 +7,7 @@ namespace uitest {
 
 ::testing::AssertionResult matchesGolden(const QImage& rendered, const std::string& name)
 {
-    const QString path = QString::fromStdString(std::string(TOLVANE_UI_GOLDEN_DIR) + "/" + name + ".png");
+    const QString path = QString::fromStdString(std::string(TOLVANE_GOLDEN_DIR) + "/" + name + ".png");
     const QImage actual = rendered.convertToFormat(QImage::Format_ARGB32);
     if (const char* update = std::getenv("TOLVANE_UPDATE_GOLDEN"); update && std::string(update) == "1") {
         actual.save(path, "PNG");
