@@ -339,6 +339,27 @@ void View::setNeedsDisplay()
 
 void View::draw(GraphicsContext&, const Rect&) const {}
 
+namespace {
+
+bool layerTreeAnimates(const Layer& layer)
+{
+    if (!layer.animationKeys().empty())
+        return true;
+    if (layer.view() && layer.view()->isContinuouslyAnimating() && !layer.view()->isHidden())
+        return true;
+    for (const auto& sublayer : layer.sublayers())
+        if (layerTreeAnimates(*sublayer))
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool View::hasRunningAnimations() const
+{
+    return layerTreeAnimates(*layer_);
+}
+
 void View::requestWindowUpdate()
 {
     if (Window* host = window())

@@ -92,6 +92,10 @@ public:
     unsigned displayRequests() const { return displayRequests_; }
     // Draws the view's own content in its bounds, over the background and under the subviews.
     virtual void draw(GraphicsContext& context, const Rect& rect) const;
+    // True while the view's own content changes with time (an animated image, a spinner).
+    virtual bool isContinuouslyAnimating() const { return false; }
+    // True while this view, a layer under it or a subview animates.
+    bool hasRunningAnimations() const;
 
     // Touches.
     virtual View* hitTest(const Point& point, const Event* event);

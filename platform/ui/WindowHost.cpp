@@ -1,0 +1,116 @@
+#include "ui/WindowHost.h"
+
+#include "foundation/RunLoop.h"
+#include "ui/Layer.h"
+#include "ui/LayerRenderer.h"
+#include "ui/Window.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTouchEvent>
+
+#include <cmath>
+
+namespace ui {
+namespace {
+
+constexpr double frameInterval = 1.0 / 60.0;
+
+Point pointOf(const QPointF& position)
+{
+    return {position.x(), position.y()};
+}
+
+} // namespace
+
+WindowHost::WindowHost(std::shared_ptr<ui::Window> window) : window_(std::move(window)), driver_(*window_)
+{
+    const Rect bounds = window_->bounds();
+    resize(static_cast<int>(std::lround(bounds.width())), static_cast<int>(std::lround(bounds.height())));
+    setTitle(QStringLiteral("Tolvane Control"));
+    window_->setUpdateHandler([this] { update(); });
+}
+
+WindowHost::~WindowHost()
+{
+    window_->setUpdateHandler({});
+    if (frameTimer_)
+        frameTimer_->invalidate();
+}
+
+QImage WindowHost::renderFrame() const
+{
+    window_->layoutIfNeeded();
+    return LayerRenderer().renderView(*window_, devicePixelRatio());
+}
+
+void WindowHost::paintEvent(QPaintEvent*)
+{
+    window_->layoutIfNeeded();
+    QPainter painter(this);
+    painter.fillRect(QRectF(0, 0, width(), height()), Qt::black);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    const Rect bounds = window_->bounds();
+    painter.translate(-bounds.x(), -bounds.y());
+    LayerRenderer().renderContents(window_->layer(), painter);
+    scheduleNextFrame();
+}
+
+void WindowHost::scheduleNextFrame()
+{
+    if (frameTimer_ && frameTimer_->isValid())
+        return;
+    if (!window_->hasRunningAnimations() || !foundation::RunLoop::hasMain())
+        return;
+    frameTimer_ = foundation::RunLoop::main().scheduleTimer(frameInterval, false, [this](foundation::Timer&) { update(); });
+}
+
+void WindowHost::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || mouseTouch_)
+        return;
+    mouseTouch_ = driver_.begin(pointOf(event->position()));
+}
+
+void WindowHost::mouseMoveEvent(QMouseEvent* event)
+{
+    if (mouseTouch_)
+        driver_.move(mouseTouch_, pointOf(event->position()));
+}
+
+void WindowHost::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !mouseTouch_)
+        return;
+    driver_.end(mouseTouch_, pointOf(event->position()));
+    mouseTouch_.reset();
+}
+
+void WindowHost::touchEvent(QTouchEvent* event)
+{
+    for (const QEventPoint& point : event->points()) {
+        const Point location = pointOf(point.position());
+        switch (point.state()) {
+        case QEventPoint::Pressed: fingers_[point.id()] = driver_.begin(location); break;
+        case QEventPoint::Updated:
+            if (auto it = fingers_.find(point.id()); it != fingers_.end())
+                driver_.move(it->second, location);
+            break;
+        case QEventPoint::Released:
+            if (auto it = fingers_.find(point.id()); it != fingers_.end()) {
+                driver_.end(it->second, location);
+                fingers_.erase(it);
+            }
+            break;
+        default: break;
+        }
+    }
+    if (event->type() == QEvent::TouchCancel) {
+        for (auto& [id, touch] : fingers_)
+            driver_.cancel(touch);
+        fingers_.clear();
+    }
+    event->accept();
+}
+
+} // namespace ui
