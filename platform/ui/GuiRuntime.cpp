@@ -18,7 +18,10 @@ void GuiRuntime::ensure()
     static int argc = 1;
     static char name[] = "tolvane";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    // Kept for the life of the process: destroying it among the exit handlers would run after Qt's
+    // own statics are gone.
+    static auto* application = new QGuiApplication(argc, argv);
+    (void)application;
 }
 
 } // namespace ui
