@@ -3,6 +3,7 @@
 #include <array>
 #include <concepts>
 #include <optional>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -38,6 +39,18 @@ constexpr std::optional<E> fromRaw(Raw raw)
 {
     for (E value : allCases<E>()) {
         if (std::cmp_equal(rawValue(value), raw))
+            return value;
+    }
+    return std::nullopt;
+}
+
+// The case whose text raw value is `raw`, for enumerations that declare
+// `std::string_view rawValue(E)` beside them.
+template <typename E>
+constexpr std::optional<E> fromRaw(std::string_view raw)
+{
+    for (E value : allCases<E>()) {
+        if (rawValue(value) == raw)
             return value;
     }
     return std::nullopt;

@@ -1,0 +1,96 @@
+#include "Class/Model/CarRecordStore.h"
+
+#include "Class/Model/UserDefaultsKey.h"
+#include "Class/Model/Utility/LogManager.h"
+
+#include "foundation/UserDefaults.h"
+
+#include <algorithm>
+
+namespace tolvane::app {
+namespace {
+
+const std::string_view kKey = rawValue(UserDefaultsKey::CarRecords);
+
+} // namespace
+
+CarRecordStore::CarRecordStore(std::shared_ptr<foundation::UserDefaults> defaults) : defaults_(std::move(defaults)) {}
+
+CarRecordStore& CarRecordStore::shared()
+{
+    static CarRecordStore store = [] {
+        CarRecordStore made(foundation::UserDefaults::standard());
+        made.loadCarRecords();
+        return made;
+    }();
+    return store;
+}
+
+CarRecordStore::Stored CarRecordStore::reload()
+{
+    const auto text = defaults_->string(kKey);
+    if (!text)
+        return Stored::absent;
+    std::string reason;
+    auto decoded = CarRecordList::decode(*text, &reason);
+    if (!decoded) {
+        LogManager::print("The stored car list cannot be read; it is left as it is.", LogLevel::warning,
+                          {.values = {{"reason", reason}}, .function = "loadCarRecords()"});
+        return Stored::unreadable;
+    }
+    carRecordList = std::move(decoded);
+    return Stored::loaded;
+}
+
+std::optional<std::vector<CarRecord>> CarRecordStore::loadCarRecords()
+{
+    if (reload() != Stored::loaded)
+        return std::nullopt;
+    return carRecordList->CarRecords;
+}
+
+void CarRecordStore::addCarRecord(const CarRecord& record)
+{
+    const Stored before = reload();
+    if (carRecordList)
+        carRecordList->CarRecords.push_back(record);
+    store(carRecordList, before);
+}
+
+void CarRecordStore::deleteCarRecord(const std::string& carID)
+{
+    const Stored before = reload();
+    if (!carRecordList)
+        return;
+    auto& records = carRecordList->CarRecords;
+    const auto found = std::find_if(records.begin(), records.end(), [&](const CarRecord& r) { return r.CarID == carID; });
+    if (found == records.end())
+        return;
+    records.erase(found);
+    store(carRecordList, before);
+}
+
+void CarRecordStore::saveCarRecords(const std::vector<CarRecord>& records)
+{
+    const bool readable = !defaults_->hasObject(kKey) || CarRecordList::decode(*defaults_->string(kKey));
+    store(CarRecordList{records}, readable ? Stored::loaded : Stored::unreadable);
+}
+
+void CarRecordStore::store(const std::optional<CarRecordList>& list, Stored before)
+{
+    // A stored list that could not be read is kept aside first, so no registered car is lost to a
+    // list that merely failed to decode; without a safe copy it is not replaced.
+    if (before == Stored::unreadable) {
+        const auto unreadable = defaults_->string(kKey);
+        if (!unreadable || !defaults_->setString(UNREADABLE_CAR_RECORDS_KEY, *unreadable)) {
+            LogManager::print("The unreadable car list could not be kept aside; it is not replaced.", LogLevel::error,
+                              {.function = "saveCarRecords(_:)"});
+            return;
+        }
+        LogManager::print("The unreadable car list was kept aside before being replaced.", LogLevel::warning,
+                          {.values = {{"key", UNREADABLE_CAR_RECORDS_KEY}}, .function = "saveCarRecords(_:)"});
+    }
+    defaults_->setString(kKey, list ? list->encode() : "null");
+}
+
+} // namespace tolvane::app

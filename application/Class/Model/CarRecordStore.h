@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Class/Model/CarRecordList.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace foundation {
+class UserDefaults;
+}
+
+namespace tolvane::app {
+
+// The registered cars, kept as one JSON text under "TolvaneControl_CarRecords" in the user
+// defaults, and the screens' shared choice of car. The stored text is the source of truth. Main
+// thread only.
+class CarRecordStore {
+public:
+    // Where a stored list that cannot be read is kept before a change replaces it.
+    static constexpr std::string_view UNREADABLE_CAR_RECORDS_KEY = "TolvaneControl_CarRecords_unreadable";
+
+    explicit CarRecordStore(std::shared_ptr<foundation::UserDefaults> defaults);
+
+    // Made on first use over the standard user defaults, with the stored cars loaded.
+    static CarRecordStore& shared();
+
+    // The stored cars, which also replace `carRecordList`; none (and the list kept) when nothing
+    // is stored or the stored text cannot be read.
+    std::optional<std::vector<CarRecord>> loadCarRecords();
+    // Reloads, appends and stores.
+    void addCarRecord(const CarRecord& record);
+    // Reloads, then removes and stores the first car with that identifier; no such car changes nothing.
+    void deleteCarRecord(const std::string& carID);
+    // Stores exactly these cars; `carRecordList` stays as it is until the next load.
+    void saveCarRecords(const std::vector<CarRecord>& records);
+
+    std::optional<CarRecordList> carRecordList = CarRecordList{};
+    std::optional<CarRecord> selectedCarRecord;
+    // True while the registration screen edits `selectedCarRecord` instead of adding a car.
+    bool isEdit = false;
+
+private:
+    enum class Stored { absent, loaded, unreadable };
+    Stored reload();
+    void store(const std::optional<CarRecordList>& list, Stored before);
+
+    std::shared_ptr<foundation::UserDefaults> defaults_;
+};
+
+} // namespace tolvane::app

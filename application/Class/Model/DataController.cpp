@@ -1,0 +1,394 @@
+#include "Class/Model/DataController.h"
+
+#include "Class/Model/Utility/LibraryBundle.h"
+#include "Class/Model/Utility/LogManager.h"
+
+#include "foundation/DateFormatter.h"
+#include "foundation/RunLoop.h"
+#include "foundation/StandardLocations.h"
+#include "foundation/TimeZone.h"
+#include "foundation/UUID.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+
+namespace tolvane::app {
+namespace {
+
+constexpr const char* kColumns = "id, launchDate, closeDate, deviceId, carName, eventCode, sdkVersion, timeZone";
+constexpr const char* kCreateTable =
+    "CREATE TABLE IF NOT EXISTS TolvaneControlHistory ("
+    " id TEXT PRIMARY KEY NOT NULL,"
+    " launchDate INTEGER NOT NULL,"
+    " closeDate INTEGER,"
+    " deviceId TEXT,"
+    " carName TEXT,"
+    " eventCode TEXT NOT NULL DEFAULT '',"
+    " sdkVersion TEXT NOT NULL DEFAULT '',"
+    " timeZone TEXT NOT NULL DEFAULT '')";
+constexpr const char* kCreateDeviceIndex =
+    "CREATE INDEX IF NOT EXISTS TolvaneControlHistoryDevice ON TolvaneControlHistory (deviceId)";
+
+// SQLite's codes for a file that is no database or a damaged one.
+constexpr int kNotADatabase = 26;
+constexpr int kCorrupt = 11;
+
+// Dates are stored as whole microseconds since 1970, which read back exactly.
+qint64 storedDate(foundation::Date date)
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(date.time_since_epoch()).count();
+}
+
+foundation::Date dateFrom(qint64 microseconds)
+{
+    return foundation::Date(std::chrono::duration_cast<foundation::Date::duration>(std::chrono::microseconds(microseconds)));
+}
+
+std::optional<std::string> canonicalId(const std::string& id)
+{
+    const auto uuid = foundation::UUID::fromString(id);
+    return uuid ? std::optional(uuid->uuidString()) : std::nullopt;
+}
+
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<std::string> optionalText(const QVariant& value)
+{
+    return value.isNull() ? std::nullopt : std::optional(value.toString().toStdString());
+}
+
+std::string describe(const QSqlError& error)
+{
+    return error.text().toStdString();
+}
+
+std::string userInformation(const QSqlError& error)
+{
+    return "[\"nativeErrorCode\": \"" + error.nativeErrorCode().toStdString() + "\", \"databaseText\": \"" +
+           error.databaseText().toStdString() + "\", \"driverText\": \"" + error.driverText().toStdString() + "\"]";
+}
+
+bool isUnreadable(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    return code == kNotADatabase || code == kCorrupt;
+}
+
+std::string nextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return "TolvaneControl-" + std::to_string(counter++);
+}
+
+void assertOnMain()
+{
+    foundation::assertOnMainLoop("DataController");
+}
+
+} // namespace
+
+DataController::DataController(std::string documentsDirectory, const foundation::Clock& clock)
+    : storePath_(std::move(documentsDirectory) + "/" + std::string(STORE_FILE_NAME)),
+      clock_(clock),
+      connectionName_(nextConnectionName())
+{
+    loadPersistentContainer();
+}
+
+DataController::~DataController()
+{
+    closeStore();
+}
+
+DataController& DataController::shared()
+{
+    static const foundation::SystemClock clock;
+    static DataController controller(foundation::documentsDirectory(), clock);
+    return controller;
+}
+
+QSqlDatabase DataController::database() const
+{
+    return QSqlDatabase::database(QString::fromStdString(connectionName_), false);
+}
+
+void DataController::loadPersistentContainer()
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const auto failure = openStore();
+        if (!failure) {
+            isLoaded_ = true;
+            return;
+        }
+        LogManager::print("Failed to load Core Data stack: " + failure->description, LogLevel::error,
+                          {.values = {{"path", storePath_}}, .function = "loadPersistentContainer()"});
+        closeStore();
+        if (attempt > 0 || !failure->unreadable)
+            return;
+        keepUnreadableStoreAside();
+    }
+}
+
+std::optional<DataController::LoadFailure> DataController::openStore()
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromStdString(connectionName_));
+    db.setDatabaseName(QString::fromStdString(storePath_));
+    // One connection per store: waiting for another would only hide a fault.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    auto failure = [](const QSqlError& error, bool unreadable) { return LoadFailure{describe(error), unreadable}; };
+    if (!db.open())
+        return failure(db.lastError(), isUnreadable(db.lastError()));
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) || !query.exec(kCreateTable) ||
+        !query.exec(kCreateDeviceIndex))
+        return failure(query.lastError(), isUnreadable(query.lastError()));
+    // A table of another shape is no history store this code can read.
+    if (!query.exec(QStringLiteral("SELECT %1 FROM TolvaneControlHistory LIMIT 0").arg(kColumns)))
+        return failure(query.lastError(), true);
+    return std::nullopt;
+}
+
+void DataController::closeStore()
+{
+    {
+        QSqlDatabase db = database();
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(QString::fromStdString(connectionName_));
+    hasChanges_ = false;
+}
+
+void DataController::keepUnreadableStoreAside()
+{
+    const std::string stamp = foundation::DateFormatter("yyyyMMddHHmmss").string(clock_.wallNow());
+    const QString keptPath = QString::fromStdString(storePath_ + ".unreadable-" + stamp);
+    const QString path = QString::fromStdString(storePath_);
+    const bool kept = QFile::rename(path, keptPath);
+    // Its journal belongs to it and must not be rolled into the new store.
+    QFile::rename(path + "-journal", keptPath + "-journal");
+    LogManager::print(kept ? "The unreadable history store was kept aside and a new one is made."
+                           : "The unreadable history store could not be kept aside.",
+                      LogLevel::error, {.values = {{"path", keptPath.toStdString()}}, .function = "loadPersistentContainer()"});
+}
+
+bool DataController::change(QSqlQuery& query)
+{
+    QSqlDatabase db = database();
+    if (!hasChanges_) {
+        if (!db.transaction()) {
+            failChanges(db.lastError());
+            return false;
+        }
+        hasChanges_ = true;
+    }
+    if (!query.exec()) {
+        failChanges(query.lastError());
+        return false;
+    }
+    return true;
+}
+
+void DataController::failChanges(const QSqlError& error)
+{
+    LogManager::print("Unresolved error " + describe(error) + ", " + userInformation(error), LogLevel::error,
+                      {.function = "saveContext()"});
+    if (hasChanges_)
+        database().rollback();
+    hasChanges_ = false;
+}
+
+bool DataController::saveContext()
+{
+    assertOnMain();
+    if (!hasChanges_)
+        return true;
+    QSqlDatabase db = database();
+    if (!db.commit()) {
+        failChanges(db.lastError());
+        return false;
+    }
+    hasChanges_ = false;
+    return true;
+}
+
+std::string DataController::insertHistory()
+{
+    assertOnMain();
+    if (!isLoaded_)
+        return {};
+    const std::string id = foundation::UUID::random().uuidString();
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("INSERT INTO TolvaneControlHistory (id, launchDate, eventCode, sdkVersion, timeZone) "
+                                 "VALUES (?, ?, ?, ?, ?)"));
+    query.addBindValue(qText(id));
+    query.addBindValue(storedDate(clock_.wallNow()));
+    query.addBindValue(qText(rawValue(EventCode::None)));
+    query.addBindValue(qText(libraryBundle()->shortVersionString()));
+    query.addBindValue(qText(foundation::TimeZone::current().identifier()));
+    if (!change(query))
+        return {};
+    return saveContext() ? id : std::string();
+}
+
+std::optional<int64_t> DataController::rowOf(const std::string& id)
+{
+    const auto canonical = canonicalId(id);
+    if (!isLoaded_ || !canonical)
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT rowid FROM TolvaneControlHistory WHERE %1 ORDER BY rowid LIMIT 1").arg(qText(UUID_FORMAT)));
+    query.addBindValue(qText(*canonical));
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong();
+}
+
+bool DataController::updateHistory(const std::string& id, const std::string& deviceId, const std::string& carName)
+{
+    assertOnMain();
+    const auto row = rowOf(id);
+    if (!row)
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("UPDATE TolvaneControlHistory SET deviceId = ?, carName = ? WHERE rowid = ?"));
+    query.addBindValue(qText(deviceId));
+    query.addBindValue(qText(carName));
+    query.addBindValue(static_cast<qint64>(*row));
+    return change(query) && saveContext();
+}
+
+bool DataController::closeHistory(const std::string& id, EventCode eventCode, const std::string& carName)
+{
+    assertOnMain();
+    const auto row = rowOf(id);
+    if (!row)
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral(
+        "UPDATE TolvaneControlHistory SET eventCode = ?, carName = ?, closeDate = ?, timeZone = ? WHERE rowid = ?"));
+    query.addBindValue(qText(rawValue(eventCode)));
+    query.addBindValue(qText(carName));
+    query.addBindValue(storedDate(clock_.wallNow()));
+    query.addBindValue(qText(foundation::TimeZone::current().identifier()));
+    query.addBindValue(static_cast<qint64>(*row));
+    return change(query) && saveContext();
+}
+
+std::vector<TolvaneControlHistory> DataController::select(std::string_view where, const std::vector<std::string>& values)
+{
+    std::vector<TolvaneControlHistory> rows;
+    if (!isLoaded_)
+        return rows;
+    QSqlQuery query(database());
+    QString text = QStringLiteral("SELECT %1 FROM TolvaneControlHistory").arg(kColumns);
+    if (!where.empty())
+        text += " WHERE " + qText(where);
+    query.prepare(text + " ORDER BY rowid");
+    for (const std::string& value : values)
+        query.addBindValue(qText(value));
+    if (!query.exec())
+        return rows;
+    while (query.next()) {
+        rows.push_back({
+            .closeDate = query.isNull(2) ? std::nullopt : std::optional(dateFrom(query.value(2).toLongLong())),
+            .deviceId = optionalText(query.value(3)),
+            .carName = optionalText(query.value(4)),
+            .eventCode = query.value(5).toString().toStdString(),
+            .id = query.value(0).toString().toStdString(),
+            .launchDate = dateFrom(query.value(1).toLongLong()),
+            .sdkVersion = query.value(6).toString().toStdString(),
+            .timeZone = query.value(7).toString().toStdString(),
+        });
+    }
+    return rows;
+}
+
+std::vector<TolvaneControlHistory> DataController::fetchHistories(const FetchArguments& arguments)
+{
+    assertOnMain();
+    if (arguments.limit < 1)
+        return {};
+    std::string where;
+    std::vector<std::string> values;
+    auto condition = [&](std::string_view text, std::string value) {
+        where += where.empty() ? "" : " AND ";
+        where += text;
+        values.push_back(std::move(value));
+    };
+    if (arguments.excludingId) {
+        const auto excluded = canonicalId(*arguments.excludingId);
+        if (!excluded)
+            return {};
+        condition("id != ?", *excluded);
+    }
+    if (arguments.deviceId)
+        condition("deviceId = ?", *arguments.deviceId);
+    if (arguments.isNormalEnd)
+        condition(*arguments.isNormalEnd ? "eventCode = ?" : "eventCode != ?", std::string(rawValue(EventCode::N001)));
+
+    std::vector<std::pair<std::string, TolvaneControlHistory>> keyed;
+    for (auto& row : select(where, values)) {
+        std::string key = row.launchDateText();
+        keyed.emplace_back(std::move(key), std::move(row));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<TolvaneControlHistory> rows;
+    for (auto& [key, row] : keyed) {
+        if (rows.size() == static_cast<size_t>(arguments.limit))
+            break;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+int DataController::countHistories()
+{
+    assertOnMain();
+    if (!isLoaded_)
+        return 0;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM TolvaneControlHistory")) || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
+std::vector<TolvaneControlHistory> DataController::fetchAllHistories()
+{
+    assertOnMain();
+    return select({}, {});
+}
+
+bool DataController::deleteHistory(const std::string& id)
+{
+    assertOnMain();
+    const auto canonical = canonicalId(id);
+    if (!isLoaded_ || !canonical)
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("DELETE FROM TolvaneControlHistory WHERE id = ?"));
+    query.addBindValue(qText(*canonical));
+    return change(query);
+}
+
+bool DataController::deleteHistories(const std::string& deviceId)
+{
+    assertOnMain();
+    if (!isLoaded_)
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("DELETE FROM TolvaneControlHistory WHERE deviceId = ?"));
+    query.addBindValue(qText(deviceId));
+    return change(query);
+}
+
+} // namespace tolvane::app

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "foundation/EnumCases.h"
+
+#include <string_view>
+
+namespace tolvane::app {
+
+// Every key the application keeps in the user defaults. Raw values are "TolvaneControl_" + name.
+enum class UserDefaultsKey {
+    minimumLogLevel,
+    localizedString,
+    soundEnable,
+    soundVolume,
+    maximumNumberOfRetryOpenSession,
+    intervalOfRetryOpenSession,
+    shouldShowFirstTutorial,
+    shouldShowFirstTutorialSkipButton,
+    isAppKilled,
+    CarRecords,
+    checkedNotShowFirstTutorial,
+    notShowFirstOperate,
+    notShowPowerOffButtonHint,
+    notShowInterruptButtonHint,
+    notShowEndHalfwayButtonHint,
+};
+
+std::string_view rawValue(UserDefaultsKey key);
+
+} // namespace tolvane::app
+
+template <>
+struct foundation::EnumCases<tolvane::app::UserDefaultsKey> {
+    using E = tolvane::app::UserDefaultsKey;
+    static constexpr std::array all{
+        E::minimumLogLevel,
+        E::localizedString,
+        E::soundEnable,
+        E::soundVolume,
+        E::maximumNumberOfRetryOpenSession,
+        E::intervalOfRetryOpenSession,
+        E::shouldShowFirstTutorial,
+        E::shouldShowFirstTutorialSkipButton,
+        E::isAppKilled,
+        E::CarRecords,
+        E::checkedNotShowFirstTutorial,
+        E::notShowFirstOperate,
+        E::notShowPowerOffButtonHint,
+        E::notShowInterruptButtonHint,
+        E::notShowEndHalfwayButtonHint,
+    };
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Class/Model/Utility/LabelledValue.h"
+#include "Class/Model/Utility/LogLevel.h"
+
+#include "foundation/Clock.h"
+#include "foundation/RunLoop.h"
+#include "foundation/Timer.h"
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <source_location>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolvane::app {
+
+// What a caller may add to a log line beside its message and level.
+struct LogOptions {
+    std::vector<LabelledValue> values = {};
+    // True sends the line to the periodic file instead of the daily file and the console.
+    bool isPeriodic = false;
+    // The caller's name as the line shows it, e.g. "transition(reqDisplayId:causeId:)"; the C++
+    // function name when empty.
+    std::string_view function = {};
+    // Where the completion runs; the logging queue when none.
+    foundation::RunLoop* queue = nullptr;
+    std::function<void()> completion = {};
+};
+
+// Writes tab-separated lines to "logging_<yyMMdd>.log" (and heartbeat lines to
+// "logging_periodic_<yyMMdd>.log") in the documents folder, the date being that of the set-up.
+// Callers on any thread only filter, stamp and queue; formatting and file access run in call order
+// on the logging queue.
+class DailyLogger : public std::enable_shared_from_this<DailyLogger> {
+public:
+    struct Environment {
+        // Wall time of every line and the date of the files.
+        const foundation::Clock& clock;
+        foundation::RunLoop& loggingQueue;
+        std::string documentsDirectory = {};
+        std::string appVersion = {};
+        // The same for every line of one run.
+        std::string launchId = {};
+        // Lines below this level number are dropped.
+        int minimumLogLevel = 1;
+    };
+
+    // Days of daily files kept at set-up, as the closed logger keeps its own.
+    static constexpr int LOG_SAVE_DAYS = 7;
+    static constexpr foundation::Seconds PERIODIC_INTERVAL = 0.5;
+
+    explicit DailyLogger(Environment environment);
+
+    // Fixes the two file paths on the logging queue and removes daily files older than the kept days.
+    void setUp();
+    void print(std::string message, LogLevel level, LogOptions options, std::source_location location);
+    // The heartbeat: one periodic line every half second on the main loop while it runs.
+    void startPeriodicTimer();
+    void stopPeriodicTimer();
+
+    std::string logFilePath() const;
+    std::string periodicLogFilePath() const;
+
+private:
+    struct Line;
+    void write(const Line& line);
+    static void append(const std::string& path, std::string_view text);
+
+    Environment environment_;
+    mutable std::mutex pathsMutex_;
+    bool isSetUp_ = false;
+    std::string logFilePath_;
+    std::string periodicLogFilePath_;
+    foundation::TimerRef periodicTimer_;
+};
+
+} // namespace tolvane::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Class/Model/Utility/DailyLogger.h"
+
+#include <memory>
+#include <source_location>
+#include <string>
+
+namespace tolvane::app {
+
+// The application's one entry for its own log lines. Lines printed before setup() are dropped.
+class LogManager {
+public:
+    LogManager() = delete;
+
+    // Called once at launch, after the minimum level was stored: makes the logger for the
+    // documents folder with its own logging thread (unless one was installed) and sets it up.
+    static void setup();
+    static void print(std::string message, LogLevel level, LogOptions options = {},
+                      std::source_location location = std::source_location::current());
+    static void startPeriodicTimer();
+    static void stopPeriodicTimer();
+
+    // Puts a logger of the caller's making behind the static calls (tests; null removes it).
+    static void install(std::shared_ptr<DailyLogger> logger);
+};
+
+} // namespace tolvane::app

@@ -1,0 +1,135 @@
+#include "elclog/ELCLog.h"
+
+#include "foundation/Clock.h"
+#include "foundation/DateFormatter.h"
+#include "foundation/DatedFiles.h"
+#include "foundation/FileAppend.h"
+#include "foundation/StandardLocations.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <mutex>
+
+namespace elclog {
+namespace {
+
+constexpr const char* kFilePrefix = "elclog_";
+constexpr const char* kFileSuffix = ".log";
+
+struct State {
+    std::mutex mutex;
+    bool isSetUp = false;
+    bool enabled = false;
+    int levelMask = 0;
+    int autoEnableCount = 0;
+    std::string folder;
+};
+
+State& state()
+{
+    static State shared;
+    return shared;
+}
+
+foundation::Date now()
+{
+    static const foundation::SystemClock clock;
+    return clock.wallNow();
+}
+
+} // namespace
+
+void ELCLog::initSDK(int logLevel, int /*storageType*/, int saveDays, std::optional<std::string> logPath)
+{
+    const std::string folder = logPath ? *logPath : foundation::documentsDirectory() + "/ELCLog";
+    QDir().mkpath(QString::fromStdString(folder));
+    const auto today = std::chrono::sys_days(foundation::TimeZone::current().localDate(now()));
+    foundation::removeDatedFilesBefore(folder, {kFilePrefix}, kFileSuffix,
+                                       std::chrono::year_month_day(today - std::chrono::days(saveDays)));
+    auto& shared = state();
+    std::lock_guard lock(shared.mutex);
+    shared.folder = folder;
+    shared.levelMask = logLevel;
+    shared.isSetUp = true;
+}
+
+void ELCLog::setEnabled(bool enabled)
+{
+    auto& shared = state();
+    std::lock_guard lock(shared.mutex);
+    shared.enabled = enabled;
+}
+
+bool ELCLog::isEnabled()
+{
+    auto& shared = state();
+    std::lock_guard lock(shared.mutex);
+    return shared.enabled;
+}
+
+int ELCLog::autoEnableCount()
+{
+    auto& shared = state();
+    std::lock_guard lock(shared.mutex);
+    return shared.autoEnableCount;
+}
+
+void ELCLog::autoEnableWithCount(int count)
+{
+    auto& shared = state();
+    std::lock_guard lock(shared.mutex);
+    shared.autoEnableCount = count;
+}
+
+std::string ELCLog::logFolder()
+{
+    auto& shared = state();
+    std::lock_guard lock(shared.mutex);
+    return shared.isSetUp ? shared.folder : std::string();
+}
+
+void ELCLog::write(std::string_view message, int flag, const char* file, const char* function, unsigned line,
+                   bool /*asynchronous*/)
+{
+    auto& shared = state();
+    std::lock_guard lock(shared.mutex);
+    if (!shared.isSetUp || !shared.enabled || (flag & shared.levelMask) == 0)
+        return;
+    const foundation::Date date = now();
+    std::string text = foundation::DateFormatter("yyyy/MM/dd HH:mm:ss.SSS").string(date);
+    text += '\t';
+    text += std::to_string(flag);
+    text += '\t';
+    text += file ? file : "";
+    text += ':';
+    text += std::to_string(line);
+    text += '\t';
+    text += function ? function : "";
+    text += '\t';
+    text += message;
+    text += '\n';
+    const std::string path = shared.folder + "/" + kFilePrefix + foundation::DateFormatter("yyMMdd").string(date) + kFileSuffix;
+    foundation::appendToFile(path, text);
+}
+
+bool ELCLog::exportLogFiles(const std::string& destinationFile)
+{
+    const std::string folder = logFolder();
+    if (folder.empty())
+        return false;
+    const QStringList names = QDir(QString::fromStdString(folder))
+                                  .entryList({QString(kFilePrefix) + "*" + kFileSuffix}, QDir::Files, QDir::Name);
+    QSaveFile destination(QString::fromStdString(destinationFile));
+    if (!destination.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString& name : names) {
+        QFile kept(QString::fromStdString(folder) + "/" + name);
+        if (kept.open(QIODevice::ReadOnly))
+            destination.write(kept.readAll());
+    }
+    return destination.commit();
+}
+
+} // namespace elclog

@@ -1,0 +1,224 @@
+#include "foundation/UserDefaults.h"
+
+#include "foundation/StandardLocations.h"
+#include "foundation/SystemLog.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace foundation {
+namespace {
+
+std::mutex standardMutex;
+std::shared_ptr<UserDefaults> standardDefaults;
+
+QString qKey(std::string_view key)
+{
+    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+// Shortest text that reads back as exactly the same number.
+template <class Number>
+std::string numberText(Number value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+template <class Number>
+std::optional<Number> parseNumber(const std::string& text)
+{
+    Number value{};
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> numericValue(const std::string& text)
+{
+    if (text == "true" || text == "YES")
+        return 1.0;
+    if (text == "false" || text == "NO")
+        return 0.0;
+    return parseNumber<double>(text);
+}
+
+std::string valueText(const UserDefaults::Value& value)
+{
+    struct {
+        std::string operator()(bool v) const { return v ? "true" : "false"; }
+        std::string operator()(int64_t v) const { return std::to_string(v); }
+        std::string operator()(float v) const { return numberText(v); }
+        std::string operator()(double v) const { return numberText(v); }
+        std::string operator()(const std::string& v) const { return v; }
+    } visitor;
+    return std::visit(visitor, value);
+}
+
+void logToSystem(SystemLogType type, const std::string& line)
+{
+    auto& log = systemLog();
+    if (log.isEnabled(type))
+        log.write(type, applicationIdentifier(), "UserDefaults", line);
+}
+
+} // namespace
+
+UserDefaults::UserDefaults(std::string filePath)
+    : filePath_(std::move(filePath)),
+      settings_(std::make_unique<QSettings>(QString::fromStdString(filePath_), QSettings::IniFormat))
+{
+    if (settings_->status() == QSettings::FormatError)
+        recoverUnreadableFile();
+}
+
+UserDefaults::~UserDefaults() = default;
+
+void UserDefaults::recoverUnreadableFile()
+{
+    const QString path = QString::fromStdString(filePath_);
+    const QString keptPath = path + ".unreadable";
+    std::map<QString, QVariant> readable;
+    for (const QString& key : settings_->allKeys())
+        if (!key.isEmpty())
+            readable[key] = settings_->value(key);
+    settings_.reset();
+    QFile::remove(keptPath);
+    const bool kept = QFile::rename(path, keptPath);
+    settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    for (const auto& [key, value] : readable)
+        settings_->setValue(key, value);
+    settings_->sync();
+    logToSystem(SystemLogType::error, "The settings file " + filePath_ + " could not be read; " +
+                                          (kept ? "it was kept as " + keptPath.toStdString() : "it could not be kept") +
+                                          " and " + std::to_string(readable.size()) + " readable values were carried over.");
+}
+
+std::shared_ptr<UserDefaults> UserDefaults::standard()
+{
+    std::lock_guard lock(standardMutex);
+    if (!standardDefaults)
+        standardDefaults = std::make_shared<UserDefaults>(userDefaultsFilePath());
+    return standardDefaults;
+}
+
+void UserDefaults::setStandard(std::shared_ptr<UserDefaults> defaults)
+{
+    std::lock_guard lock(standardMutex);
+    standardDefaults = std::move(defaults);
+}
+
+std::optional<std::string> UserDefaults::text(std::string_view key) const
+{
+    std::lock_guard lock(mutex_);
+    const QVariant stored = settings_->value(qKey(key));
+    if (stored.isValid())
+        return stored.toString().toStdString();
+    if (auto registered = registered_.find(key); registered != registered_.end())
+        return registered->second;
+    return std::nullopt;
+}
+
+bool UserDefaults::hasObject(std::string_view key) const
+{
+    return text(key).has_value();
+}
+
+int64_t UserDefaults::integer(std::string_view key) const
+{
+    const auto stored = text(key);
+    if (!stored)
+        return 0;
+    if (auto exact = parseNumber<int64_t>(*stored))
+        return *exact;
+    const auto number = numericValue(*stored);
+    if (!number || !std::isfinite(*number) || std::fabs(*number) >= 9.2e18)
+        return 0;
+    return static_cast<int64_t>(*number);
+}
+
+bool UserDefaults::boolean(std::string_view key) const
+{
+    const auto stored = text(key);
+    if (!stored)
+        return false;
+    const auto number = numericValue(*stored);
+    return number && *number != 0.0;
+}
+
+float UserDefaults::floatValue(std::string_view key) const
+{
+    const auto stored = text(key);
+    if (!stored)
+        return 0.0f;
+    if (auto exact = parseNumber<float>(*stored))
+        return *exact;
+    return static_cast<float>(numericValue(*stored).value_or(0.0));
+}
+
+double UserDefaults::doubleValue(std::string_view key) const
+{
+    const auto stored = text(key);
+    return stored ? numericValue(*stored).value_or(0.0) : 0.0;
+}
+
+std::optional<std::string> UserDefaults::string(std::string_view key) const
+{
+    return text(key);
+}
+
+bool UserDefaults::setBool(std::string_view key, bool value)
+{
+    return store(key, valueText(value));
+}
+
+bool UserDefaults::setInteger(std::string_view key, int64_t value)
+{
+    return store(key, valueText(value));
+}
+
+bool UserDefaults::setFloat(std::string_view key, float value)
+{
+    return store(key, valueText(value));
+}
+
+bool UserDefaults::setDouble(std::string_view key, double value)
+{
+    return store(key, valueText(value));
+}
+
+bool UserDefaults::setString(std::string_view key, std::string_view value)
+{
+    return store(key, std::string(value));
+}
+
+bool UserDefaults::store(std::string_view key, const std::string& text)
+{
+    std::lock_guard lock(mutex_);
+    settings_->setValue(qKey(key), QString::fromStdString(text));
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+bool UserDefaults::removeObject(std::string_view key)
+{
+    std::lock_guard lock(mutex_);
+    settings_->remove(qKey(key));
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+void UserDefaults::registerDefaults(const std::map<std::string, Value>& defaults)
+{
+    std::lock_guard lock(mutex_);
+    for (const auto& [key, value] : defaults)
+        registered_.insert_or_assign(key, valueText(value));
+}
+
+} // namespace foundation

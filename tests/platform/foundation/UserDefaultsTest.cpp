@@ -1,0 +1,146 @@
+#include "foundation/StandardLocations.h"
+#include "foundation/UserDefaults.h"
+#include "support/CapturingSystemLog.h"
+#include "support/ScopedEnvironment.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using foundation::UserDefaults;
+
+class UserDefaultsTest : public ::testing::Test {
+protected:
+    std::string path() const { return folder.path().toStdString() + "/settings.ini"; }
+    QTemporaryDir folder;
+};
+
+TEST_F(UserDefaultsTest, TypedValuesReadBackExactlyFromTheFile)
+{
+    const std::vector<std::string> texts = {"", "plain", "a,b,c", "\"quoted\" \\ back", "line\nbreak", " lead and trail ",
+                                            "@Variant(x)", "{\"CarRecords\":[{\"CarID\":\"a\\/b\"}]}", "日本語 中文"};
+    const std::vector<float> floats = {0.1f, 1.0f / 3.0f, 1.0f / 7.0f, FLT_MIN, FLT_MAX, -0.0f, 16777217.0f};
+    const std::vector<double> doubles = {0.1, 1.0 / 3.0, DBL_MIN, DBL_MAX, -2.5e-300};
+    const std::vector<int64_t> integers = {0, -1, std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()};
+    {
+        UserDefaults writer(path());
+        for (size_t i = 0; i < texts.size(); ++i)
+            ASSERT_TRUE(writer.setString("text" + std::to_string(i), texts[i]));
+        for (size_t i = 0; i < floats.size(); ++i)
+            ASSERT_TRUE(writer.setFloat("float" + std::to_string(i), floats[i]));
+        for (size_t i = 0; i < doubles.size(); ++i)
+            ASSERT_TRUE(writer.setDouble("double" + std::to_string(i), doubles[i]));
+        for (size_t i = 0; i < integers.size(); ++i)
+            ASSERT_TRUE(writer.setInteger("integer" + std::to_string(i), integers[i]));
+        ASSERT_TRUE(writer.setBool("yes", true));
+        ASSERT_TRUE(writer.setBool("no", false));
+    }
+    const UserDefaults reader(path());
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(reader.string("text" + std::to_string(i)), texts[i]) << i;
+    for (size_t i = 0; i < floats.size(); ++i) {
+        const float read = reader.floatValue("float" + std::to_string(i));
+        EXPECT_EQ(std::signbit(read), std::signbit(floats[i])) << i;
+        EXPECT_EQ(read, floats[i]) << i;
+    }
+    for (size_t i = 0; i < doubles.size(); ++i)
+        EXPECT_EQ(reader.doubleValue("double" + std::to_string(i)), doubles[i]) << i;
+    for (size_t i = 0; i < integers.size(); ++i)
+        EXPECT_EQ(reader.integer("integer" + std::to_string(i)), integers[i]) << i;
+    EXPECT_TRUE(reader.boolean("yes"));
+    EXPECT_FALSE(reader.boolean("no"));
+}
+
+TEST_F(UserDefaultsTest, TypedReadsConvertWhatIsStored)
+{
+    struct Case {
+        std::string stored;
+        int64_t integer;
+        bool boolean;
+        double number;
+    };
+    const std::vector<Case> cases = {
+        {"true", 1, true, 1.0},    {"false", 0, false, 0.0},  {"YES", 1, true, 1.0},    {"42", 42, true, 42.0},
+        {"0", 0, false, 0.0},      {"2.75", 2, true, 2.75},   {"-3.5", -3, true, -3.5}, {"text", 0, false, 0.0},
+        {"", 0, false, 0.0},       {"1e999", 0, false, 0.0},
+    };
+    UserDefaults defaults(path());
+    for (const Case& c : cases) {
+        ASSERT_TRUE(defaults.setString("key", c.stored));
+        EXPECT_EQ(defaults.integer("key"), c.integer) << c.stored;
+        EXPECT_EQ(defaults.boolean("key"), c.boolean) << c.stored;
+        EXPECT_EQ(defaults.doubleValue("key"), c.number) << c.stored;
+        EXPECT_EQ(defaults.floatValue("key"), static_cast<float>(c.number)) << c.stored;
+    }
+}
+
+TEST_F(UserDefaultsTest, AbsentKeysReadAsNothingAndRemovedKeysAreAbsent)
+{
+    UserDefaults defaults(path());
+    EXPECT_FALSE(defaults.hasObject("missing"));
+    EXPECT_EQ(defaults.integer("missing"), 0);
+    EXPECT_FALSE(defaults.boolean("missing"));
+    EXPECT_EQ(defaults.floatValue("missing"), 0.0f);
+    EXPECT_EQ(defaults.doubleValue("missing"), 0.0);
+    EXPECT_EQ(defaults.string("missing"), std::nullopt);
+
+    ASSERT_TRUE(defaults.setInteger("gone", 3));
+    ASSERT_TRUE(defaults.removeObject("gone"));
+    EXPECT_FALSE(UserDefaults(path()).hasObject("gone"));
+}
+
+TEST_F(UserDefaultsTest, RegisteredDefaultsCountOnlyWhileNothingIsStoredAndAreNeverWritten)
+{
+    UserDefaults defaults(path());
+    ASSERT_TRUE(defaults.setBool("stored", false));
+    defaults.registerDefaults({{"stored", true}, {"registered", true}, {"volume", 0.5f}});
+    EXPECT_FALSE(defaults.boolean("stored"));
+    EXPECT_TRUE(defaults.hasObject("registered"));
+    EXPECT_TRUE(defaults.boolean("registered"));
+    EXPECT_EQ(defaults.floatValue("volume"), 0.5f);
+
+    ASSERT_TRUE(defaults.setBool("registered", false));
+    EXPECT_FALSE(defaults.boolean("registered"));
+    const UserDefaults reopened(path());
+    EXPECT_FALSE(reopened.hasObject("volume"));
+}
+
+TEST_F(UserDefaultsTest, UnreadableFileIsKeptAsideWithALogLineAndReadableValuesCarriedOver)
+{
+    {
+        QFile file(QString::fromStdString(path()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General\nTolvaneControl_soundVolume=0.25\n\x01\x02 garbage\n");
+    }
+    testing_support::ScopedSystemLogCapture log;
+    UserDefaults defaults(path());
+    EXPECT_EQ(defaults.floatValue("TolvaneControl_soundVolume"), 0.25f);
+    ASSERT_TRUE(defaults.setBool("after", true));
+    EXPECT_TRUE(UserDefaults(path()).boolean("after"));
+
+    QFile kept(QString::fromStdString(path() + ".unreadable"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().contains("garbage"));
+    ASSERT_EQ(log->records.size(), 1u);
+    EXPECT_EQ(log->records[0].type, foundation::SystemLogType::error);
+    EXPECT_NE(log->records[0].line.find("could not be read"), std::string::npos);
+}
+
+TEST_F(UserDefaultsTest, DataFolderOverrideHoldsTheDocumentsAndTheSettings)
+{
+    testing_support::ScopedEnvironment environment;
+    const std::string data = folder.path().toStdString() + "/made/on/demand";
+    environment.set("TOLVANE_DATA_DIR", data);
+    EXPECT_EQ(foundation::documentsDirectory(), data);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(data)));
+    EXPECT_EQ(foundation::userDefaultsFilePath(), data + "/TolvaneControl.ini");
+}
+
+} // namespace
