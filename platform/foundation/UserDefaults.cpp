@@ -70,9 +70,21 @@ void logToSystem(SystemLogType type, const std::string& line)
 
 } // namespace
 
+namespace {
+
+// Every write syncs at once under the mutex; the settings object must never sync again by itself
+// from an event on some thread's loop, so it belongs to no thread.
+std::unique_ptr<QSettings> openSettings(const QString& path)
+{
+    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    settings->moveToThread(nullptr);
+    return settings;
+}
+
+} // namespace
+
 UserDefaults::UserDefaults(std::string filePath)
-    : filePath_(std::move(filePath)),
-      settings_(std::make_unique<QSettings>(QString::fromStdString(filePath_), QSettings::IniFormat))
+    : filePath_(std::move(filePath)), settings_(openSettings(QString::fromStdString(filePath_)))
 {
     if (settings_->status() == QSettings::FormatError)
         recoverUnreadableFile();
@@ -91,7 +103,7 @@ void UserDefaults::recoverUnreadableFile()
     settings_.reset();
     QFile::remove(keptPath);
     const bool kept = QFile::rename(path, keptPath);
-    settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    settings_ = openSettings(path);
     for (const auto& [key, value] : readable)
         settings_->setValue(key, value);
     settings_->sync();
