@@ -1,25 +1,26 @@
 #include "Class/Model/CurrentHistoryId.h"
 
-#include <mutex>
+#include "foundation/Guarded.h"
 
 namespace tolvane::app {
 namespace {
 
-std::mutex idMutex;
-std::string id;
+foundation::Guarded<std::string>& historyId()
+{
+    static foundation::Guarded<std::string> value;
+    return value;
+}
 
 } // namespace
 
 std::string currentHistoryId()
 {
-    std::lock_guard lock(idMutex);
-    return id;
+    return historyId().copy();
 }
 
-void setCurrentHistoryId(std::string newId)
+void setCurrentHistoryId(std::string id)
 {
-    std::lock_guard lock(idMutex);
-    id = std::move(newId);
+    historyId().set(std::move(id));
 }
 
 } // namespace tolvane::app

@@ -1,25 +1,26 @@
 #include "Class/Model/Utility/DeviceDescription.h"
 
-#include <mutex>
+#include "foundation/Guarded.h"
 
 namespace tolvane::app {
 namespace {
 
-std::mutex descriptionMutex;
-std::string description;
+foundation::Guarded<std::string>& description()
+{
+    static foundation::Guarded<std::string> value;
+    return value;
+}
 
 } // namespace
 
 std::string deviceDescription()
 {
-    std::lock_guard lock(descriptionMutex);
-    return description;
+    return description().copy();
 }
 
 void setDeviceDescription(std::string newDescription)
 {
-    std::lock_guard lock(descriptionMutex);
-    description = std::move(newDescription);
+    description().set(std::move(newDescription));
 }
 
 } // namespace tolvane::app
