@@ -122,7 +122,7 @@ void DailyLogger::write(const Line& line)
         text += ']';
     };
     field(environment_.appVersion);
-    field(deviceDescription());
+    field(deviceDescription().copy());
     field(environment_.launchId);
     field(line.thread);
     field(label(line.level));

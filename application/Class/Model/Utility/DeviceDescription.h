@@ -1,11 +1,12 @@
 #pragma once
 
+#include "foundation/Guarded.h"
+
 #include <string>
 
 namespace tolvane::app {
 
 // "<system version>/<machine>", a field of every log line; empty until the launch fills it in.
-std::string deviceDescription();
-void setDeviceDescription(std::string description);
+foundation::Guarded<std::string>& deviceDescription();
 
 } // namespace tolvane::app

@@ -38,12 +38,12 @@ protected:
     {
         foundation::TimeZone::setDefault(foundation::TimeZone::fromIdentifier("Asia/Tokyo"));
         time.setWallStart(utc(2026, 3, 1, 14, 5, 6, 789)); // 23:05:06.789 in Tokyo
-        tolvane::app::setDeviceDescription("17.2/iPhone15,2");
+        tolvane::app::deviceDescription().set("17.2/iPhone15,2");
     }
     ~DailyLoggerTest() override
     {
         foundation::TimeZone::setDefault(std::nullopt);
-        tolvane::app::setDeviceDescription("");
+        tolvane::app::deviceDescription().set("");
     }
 
     std::shared_ptr<DailyLogger> makeLogger(int minimumLevel = 1)
