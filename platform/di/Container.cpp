@@ -58,6 +58,19 @@ std::shared_ptr<void> Container::resolveErased(std::type_index type)
     return instance;
 }
 
+void Container::runInitCompletedErased(std::type_index type, void* object)
+{
+    std::function<void(Resolver&, void*)> step;
+    {
+        std::lock_guard lock(mutex_);
+        auto it = initCompletedSteps_.find(type);
+        if (it == initCompletedSteps_.end())
+            return;
+        step = it->second;
+    }
+    step(*this, object);
+}
+
 bool Container::isRegistered(std::type_index type) const
 {
     std::lock_guard lock(mutex_);
@@ -77,6 +90,7 @@ void Container::removeAll()
     registrations_.clear();
     graphInstances_.clear();
     assembled_.clear();
+    initCompletedSteps_.clear();
 }
 
 bool Container::markAssembled(const std::string& assemblyName)

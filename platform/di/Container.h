@@ -63,6 +63,23 @@ public:
         return std::static_pointer_cast<I>(resolveErased(std::type_index(typeid(I))));
     }
 
+    // A step run on every object of exactly class C that a storyboard makes, before anyone uses it
+    // (to hand a screen its view model). Registering again for C replaces the step.
+    template <class C>
+    void storyboardInitCompleted(std::function<void(Resolver&, C&)> step)
+    {
+        auto erased = [step = std::move(step)](Resolver& resolver, void* object) { step(resolver, *static_cast<C*>(object)); };
+        std::lock_guard lock(mutex_);
+        initCompletedSteps_[std::type_index(typeid(C))] = std::move(erased);
+    }
+
+    // Runs the step of `object`'s exact class, if any; `object` points to the whole object.
+    template <class C>
+    void runInitCompleted(C& object)
+    {
+        runInitCompletedErased(std::type_index(typeid(object)), dynamic_cast<void*>(&object));
+    }
+
     bool isRegistered(std::type_index type) const;
     bool hasInstance(std::type_index type) const;
     void removeAll();
@@ -82,12 +99,14 @@ private:
     ServiceEntry registerErased(std::type_index type, ErasedFactory factory);
     std::shared_ptr<void> resolveErased(std::type_index type);
     void setScope(std::type_index type, ObjectScope scope);
+    void runInitCompletedErased(std::type_index type, void* object);
 
     mutable std::recursive_mutex mutex_;
     std::map<std::type_index, Registration> registrations_;
     std::map<std::type_index, std::shared_ptr<void>> graphInstances_;
     int resolveDepth_ = 0;
     std::set<std::string> assembled_;
+    std::map<std::type_index, std::function<void(Resolver&, void*)>> initCompletedSteps_;
 };
 
 // Resolves a service a caller cannot work without; a missing one is a programming fault that ends

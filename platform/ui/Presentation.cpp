@@ -98,7 +98,7 @@ void Presentation::present(ViewController& presenter, std::shared_ptr<ViewContro
     }
     auto self = std::make_shared<Presentation>();
     self->presenter_ = &presenter;
-    self->presented_ = presented;
+    self->presented_ = presented.get();
     presenter.presented_ = presented;
     presented->presenting_ = &presenter;
 
@@ -205,7 +205,7 @@ void Presentation::finishDismissing(bool completed, const Completion& completion
 {
     auto keepAlive = shared_from_this();
     contextKeeper_.reset();
-    auto presented = presented_;
+    auto presented = presented_->shared_from_this();
     PresentationController& controller = *presented->presentationController_;
     controller.dismissalTransitionDidEnd(completed);
     if (!completed) {

@@ -34,8 +34,9 @@ private:
     void showPresentersView();
     void hidePresentersView();
 
+    // The presented controller owns this presentation; the presenter owns the presented controller.
     ViewController* presenter_ = nullptr;
-    std::shared_ptr<ViewController> presented_;
+    ViewController* presented_ = nullptr;
     std::shared_ptr<View> container_;
     std::shared_ptr<TransitionCoordinator> coordinator_;
     std::shared_ptr<IViewControllerAnimatedTransitioning> animator_;

@@ -1,0 +1,51 @@
+# Writes the typed resource accessors (R.h): one reference per storyboard, one accessor per image and
+# one per text of the two string tables, so that a wrong name fails to compile.
+# Run as: cmake -DRESOURCES=<dir> -DOUTPUT=<file> -P GenerateResourceAccessors.cmake
+
+function(identifier_of name out_var)
+  string(MAKE_C_IDENTIFIER "${name}" id)
+  set(${out_var} "${id}" PARENT_SCOPE)
+endfunction()
+
+set(text "// Generated from the resource files; do not edit.\n#pragma once\n\n")
+string(APPEND text "#include \"foundation/LocalizedStrings.h\"\n#include \"ui/AssetCatalog.h\"\n#include \"ui/StoryboardRegistry.h\"\n#include \"ui/ViewController.h\"\n\n")
+string(APPEND text "#include <optional>\n#include <string>\n#include <vector>\n\nnamespace tolvane::app::R {\n\nnamespace storyboard {\n")
+file(STRINGS "${RESOURCES}/Storyboards.list" storyboards REGEX "^[^#]")
+foreach(line IN LISTS storyboards)
+  string(REGEX MATCH "^([A-Za-z0-9_]+)[ \t]+([A-Za-z0-9_]+)" _ "${line}")
+  string(APPEND text "inline constexpr ui::StoryboardReference<ui::ViewController> ${CMAKE_MATCH_1}{\"${CMAKE_MATCH_2}\"};\n")
+endforeach()
+string(APPEND text "} // namespace storyboard\n\nnamespace image {\n")
+file(GLOB images RELATIVE "${RESOURCES}/Images" "${RESOURCES}/Images/*.png" "${RESOURCES}/Images/*.svg"
+  "${RESOURCES}/Images/*.gif" "${RESOURCES}/Images/*.jpg")
+list(SORT images)
+foreach(image IN LISTS images)
+  get_filename_component(name "${image}" NAME_WLE)
+  identifier_of("${name}" id)
+  string(APPEND text "inline std::optional<ui::Image> ${id}() { return ui::AssetCatalog::shared().image(\"${name}\"); }\n")
+endforeach()
+string(APPEND text "} // namespace image\n\nnamespace string {\n")
+foreach(table Localizable Localizable_ja)
+  string(TOLOWER "${table}" space)
+  string(APPEND text "namespace ${space} {\n")
+  if(EXISTS "${RESOURCES}/en.lproj/${table}.strings")
+    file(STRINGS "${RESOURCES}/en.lproj/${table}.strings" entries REGEX "^[ \t]*\"")
+    foreach(entry IN LISTS entries)
+      if(entry MATCHES "^[ \t]*\"([^\"]+)\"[ \t]*=[ \t]*\"(.*)\";[ \t]*$")
+        identifier_of("${CMAKE_MATCH_1}" id)
+        string(APPEND text "inline std::string ${id}(const std::vector<std::string>& preferredLanguages)\n{\n"
+          "    return foundation::LocalizedStrings::shared().text(\"${table}\", \"${CMAKE_MATCH_1}\", preferredLanguages, \"${CMAKE_MATCH_2}\");\n}\n")
+      endif()
+    endforeach()
+  endif()
+  string(APPEND text "} // namespace ${space}\n")
+endforeach()
+string(APPEND text "} // namespace string\n\n} // namespace tolvane::app::R\n")
+
+# Rewrite only on change, so that dependants are not rebuilt for nothing.
+if(EXISTS "${OUTPUT}")
+  file(READ "${OUTPUT}" old)
+endif()
+if(NOT old STREQUAL text)
+  file(WRITE "${OUTPUT}" "${text}")
+endif()
