@@ -17,6 +17,12 @@ ViewController::~ViewController()
         view_->controller_ = nullptr;
     for (auto& child : children_)
         child->parent_ = nullptr;
+    // A controller still presented when its presenter goes would otherwise keep itself alive
+    // through its own presentation.
+    if (presented_) {
+        presented_->presenting_ = nullptr;
+        presented_->presentation_.reset();
+    }
 }
 
 View& ViewController::view()
