@@ -1,3 +1,5 @@
+#include "support/ListeningUnitSocket.h"
+
 #include "accessory/LocalSocketAccessoryManager.h"
 #include "foundation/VirtualTime.h"
 
@@ -9,9 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace {
 
@@ -21,40 +20,7 @@ using foundation::VirtualTime;
 
 constexpr const char* kProtocol = "com.tolvane.control.protocol1";
 
-// A vehicle unit listening on "<serial>.sock" in the folder, as the simulated unit does.
-class ListeningUnit {
-public:
-    ListeningUnit(const std::string& directory, const std::string& serial) : path_(directory + "/" + serial + ".sock")
-    {
-        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::copy(path_.begin(), path_.end(), address.sun_path);
-        EXPECT_EQ(::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-        EXPECT_EQ(::listen(fd_, 4), 0);
-    }
-    ~ListeningUnit()
-    {
-        hangUp();
-        if (fd_ >= 0)
-            ::close(fd_);
-        ::unlink(path_.c_str());
-    }
-    // Accepts the waiting connection.
-    void accept() { connection_ = ::accept(fd_, nullptr, nullptr); }
-    void hangUp()
-    {
-        if (connection_ >= 0)
-            ::close(connection_);
-        connection_ = -1;
-    }
-    void remove() const { ::unlink(path_.c_str()); }
-
-private:
-    std::string path_;
-    int fd_ = -1;
-    int connection_ = -1;
-};
+using ListeningUnit = testing_support::ListeningUnitSocket;
 
 class LocalSocketAccessoryManagerTest : public ::testing::Test {
 protected:
@@ -165,7 +131,7 @@ TEST_F(LocalSocketAccessoryManagerTest, ConnectionEndedByTheUnitIsADepartureUnti
     auto manager = makeManager();
     auto session = manager->openSession(manager->connectedAccessories().at(0), kProtocol);
     ASSERT_NE(session, nullptr);
-    unit->accept();
+    ASSERT_TRUE(unit->accept());
     auto loop = time.makeLoop("receive");
     loop->post([&] {
         session->inputStream()->schedule(*loop);

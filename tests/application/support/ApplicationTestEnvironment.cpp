@@ -19,6 +19,7 @@ public:
         setenv("TOLVANE_DATA_DIR", (root + "/data").c_str(), 1);
         setenv("XDG_DATA_HOME", (root + "/xdg-data").c_str(), 1);
         setenv("XDG_CONFIG_HOME", (root + "/xdg-config").c_str(), 1);
+        setenv("TOLVANE_ACCESSORY_DIR", (root + "/accessories").c_str(), 1);
     }
 
     void TearDown() override { root_.reset(); }

@@ -105,7 +105,7 @@ TEST(FdWatchTest, DescriptorClosedUnderItsWatchEndsTheWatchInsteadOfSpinning)
     EXPECT_FALSE(watch->isValid());
 }
 
-TEST(FdWatchTest, QtWorkerLoopReportsReadinessOnItsThread)
+TEST(FdWatchThreadingTest, QtWorkerLoopReportsReadinessOnItsThread)
 {
     int argc = 0;
     QCoreApplication app(argc, nullptr);

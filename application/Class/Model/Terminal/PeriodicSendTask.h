@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Class/Model/Terminal/TerminalStore.h"
+
+#include <memory>
+#include <mutex>
+
+namespace tolvane::app {
+
+// One running send cycle: every 50 ms on the send thread it encodes the next operation message and
+// writes it to the terminal, and on the main thread it checks whether Bluetooth power came back.
+// It holds the store and the terminal weakly, and the send thread holds it weakly, so dropping it
+// ends the cycle even with a pass in flight.
+class TerminalStore::PeriodicSendTask : public std::enable_shared_from_this<PeriodicSendTask> {
+public:
+    explicit PeriodicSendTask(std::shared_ptr<IDataCodingModel> dataCodingModel);
+
+    void setDataSource(const std::shared_ptr<TerminalStorePeriodicSendTaskDataSource>& dataSource);
+    // Main thread: refresh(), then installs the cycle as the send thread's periodic task.
+    void start();
+    // Queues on the main loop a copy of the data source's terminal.
+    void refresh();
+    // Send thread: one cycle.
+    void sendData();
+
+private:
+    void checkBluetoothReturn();
+
+    const std::shared_ptr<IDataCodingModel> dataCodingModel_;
+    mutable std::mutex mutex_; // the references are written on the main thread and read on the send thread
+    std::weak_ptr<TerminalStorePeriodicSendTaskDataSource> dataSource_;
+    std::weak_ptr<Terminal> terminal_;
+    bool previousBluetooth_ = true; // main thread only
+};
+
+} // namespace tolvane::app

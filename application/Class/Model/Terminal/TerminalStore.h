@@ -1,0 +1,180 @@
+#pragma once
+
+#include "Class/Model/Terminal/Terminal.h"
+#include "Class/Model/Terminal/TerminalProtocol.h"
+#include "Class/Model/Terminal/TerminalStoreBase.h"
+#include "Class/Model/Terminal/TerminalStorePeriodicSendTaskDataSource.h"
+
+#include "Internal/Model/CauseId.h"
+#include "Internal/Model/RequiredDisplayId.h"
+#include "bluetooth/PowerState.h"
+#include "foundation/Timer.h"
+#include "rx/Cancellable.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace bt {
+class IBluetoothPower;
+}
+
+namespace tolvane {
+class IBluetoothSocketModel;
+class IDataCodingModel;
+class ISdkModel;
+class ISdkStateData;
+} // namespace tolvane
+
+namespace tolvane::app {
+
+// The one owner of the link to the in-car unit: when a session may open, retries of a failed open,
+// closing on request, after a delay or when the run is over, accessory arrival and departure, the
+// phone's Bluetooth power, and the 50 ms send cycle while a session is open. Everything here runs
+// on the main thread except the sends (send thread) and the hand-over of received bytes (receive
+// thread).
+class TerminalStore final : public TerminalStoreBase,
+                            public TerminalDelegate,
+                            public TerminalStorePeriodicSendTaskDataSource,
+                            public std::enable_shared_from_this<TerminalStore> {
+public:
+    enum class ConnectionOpenPattern : int { first = 0, registration = 1, reopen = 2 };
+
+    // What the store stands on; the shared store gets the process's own unless told otherwise.
+    struct Environment {
+        std::shared_ptr<accessory::AccessoryManager> manager;
+        // The phone's Bluetooth power, as the accessory backend sees it.
+        std::shared_ptr<bt::IBluetoothPower> bluetoothPower;
+        // The application's state as its raw number: 0 active, 1 inactive, 2 background.
+        std::function<int()> applicationState = [] { return 0; };
+    };
+
+    class PeriodicSendTask;
+
+    static constexpr const char* eventTerminalListChangedKey = "TolvaneControl_TerminalChanged";
+    static constexpr foundation::Seconds DEFAULT_CLOSE_INTERVAL = 10.0;
+    static constexpr foundation::Seconds FINISH_CLOSE_DELAY = 0.3;
+    static constexpr foundation::Seconds CLOSE_WAIT_STEP = 0.1;
+    static constexpr int CLOSE_WAIT_STEPS = 29;
+
+    static std::shared_ptr<TerminalStore> shared();
+    // Tears the shared store down and drops it; the next use makes a new one.
+    static void destroyShared();
+    // The environment of the next shared store (tests and the program's start); none goes back to
+    // the process's own.
+    static void setSharedEnvironment(std::optional<Environment> environment);
+    static Environment processEnvironment();
+
+    static std::shared_ptr<TerminalStore> make(Environment environment);
+    ~TerminalStore() override;
+
+    static const std::set<std::string>& supportedAccessoryProtocols();
+
+    // The current screen's view model; every change is logged.
+    std::shared_ptr<TerminalProtocol> delegate() const { return delegate_.lock(); }
+    void setDelegate(const std::shared_ptr<TerminalProtocol>& delegate);
+
+    // A terminal whose session has both streams, each with its delegate.
+    bool isConnected() const;
+    bool isConnected(const std::string& udid) const;
+
+    void open(const std::string& udid, ConnectionOpenPattern openPattern, int64_t retryCount,
+              std::function<void(bool)> completion = [](bool) {});
+    bool openTerminal();
+    void reopen();
+    void closeTerminal();
+    void shutdownTerminal(std::function<void()> completion);
+    // Waits for both streams to end, forces them closed after about 2.9 s, drops the terminal, then
+    // calls the completion; asynchronous on the main thread.
+    void close(std::function<void()> completion);
+    void releaseCloseTimer();
+    void closeTimerStart(std::optional<foundation::Seconds> timerInterval, bool necessaryDelegate);
+    void backgroundClose(std::optional<RequiredDisplayId> reqDisplayId, std::optional<CauseId> causeId);
+    void noTransitionClose(std::optional<RequiredDisplayId> reqDisplayId, std::optional<CauseId> causeId);
+
+    void startCycle();
+    void stopCycle();
+    void enqueueSendTask();
+    // Send thread: one encode and write, not logged.
+    void sendOnce();
+
+    void refreshTerminalList();
+    void registerObservers();
+    void releaseObservers();
+    void subscribeSdkState();
+
+    void accessoryDidConnect(const accessory::AccessoryRef& accessory);
+    void accessoryDidDisconnect(const accessory::AccessoryRef& accessory);
+    void centralManagerDidUpdateState(bt::PowerState state);
+
+    // TerminalStorePeriodicSendTaskDataSource
+    std::shared_ptr<Terminal> terminal() const override;
+    bt::PowerState centralState() const override { return centralState_; }
+
+    // TerminalDelegate
+    void receivedMessage(const foundation::Bytes& message) override;
+    void streamOpenCompleted() override;
+    void streamErrorOccurred() override;
+    void streamEndEncountered() override;
+    std::shared_ptr<TerminalDelegate> terminalDelegate() override { return shared_from_this(); }
+
+    // The screens choose the terminal of the registration list.
+    void setTerminal(std::shared_ptr<Terminal> terminal);
+    const std::optional<std::string>& targetTerminalUdid() const { return targetTerminalUdid_; }
+    const std::vector<std::shared_ptr<Terminal>>& terms() const { return terms_; }
+    bool hasPeriodicSendTask() const { return periodicSendTask_ != nullptr; }
+    bool hasRetryTimer() const { return terminalReopenRetryTimer_ != nullptr; }
+    bool hasCloseTimer() const { return terminalCloseTimer_ != nullptr; }
+
+    // Flags the application sets and reads.
+    bool isTimedOut = false;
+    bool isActOn = false;
+    bool isBackground = false;
+    bool isConnectionStop = false;
+    bool isInterrupted = false;
+    bool isInitialize = false;
+
+private:
+    explicit TerminalStore(Environment environment);
+    void resolveServices();
+
+    void sessionOpenSucceeded(std::shared_ptr<Terminal> terminal);
+    void sessionOpenFailed();
+    void setTerminalOpenRetryTimer(int64_t retryCount, std::function<bool()> open,
+                                   std::function<void(bool)> completion);
+    void sessionDidEnd();
+    // closeTerminal(), no target, no close timer, and the close of the terminal when there is one.
+    void closeSequence();
+    void closeWaitCleanUp(const std::function<void()>& completion);
+    void finishAndCloseLater(std::string_view function, bool hopToMain);
+    bool applicationIsActive() const;
+    std::shared_ptr<IDataCodingModel> dataCodingModel() const;
+
+    const Environment environment_;
+    std::weak_ptr<TerminalProtocol> delegate_;
+    std::shared_ptr<PeriodicSendTask> periodicSendTask_;
+    // Written on the main thread only, under the mutex, since the one-shot send reads it on the send
+    // thread; main-thread reads need no lock.
+    mutable std::mutex terminalMutex_;
+    std::shared_ptr<Terminal> terminal_;
+    std::optional<std::string> targetTerminalUdid_;
+    foundation::TimerRef terminalReopenRetryTimer_;
+    foundation::TimerRef terminalCloseTimer_;
+    mutable std::mutex servicesMutex_; // the coding service is also used on the receive thread
+    std::shared_ptr<IDataCodingModel> dataCodingModel_;
+    std::shared_ptr<IBluetoothSocketModel> bluetoothSocketModel_;
+    std::shared_ptr<ISdkModel> sdkModel_;
+    std::shared_ptr<ISdkStateData> sdkStateData_;
+    rx::CancellableSet cancellables_;
+    rx::CancellableSet observers_;
+    bt::PowerState centralState_ = bt::PowerState::unknown;
+    std::vector<std::shared_ptr<Terminal>> terms_;
+    int64_t retryCountRemaining_ = 0;
+};
+
+} // namespace tolvane::app
