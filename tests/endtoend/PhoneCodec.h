@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Internal/Model/FrameCutter.h"
+#include "Internal/Model/IDataCodingModel.h"
+#include "Internal/Model/OperationMessageEncoder.h"
+#include "Internal/Model/VehicleMessageDecoder.h"
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace endtoend {
+
+// The phone's side of the codec made of the framework's own pieces: it sends the operation record
+// with the control held or let go and reads the vehicle's messages as the framework's decoders do.
+class PhoneCodec final : public tolvane::IDataCodingModel {
+public:
+    foundation::Bytes encode() override
+    {
+        std::lock_guard lock(mutex_);
+        ++operation_.smpcnt;
+        auto frame = tolvane::OperationMessageEncoder::encodingOperationCode(operation_);
+        sent_.push_back(frame);
+        return frame;
+    }
+
+    void decode(const foundation::Bytes& data) override
+    {
+        std::lock_guard lock(mutex_);
+        ++chunks_;
+        const auto cut = tolvane::FrameCutter::appendAndCut(pending_, data);
+        for (size_t i = 0; i < cut.frames.size(); ++i) {
+            const auto decoded = tolvane::VehicleMessageDecoder::decodeReqestCode(cut.frames[i], true);
+            if (decoded.abnormalCode)
+                abnormal_.push_back(*decoded.abnormalCode);
+            if (!decoded.record)
+                continue;
+            ++records_;
+            if (const auto* request = std::get_if<tolvane::MekCsrReq>(&*decoded.record)) {
+                if (displayIds_.empty() || displayIds_.back() != request->MEKDSPID)
+                    displayIds_.push_back(request->MEKDSPID);
+                distance_ = request->MEKDIST;
+            }
+        }
+    }
+
+    void hold(bool held)
+    {
+        std::lock_guard lock(mutex_);
+        operation_.act = held ? tolvane::BtSmpAct::on : tolvane::BtSmpAct::off;
+        operation_.btn = held ? tolvane::BtSmpBtn::longpress : tolvane::BtSmpBtn::def;
+    }
+
+    std::vector<foundation::Bytes> sent() const { return locked(sent_); }
+    std::vector<tolvane::BtMekDspId> displayIds() const { return locked(displayIds_); }
+    std::vector<std::string> abnormal() const { return locked(abnormal_); }
+    int64_t distance() const { return locked(distance_); }
+    int chunks() const { return locked(chunks_); }
+    int records() const { return locked(records_); }
+
+private:
+    template <class T>
+    T locked(const T& value) const
+    {
+        std::lock_guard lock(mutex_);
+        return value;
+    }
+
+    mutable std::mutex mutex_;
+    tolvane::SmpOperation operation_;
+    foundation::Bytes pending_;
+    std::vector<foundation::Bytes> sent_;
+    std::vector<tolvane::BtMekDspId> displayIds_;
+    std::vector<std::string> abnormal_;
+    int64_t distance_ = -1;
+    int chunks_ = 0;
+    int records_ = 0;
+};
+
+} // namespace endtoend

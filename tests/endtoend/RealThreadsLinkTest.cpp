@@ -1,0 +1,166 @@
+#include "PhoneCodec.h"
+
+#include "application/support/ScopedUserDefaults.h"
+
+#include "Class/Model/Terminal/DataReceiveCenter.h"
+#include "Class/Model/Terminal/DataTransmissionCenter.h"
+#include "Class/Model/Terminal/TerminalProtocol.h"
+#include "Class/Model/Terminal/TerminalStore.h"
+#include "vehicle-sim/VehicleUnit.h"
+
+#include "accessory/LocalSocketAccessoryManager.h"
+#include "di/Container.h"
+#include "foundation/Clock.h"
+#include "foundation/QtRunLoop.h"
+#include "foundation/WorkerThread.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <future>
+
+#include <csignal>
+
+namespace {
+
+using endtoend::PhoneCodec;
+
+class RecordingLinkDelegate final : public tolvane::app::TerminalProtocol {
+public:
+    void terminalOpenWillStart() override {}
+    void terminalOpenDidSucceed() override {}
+    void terminalOpenDidFail() override {}
+    void terminalErrorOccurred(const std::string&) override {}
+    void terminalSessionDidEnd() override { ++sessionEnds; }
+    void terminalCloseDidTimeOut() override {}
+    int sessionEnds = 0;
+};
+
+// The production wiring: the main loop on Qt's event loop of the test thread, the send and receive
+// centres on their own named threads, real time throughout. Waits are bounded by a deadline, and
+// nothing here depends on how fast the machine is beyond that.
+class LinkThreadingTest : public ::testing::Test {
+protected:
+    static constexpr auto kDeadline = std::chrono::seconds(20);
+
+    LinkThreadingTest() : mainLoop(std::make_shared<foundation::QtRunLoop>("main", clock, QThread::currentThread()))
+    {
+        foundation::RunLoop::setMain(mainLoop.get());
+        di::Container::defaultContainer().registerService<tolvane::IDataCodingModel>([this](di::Resolver&) {
+            return coding;
+        });
+        tolvane::app::DataTransmissionCenter::shared()->startThread(clock);
+        tolvane::app::DataReceiveCenter::shared()->startThread(clock);
+        manager = std::make_shared<accessory::LocalSocketAccessoryManager>(folder.path().toStdString(),
+                                                                           "com.tolvane.control.protocol1");
+        tolvane::app::TerminalStore::setSharedEnvironment(
+            tolvane::app::TerminalStore::Environment{.manager = manager, .bluetoothPower = manager->bluetoothPower()});
+        store = tolvane::app::TerminalStore::shared();
+        store->setDelegate(delegate);
+        store->registerObservers();
+    }
+
+    ~LinkThreadingTest() override
+    {
+        tolvane::app::TerminalStore::destroyShared();
+        tolvane::app::TerminalStore::setSharedEnvironment(std::nullopt);
+        store.reset();
+        tolvane::app::DataTransmissionCenter::destroy();
+        tolvane::app::DataReceiveCenter::destroy();
+        // Both threads end and are let go on the main loop.
+        runUntil([] { return false; }, std::chrono::milliseconds(300));
+        di::Container::defaultContainer().removeAll();
+        foundation::RunLoop::setMain(nullptr);
+    }
+
+    // Runs the main loop until `condition` holds; false when the deadline passed first.
+    template <class Condition>
+    bool runUntil(Condition condition, std::chrono::milliseconds deadline = kDeadline)
+    {
+        const auto end = std::chrono::steady_clock::now() + deadline;
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        }
+        return true;
+    }
+
+    void openWhenListed()
+    {
+        ASSERT_TRUE(runUntil([&] { return !manager->connectedAccessories().empty(); }));
+        store->open("VIN0001", tolvane::app::TerminalStore::ConnectionOpenPattern::first, 0);
+        ASSERT_TRUE(runUntil([&] { return store->isConnected(); }));
+    }
+
+    int argc = 0;
+    QCoreApplication app{argc, nullptr};
+    foundation::SystemClock clock;
+    std::shared_ptr<foundation::QtRunLoop> mainLoop;
+    testing_support::ScopedUserDefaults defaults;
+    QTemporaryDir folder;
+    std::shared_ptr<PhoneCodec> coding = std::make_shared<PhoneCodec>();
+    std::shared_ptr<accessory::LocalSocketAccessoryManager> manager;
+    std::shared_ptr<RecordingLinkDelegate> delegate = std::make_shared<RecordingLinkDelegate>();
+    std::shared_ptr<tolvane::app::TerminalStore> store;
+};
+
+TEST_F(LinkThreadingTest, FramesGoOutEveryCycleAndReceivedChunksReachTheCodec)
+{
+    // The unit runs on a thread of its own, as another device would.
+    foundation::WorkerThread vehicleThread("vehicle", 0.5, clock);
+    vehicleThread.start();
+    std::unique_ptr<vehiclesim::VehicleUnit> unit;
+    std::promise<void> ready;
+    vehicleThread.loop().post([&] {
+        vehiclesim::VehicleUnit::Options options;
+        options.directory = folder.path().toStdString();
+        unit = std::make_unique<vehiclesim::VehicleUnit>(vehicleThread.loop(), options);
+        ready.set_value();
+    });
+    ready.get_future().wait();
+
+    openWhenListed();
+    ASSERT_TRUE(runUntil([&] { return unit->received().size() >= 40 && coding->records() >= 10; }));
+
+    const auto received = unit->received();
+    const auto sent = coding->sent();
+    ASSERT_GE(sent.size(), received.size());
+    for (size_t i = 0; i < received.size(); ++i)
+        ASSERT_EQ(received[i].frame, sent[i]) << i;
+    std::vector<double> intervals;
+    for (size_t i = 1; i < received.size(); ++i)
+        intervals.push_back(received[i].time - received[i - 1].time);
+    std::nth_element(intervals.begin(), intervals.begin() + static_cast<long>(intervals.size() / 2), intervals.end());
+    // Loose on purpose: the period itself is measured by the send-cycle benchmark.
+    EXPECT_NEAR(intervals[intervals.size() / 2], 0.05, 0.02);
+    EXPECT_GT(coding->chunks(), 0);
+
+    vehicleThread.loop().post([&] { unit.reset(); });
+    vehicleThread.stop();
+}
+
+TEST_F(LinkThreadingTest, KilledSimulatorTakesTheDeparturePath)
+{
+    QProcess simulator;
+    simulator.setProgram(VEHICLE_SIM);
+    simulator.setArguments({"--dir", folder.path(), "--quiet"});
+    simulator.start();
+    ASSERT_TRUE(simulator.waitForStarted());
+    openWhenListed();
+    ASSERT_TRUE(runUntil([&] { return coding->records() > 0; }));
+
+    ::kill(static_cast<pid_t>(simulator.processId()), SIGKILL);
+    ASSERT_TRUE(runUntil([&] { return !store->isConnected() && delegate->sessionEnds > 0; }));
+    EXPECT_TRUE(manager->connectedAccessories().empty());
+    EXPECT_EQ(store->targetTerminalUdid(), "VIN0001"); // kept for a unit that comes back
+    simulator.waitForFinished();
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#include "vehicle-sim/Manoeuvre.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using tolvane::BtMekDspId;
+using tolvane::BtSmpAct;
+using tolvane::BtSmpBtn;
+using vehiclesim::Manoeuvre;
+using vehiclesim::ScenarioKind;
+
+tolvane::SmpOperation held() { return {.act = BtSmpAct::on, .btn = BtSmpBtn::longpress}; }
+tolvane::SmpOperation released() { return {.act = BtSmpAct::off}; }
+
+TEST(ManoeuvreTest, CarMovesOnlyWhileTheControlIsHeldAndCompletesAtTheEnd)
+{
+    Manoeuvre car(ScenarioKind::parkIn, 3);
+    car.step();
+    EXPECT_EQ(car.phase(), Manoeuvre::Phase::selecting);
+    EXPECT_EQ(car.displayId(), BtMekDspId::sel_parkin_vertical);
+
+    car.operationReceived(held());
+    car.step();
+    EXPECT_EQ(car.displayId(), BtMekDspId::controlling_inpark);
+    EXPECT_EQ(car.remainingDistance(), 2);
+
+    car.operationReceived(released());
+    car.step();
+    car.step();
+    EXPECT_EQ(car.remainingDistance(), 2);
+    EXPECT_EQ(car.phase(), Manoeuvre::Phase::operating);
+
+    car.operationReceived(held());
+    car.step();
+    car.step();
+    EXPECT_EQ(car.phase(), Manoeuvre::Phase::completed);
+    EXPECT_EQ(car.displayId(), BtMekDspId::parkin_comp);
+    EXPECT_EQ(car.controlStateRequest().MEKDIST, 0);
+}
+
+TEST(ManoeuvreTest, EachScenarioHasItsOwnScreens)
+{
+    const struct {
+        ScenarioKind kind;
+        BtMekDspId selecting, operating, completed;
+    } cases[] = {
+        {ScenarioKind::parkIn, BtMekDspId::sel_parkin_vertical, BtMekDspId::controlling_inpark, BtMekDspId::parkin_comp},
+        {ScenarioKind::parkOut, BtMekDspId::sel_parkout_vertical, BtMekDspId::controlling_outpark,
+         BtMekDspId::parkout_comp},
+        {ScenarioKind::forwardBackward, BtMekDspId::sel_forward_backward, BtMekDspId::controlling_fowaback,
+         BtMekDspId::arrival},
+    };
+    for (const auto& c : cases) {
+        Manoeuvre car(c.kind, 1);
+        EXPECT_EQ(car.displayId(), c.selecting);
+        car.operationReceived({.btn = BtSmpBtn::start});
+        EXPECT_EQ(car.displayId(), c.operating);
+        car.operationReceived(held());
+        car.step();
+        EXPECT_EQ(car.displayId(), c.completed);
+        EXPECT_EQ(vehiclesim::scenarioFromName(vehiclesim::scenarioName(c.kind)), c.kind);
+    }
+}
+
+} // namespace

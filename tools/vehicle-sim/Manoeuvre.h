@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Internal/Model/BtMekDspId.h"
+#include "Internal/Model/MekCsrReq.h"
+#include "Internal/Model/SmpOperation.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vehiclesim {
+
+enum class ScenarioKind { parkIn, parkOut, forwardBackward };
+
+std::optional<ScenarioKind> scenarioFromName(std::string_view name);
+std::string_view scenarioName(ScenarioKind kind);
+
+// One manoeuvre as the car runs it. It offers its plan, starts when the phone starts it (the start
+// button or a held control), moves only while the phone holds the control and stops the moment it is
+// let go, and completes when the remaining distance is covered.
+class Manoeuvre {
+public:
+    enum class Phase { selecting, operating, completed };
+
+    static constexpr int START_DISTANCE = 40;
+
+    explicit Manoeuvre(ScenarioKind kind, int startDistance = START_DISTANCE);
+
+    void operationReceived(const tolvane::SmpOperation& operation);
+    // One step of the car: a tenth of a second of movement while held.
+    void step();
+
+    ScenarioKind kind() const { return kind_; }
+    Phase phase() const { return phase_; }
+    bool isHeld() const { return held_; }
+    int remainingDistance() const { return distance_; }
+    tolvane::BtMekDspId displayId() const;
+    // The control-state request the car sends now (counter and checksum are added when written).
+    tolvane::MekCsrReq controlStateRequest() const;
+    // "park-in operating dist=31 held"
+    std::string describe() const;
+
+private:
+    ScenarioKind kind_;
+    Phase phase_ = Phase::selecting;
+    bool held_ = false;
+    int distance_;
+};
+
+} // namespace vehiclesim

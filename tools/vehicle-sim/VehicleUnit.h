@@ -1,0 +1,102 @@
+#pragma once
+
+#include "vehicle-sim/Fault.h"
+#include "vehicle-sim/Manoeuvre.h"
+#include "vehicle-sim/OperationMessageReader.h"
+
+#include "bluetooth/PowerState.h"
+#include "foundation/Bytes.h"
+#include "foundation/Clock.h"
+#include "foundation/FdWatch.h"
+#include "foundation/Timer.h"
+
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace foundation {
+class RunLoop;
+}
+
+namespace vehiclesim {
+
+// The vehicle's unit as an accessory of the local-socket backend: it listens on
+// "<serial number>.sock" in the accessory folder, reads the phone's operation messages and answers
+// every tenth of a second with the messages of a car running its manoeuvre. Faults come on demand.
+// Everything runs on the run loop it was made on; what it saw may be read from any thread.
+class VehicleUnit {
+public:
+    struct Options {
+        std::string directory;
+        std::string serialNumber = "VIN0001";
+        std::string name = "Tolvane Vehicle Unit";
+        std::string protocolString = "com.tolvane.control.protocol1";
+        ScenarioKind scenario = ScenarioKind::parkIn;
+        // One line per thing received, sent or done; none by default.
+        std::function<void(const std::string&)> log;
+    };
+
+    // What arrived from the phone.
+    struct Received {
+        foundation::Seconds time;
+        foundation::Bytes frame;
+        std::optional<ReadOperation> operation;
+    };
+
+    static constexpr foundation::Seconds TICK = 0.1;
+
+    // Starts listening; call on the thread of `loop`.
+    VehicleUnit(foundation::RunLoop& loop, Options options);
+    ~VehicleUnit();
+    VehicleUnit(const VehicleUnit&) = delete;
+    VehicleUnit& operator=(const VehicleUnit&) = delete;
+
+    void startScenario(ScenarioKind kind);
+    void setFault(Fault fault, bool on);
+    void clearFaults();
+    // A burst of bytes that are no messages, longer than one read of the phone.
+    void sendGarbage(size_t length = 3000);
+    // Hangs up and comes back as a new accessory.
+    void dropLink();
+    // Writes the phone's Bluetooth power for the local-socket backend; anything but poweredOn also
+    // ends the link.
+    void setBluetoothPower(bt::PowerState state);
+
+    bool isConnected() const;
+    std::vector<Received> received() const;
+    Manoeuvre manoeuvre() const;
+
+private:
+    void listen();
+    void stopListening();
+    void accept();
+    void readFromPhone();
+    void hangUp(const std::string& why);
+    void tick();
+    void send(const std::string& what, const foundation::Bytes& frame);
+    void log(const std::string& line) const;
+    void writeFileAtomically(const std::string& name, const std::string& text) const;
+    std::string path(const std::string& name) const;
+
+    foundation::RunLoop& loop_;
+    const Options options_;
+    mutable std::mutex mutex_; // guards what tests read from other threads
+    Manoeuvre manoeuvre_;
+    std::vector<Received> received_;
+    std::set<Fault> faults_;
+    int listenFd_ = -1;
+    int connectionFd_ = -1;
+    foundation::FdWatchRef listenWatch_;
+    foundation::FdWatchRef connectionWatch_;
+    foundation::TimerRef ticker_;
+    foundation::Bytes pending_;
+    uint8_t counter_ = 0;
+    uint64_t ticks_ = 0;
+    std::mt19937 random_{20260101};
+};
+
+} // namespace vehiclesim

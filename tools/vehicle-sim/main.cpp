@@ -1,0 +1,142 @@
+// The simulated vehicle unit: listens as an accessory of the local-socket backend and answers the
+// phone like a car. See --help.
+
+#include "vehicle-sim/CommandLine.h"
+#include "vehicle-sim/VehicleUnit.h"
+
+#include "accessory/AccessoryProtocol.h"
+#include "accessory/LocalSocketAccessoryManager.h"
+#include "foundation/Clock.h"
+#include "foundation/QtRunLoop.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace {
+
+const char* kUsage = R"(usage: vehicle-sim [options]
+  --dir DIR            accessory folder (default: TOLVANE_ACCESSORY_DIR or the runtime folder's
+                       "tolvane-accessories")
+  --serial SERIAL      the unit's serial number, the terminal id (default VIN0001)
+  --name NAME          the unit's name (default "Tolvane Vehicle Unit")
+  --scenario KIND      park-in, park-out or forward-backward (default park-in)
+  --at SECONDS:COMMAND run a command after that many seconds, e.g. --at "5:fault silence"
+  --quiet              log only what changes the link, not every message
+Commands on standard input (and for --at), one per line:
+  scenario KIND | fault NAME [on|off] | clear | garbage [BYTES] | drop | power on|off | quit
+  fault names: bad-checksum frozen-counter jumping-counter silence abnormality stall
+)";
+
+struct Scheduled {
+    double seconds;
+    std::string command;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    vehiclesim::VehicleUnit::Options options;
+    options.directory = accessory::LocalSocketAccessoryManager::defaultDirectory();
+    options.protocolString = accessory::defaultProtocolString();
+    std::vector<Scheduled> scheduled;
+    bool quiet = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (argument == "--quiet") {
+            quiet = true;
+        } else if (argument == "--dir" && hasValue) {
+            options.directory = argv[++i];
+        } else if (argument == "--serial" && hasValue) {
+            options.serialNumber = argv[++i];
+        } else if (argument == "--name" && hasValue) {
+            options.name = argv[++i];
+        } else if (argument == "--scenario" && hasValue) {
+            const auto kind = vehiclesim::scenarioFromName(argv[++i]);
+            if (!kind) {
+                std::fprintf(stderr, "vehicle-sim: unknown scenario '%s'\n%s", argv[i], kUsage);
+                return 2;
+            }
+            options.scenario = *kind;
+        } else if (argument == "--at" && hasValue) {
+            const std::string value = argv[++i];
+            const auto colon = value.find(':');
+            char* end = nullptr;
+            const double seconds = colon == std::string::npos ? -1 : std::strtod(value.c_str(), &end);
+            if (colon == std::string::npos || end != value.c_str() + colon || seconds < 0) {
+                std::fprintf(stderr, "vehicle-sim: --at wants SECONDS:COMMAND, got '%s'\n", value.c_str());
+                return 2;
+            }
+            scheduled.push_back({seconds, value.substr(colon + 1)});
+        } else {
+            std::fprintf(stderr, "vehicle-sim: unknown option '%s'\n%s", argument.c_str(), kUsage);
+            return 2;
+        }
+    }
+
+    foundation::SystemClock clock;
+    auto loop = std::make_shared<foundation::QtRunLoop>("main", clock, QThread::currentThread());
+    foundation::RunLoop::setMain(loop.get());
+    const double start = clock.now();
+    options.log = [&](const std::string& line) {
+        if (quiet && (line.starts_with("tx ") || line.starts_with("rx ")))
+            return;
+        std::printf("[%9.3f] %s\n", clock.now() - start, line.c_str());
+        std::fflush(stdout);
+    };
+    vehiclesim::VehicleUnit unit(*loop, options);
+
+    auto run = [&](const std::string& command) {
+        const auto reply = vehiclesim::runCommand(unit, command);
+        if (!reply)
+            app.quit();
+        else if (!reply->empty())
+            options.log("command '" + command + "': " + *reply);
+    };
+    for (const auto& entry : scheduled)
+        loop->scheduleTimer(entry.seconds, false, [&run, command = entry.command](foundation::Timer&) { run(command); });
+
+    // Commands from standard input, a line at a time; its end changes nothing.
+    std::string line;
+    foundation::FdWatchRef input;
+    input = loop->watchFd(STDIN_FILENO, foundation::FdCondition::readable, [&] {
+        char buffer[256];
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count <= 0) {
+            input->cancel();
+            return;
+        }
+        line.append(buffer, static_cast<size_t>(count));
+        for (size_t newline; (newline = line.find('\n')) != std::string::npos; line.erase(0, newline + 1))
+            run(line.substr(0, newline));
+    });
+
+    // SIGINT and SIGTERM end the loop, so the socket files are removed on the way out.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigprocmask(SIG_BLOCK, &stopSignals, nullptr);
+    const int signalFd = ::signalfd(-1, &stopSignals, SFD_NONBLOCK | SFD_CLOEXEC);
+    auto stop = loop->watchFd(signalFd, foundation::FdCondition::readable, [&] { app.quit(); });
+
+    const int status = app.exec();
+    stop->cancel();
+    input->cancel();
+    ::close(signalFd);
+    return status;
+}
