@@ -3,6 +3,7 @@
 #include "accessory/AccessoryProtocol.h"
 #include "accessory/LocalSocketAccessoryManager.h"
 #include "accessory/RfcommAccessoryManager.h"
+#include "bluetooth/BluetoothPower.h"
 #include "foundation/RunLoop.h"
 
 #include <cstdlib>
@@ -31,6 +32,8 @@ std::shared_ptr<AccessoryManager> AccessoryManager::shared()
         else
             slot = std::make_shared<LocalSocketAccessoryManager>(LocalSocketAccessoryManager::defaultDirectory(),
                                                                  defaultProtocolString());
+        // Bluetooth power follows the backend in use, for every reader of the process's power.
+        bt::setBluetoothPower(slot->bluetoothPower());
     }
     return slot;
 }

@@ -20,7 +20,8 @@ public:
     virtual ~AccessoryManager() = default;
 
     // The manager of the process, made on first use on the main thread: the RFCOMM backend when
-    // TOLVANE_ACCESSORY_BACKEND is "rfcomm", else the local-socket backend.
+    // TOLVANE_ACCESSORY_BACKEND is "rfcomm", else the local-socket backend. Its Bluetooth power
+    // becomes the process's.
     static std::shared_ptr<AccessoryManager> shared();
     // Replaces the manager of the process (null makes the next use build the default again).
     static void setShared(std::shared_ptr<AccessoryManager> manager);

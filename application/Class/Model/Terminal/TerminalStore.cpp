@@ -15,7 +15,7 @@
 #include "Internal/Model/ISdkStateData.h"
 #include "accessory/AccessoryManager.h"
 #include "accessory/AccessoryProtocol.h"
-#include "bluetooth/IBluetoothPower.h"
+#include "bluetooth/BluetoothPower.h"
 #include "di/Container.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
@@ -109,7 +109,7 @@ std::optional<TerminalStore::Environment>& sharedEnvironment()
 TerminalStore::Environment TerminalStore::processEnvironment()
 {
     auto manager = accessory::AccessoryManager::shared();
-    return {.manager = manager, .bluetoothPower = manager->bluetoothPower()};
+    return {.manager = manager, .bluetoothPower = bt::bluetoothPower()};
 }
 
 void TerminalStore::setSharedEnvironment(std::optional<Environment> environment)
