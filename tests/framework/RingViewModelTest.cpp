@@ -72,7 +72,8 @@ TEST(RingViewModelTest, EveryEventWritesTheOriginInTheBackground)
     rig.sdkStateData->isBackground().send(true);
     auto touch = rig.finger.begin({110, 220});
     rig.finger.move(touch, {120, 230});
-    EXPECT_EQ(rig.sendingData->written, (std::vector{at(0, 0), at(0, 0)}));
+    rig.finger.end(touch);
+    EXPECT_EQ(rig.sendingData->written, (std::vector{at(0, 0), at(0, 0), at(0, 0)}));
 }
 
 TEST(RingViewModelTest, ARecogniserThatLostItsViewWritesNothing)
@@ -115,7 +116,8 @@ TEST(RingViewModelTest, CoordinatesBeyondTheRecordsRangeWriteTheOrigin)
     rig.ring->setFrame({0, 0, 1e10, 1e10});
     auto touch = rig.finger.begin({4294967296.0, 10});
     rig.finger.move(touch, {4294967295.0, 10});
-    EXPECT_EQ(rig.sendingData->written, (std::vector{at(0, 0), at(4294967295u, 10)}));
+    rig.finger.end(touch);
+    EXPECT_EQ(rig.sendingData->written, (std::vector{at(0, 0), at(4294967295u, 10), at(0, 0)}));
 }
 
 } // namespace
