@@ -5,7 +5,10 @@
 #include "Internal/Model/OperationMessageEncoder.h"
 #include "Internal/Model/VehicleMessageDecoder.h"
 
+#include "foundation/ThreadName.h"
+
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,7 @@ public:
     foundation::Bytes encode() override
     {
         std::lock_guard lock(mutex_);
+        threads_.insert("encode on " + foundation::currentThreadName());
         ++operation_.smpcnt;
         auto frame = tolvane::OperationMessageEncoder::encodingOperationCode(operation_);
         sent_.push_back(frame);
@@ -27,6 +31,7 @@ public:
     void decode(const foundation::Bytes& data) override
     {
         std::lock_guard lock(mutex_);
+        threads_.insert("decode on " + foundation::currentThreadName());
         ++chunks_;
         const auto cut = tolvane::FrameCutter::appendAndCut(pending_, data);
         for (size_t i = 0; i < cut.frames.size(); ++i) {
@@ -57,6 +62,8 @@ public:
     int64_t distance() const { return locked(distance_); }
     int chunks() const { return locked(chunks_); }
     int records() const { return locked(records_); }
+    // "encode on <thread name>" and "decode on <thread name>" for every thread that called.
+    std::set<std::string> threads() const { return locked(threads_); }
 
 private:
     template <class T>
@@ -75,6 +82,7 @@ private:
     int64_t distance_ = -1;
     int chunks_ = 0;
     int records_ = 0;
+    std::set<std::string> threads_;
 };
 
 } // namespace endtoend

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
+#include <set>
 
 #include <csignal>
 
@@ -141,6 +142,9 @@ TEST_F(LinkThreadingTest, FramesGoOutEveryCycleAndReceivedChunksReachTheCodec)
     // Loose on purpose: the period itself is measured by the send-cycle benchmark.
     EXPECT_NEAR(intervals[intervals.size() / 2], 0.05, 0.02);
     EXPECT_GT(coding->chunks(), 0);
+    EXPECT_EQ(coding->threads(),
+              (std::set<std::string>{"encode on " + tolvane::app::DataTransmissionCenter::shared()->threadName(),
+                                     "decode on " + tolvane::app::DataReceiveCenter::shared()->threadName()}));
 
     vehicleThread.loop().post([&] { unit.reset(); });
     vehicleThread.stop();
