@@ -8,7 +8,7 @@
 
 namespace ui {
 
-enum class ControlEvent { touchDown, touchUpInside, touchUpOutside, touchCancel, valueChanged, editingChanged };
+enum class ControlEvent { touchDown, touchUpInside, touchUpOutside, touchCancel, valueChanged, editingDidBegin, editingChanged, editingDidEnd };
 
 enum class ControlState { normal, highlighted, disabled, selected };
 

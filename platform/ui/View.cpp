@@ -2,6 +2,7 @@
 
 #include "ui/GestureRecognizer.h"
 #include "ui/Layer.h"
+#include "ui/TextField.h"
 #include "ui/ViewAnimation.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
@@ -224,6 +225,15 @@ bool View::isDescendant(const View* ancestor) const
         if (view == ancestor)
             return true;
     return false;
+}
+
+void View::endEditing(bool)
+{
+    Window* host = window();
+    if (!host)
+        return;
+    if (auto* field = host->focusedTextField(); field && field->isDescendant(this))
+        field->resignFirstResponder();
 }
 
 Window* View::window() const

@@ -69,6 +69,8 @@ public:
     void bringSubviewToFront(const View* view);
     void sendSubviewToBack(const View* view);
     bool isDescendant(const View* ancestor) const;
+    // Ends editing of the text field in this view's tree that takes typing.
+    void endEditing(bool force);
     // The window at the root of this view's tree, or null when the view is in no window.
     Window* window() const;
 

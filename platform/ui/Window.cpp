@@ -3,6 +3,7 @@
 #include "foundation/RunLoop.h"
 #include "ui/GestureRecognizer.h"
 #include "ui/ScreenMetrics.h"
+#include "ui/TextField.h"
 #include "ui/Touch.h"
 #include "ui/ViewController.h"
 
@@ -87,6 +88,24 @@ void Window::setRootViewController(std::shared_ptr<ViewController> controller)
         root_->beginAppearanceTransition(true, false);
         root_->endAppearanceTransition();
     }
+}
+
+TextField* Window::focusedTextField() const
+{
+    auto field = focused_.lock();
+    if (!field || field->window() != this)
+        return nullptr;
+    return static_cast<TextField*>(field.get());
+}
+
+void Window::setFocusedTextField(TextField* field)
+{
+    TextField* previous = focusedTextField();
+    if (previous == field)
+        return;
+    focused_ = field ? field->weak_from_this() : std::weak_ptr<View>();
+    if (previous)
+        previous->resignFirstResponder();
 }
 
 void Window::makeKeyAndVisible()

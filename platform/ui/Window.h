@@ -11,6 +11,7 @@ namespace ui {
 
 class GestureRecognizer;
 class Touch;
+class TextField;
 class ViewController;
 
 // The root of a view tree. It binds each touch to the view it began in, hands touches to gesture
@@ -29,6 +30,10 @@ public:
     void setRootViewController(std::shared_ptr<ViewController> controller);
     void makeKeyAndVisible();
     bool isVisible() const { return visible_; }
+
+    // The text field that takes typing, if any.
+    TextField* focusedTextField() const;
+    void setFocusedTextField(TextField* field);
 
     EdgeInsets safeAreaInsets() const { return safeAreaInsets_; }
     void setSafeAreaInsets(const EdgeInsets& insets) { safeAreaInsets_ = insets; }
@@ -54,6 +59,7 @@ private:
     EdgeInsets safeAreaInsets_;
     std::shared_ptr<ViewController> root_;
     bool visible_ = false;
+    std::weak_ptr<View> focused_;
     bool updateScheduled_ = false;
     std::function<void()> updateHandler_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

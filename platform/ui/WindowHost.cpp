@@ -2,9 +2,12 @@
 
 #include "foundation/RunLoop.h"
 #include "ui/Layer.h"
+#include "ui/TextField.h"
 #include "ui/LayerRenderer.h"
 #include "ui/Window.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTouchEvent>
@@ -111,6 +114,39 @@ void WindowHost::touchEvent(QTouchEvent* event)
         fingers_.clear();
     }
     event->accept();
+}
+
+} // namespace ui
+
+namespace ui {
+
+void WindowHost::keyPressEvent(QKeyEvent* event)
+{
+    TextField* field = window_->focusedTextField();
+    if (!field)
+        return;
+    switch (event->key()) {
+    case Qt::Key_Backspace: field->deleteBackward(); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: field->pressReturn(); break;
+    default:
+        if (!event->text().isEmpty() && event->text().at(0).isPrint())
+            field->insertText(event->text().toStdString());
+        break;
+    }
+}
+
+bool WindowHost::event(QEvent* event)
+{
+    if (event->type() != QEvent::InputMethod)
+        return QRasterWindow::event(event);
+    const auto* input = static_cast<QInputMethodEvent*>(event);
+    if (TextField* field = window_->focusedTextField()) {
+        if (!input->commitString().isEmpty())
+            field->insertText(input->commitString().toStdString());
+        field->setMarkedText(input->preeditString().toStdString());
+    }
+    return true;
 }
 
 } // namespace ui

@@ -32,6 +32,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void touchEvent(QTouchEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Input-method composition arrives as a generic event on a window.
+    bool event(QEvent* event) override;
 
 private:
     void scheduleNextFrame();

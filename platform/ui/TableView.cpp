@@ -1,0 +1,189 @@
+#include "ui/TableView.h"
+
+#include "foundation/FatalError.h"
+#include "ui/Button.h"
+#include "ui/SwipeGestureRecognizer.h"
+#include "ui/TableViewCell.h"
+#include "ui/TapGestureRecognizer.h"
+
+namespace ui {
+namespace {
+
+constexpr double deleteButtonWidth = 80;
+
+// A row swipe is watched while the table's own drag runs.
+class AlongsideScrolling : public IGestureRecognizerDelegate {
+public:
+    bool shouldRecognizeSimultaneously(GestureRecognizer&, GestureRecognizer&) override { return true; }
+};
+
+} // namespace
+
+TableView::TableView(const Rect& frame) : ScrollView(frame)
+{
+    auto tap = std::make_shared<TapGestureRecognizer>([this](GestureRecognizer& r) { rowTapped(r.location(this)); });
+    tap->setCancelsTouchesInView(false);
+    addGestureRecognizer(tap);
+    auto swipe = std::make_shared<SwipeGestureRecognizer>(SwipeDirection::left, [this](GestureRecognizer& r) { rowSwiped(r.location(this)); });
+    swipeAlongsideScrolling_ = std::make_shared<AlongsideScrolling>();
+    swipe->setDelegate(swipeAlongsideScrolling_);
+    addGestureRecognizer(swipe);
+}
+
+void TableView::registerCell(const std::string& reuseIdentifier, CellFactory factory)
+{
+    factories_[reuseIdentifier] = std::move(factory);
+}
+
+std::shared_ptr<TableViewCell> TableView::dequeueReusableCell(const std::string& reuseIdentifier, const IndexPath&)
+{
+    auto& pool = reusable_[reuseIdentifier];
+    if (!pool.empty()) {
+        auto cell = pool.back();
+        pool.pop_back();
+        cell->prepareForReuse();
+        return cell;
+    }
+    auto factory = factories_.find(reuseIdentifier);
+    if (factory == factories_.end())
+        foundation::fatalError("no cell registered for reuse identifier " + reuseIdentifier);
+    return factory->second();
+}
+
+void TableView::reloadData()
+{
+    hideDeleteButton();
+    for (auto& row : rows_) {
+        row.cell->removeFromSuperview();
+        reusable_[row.cell->reuseIdentifier()].push_back(row.cell);
+    }
+    rows_.clear();
+    for (auto& header : headers_)
+        header->removeFromSuperview();
+    headers_.clear();
+    selected_.reset();
+    auto dataSource = dataSource_.lock();
+    if (!dataSource)
+        return;
+    auto delegate = delegate_.lock();
+    const double width = bounds().width();
+    double y = 0;
+    for (int section = 0; section < dataSource->numberOfSections(*this); ++section) {
+        const double headerHeight = delegate ? delegate->heightForHeader(*this, section) : 0;
+        if (auto header = delegate ? delegate->viewForHeader(*this, section) : nullptr) {
+            header->setFrame({0, y, width, headerHeight});
+            addSubview(header);
+            headers_.push_back(header);
+        }
+        y += headerHeight;
+        for (int row = 0; row < dataSource->numberOfRows(*this, section); ++row) {
+            const IndexPath indexPath{section, row};
+            auto cell = dataSource->cellForRow(*this, indexPath);
+            if (!cell)
+                continue;
+            const double height = (delegate ? delegate->heightForRow(*this, indexPath) : std::nullopt).value_or(rowHeight_);
+            cell->setFrame({0, y, width, height});
+            cell->setSelected(false);
+            addSubview(cell);
+            rows_.push_back({indexPath, cell->frame(), cell});
+            y += height;
+        }
+        y += delegate ? delegate->heightForFooter(*this, section) : 0;
+    }
+    setContentSize({width, y});
+}
+
+std::shared_ptr<TableViewCell> TableView::cellForRow(const IndexPath& indexPath) const
+{
+    for (const auto& row : rows_)
+        if (row.indexPath == indexPath)
+            return row.cell;
+    return nullptr;
+}
+
+Rect TableView::rectForRow(const IndexPath& indexPath) const
+{
+    for (const auto& row : rows_)
+        if (row.indexPath == indexPath)
+            return row.frame;
+    return {};
+}
+
+std::optional<IndexPath> TableView::indexPathForRow(const Point& point) const
+{
+    for (const auto& row : rows_)
+        if (row.frame.contains(point))
+            return row.indexPath;
+    return std::nullopt;
+}
+
+void TableView::selectRow(const IndexPath& indexPath)
+{
+    if (selected_)
+        deselectRow(*selected_, false);
+    if (auto cell = cellForRow(indexPath)) {
+        cell->setSelected(true);
+        selected_ = indexPath;
+    }
+}
+
+void TableView::deselectRow(const IndexPath& indexPath, bool)
+{
+    if (auto cell = cellForRow(indexPath))
+        cell->setSelected(false);
+    if (selected_ == indexPath)
+        selected_.reset();
+}
+
+void TableView::rowTapped(const Point& point)
+{
+    if (deleteButton_) {
+        // A tap elsewhere only closes the open delete button; on it, the button's action runs.
+        if (!deleteButton_->frame().contains(point))
+            hideDeleteButton();
+        return;
+    }
+    const auto indexPath = indexPathForRow(point);
+    if (!indexPath)
+        return;
+    auto cell = cellForRow(*indexPath);
+    if (!cell || !cell->isUserInteractionEnabled())
+        return;
+    selectRow(*indexPath);
+    if (auto delegate = delegate_.lock())
+        delegate->didSelectRow(*this, *indexPath);
+}
+
+void TableView::rowSwiped(const Point& point)
+{
+    hideDeleteButton();
+    const auto indexPath = indexPathForRow(point);
+    auto dataSource = dataSource_.lock();
+    if (!indexPath || !dataSource || !dataSource->canEditRow(*this, *indexPath))
+        return;
+    auto delegate = delegate_.lock();
+    if (delegate && delegate->editingStyleForRow(*this, *indexPath) != TableViewCellEditingStyle::deleteStyle)
+        return;
+    const Rect row = rectForRow(*indexPath);
+    deleteButton_ = std::make_shared<Button>(Rect{row.maxX() - deleteButtonWidth, row.y(), deleteButtonWidth, row.height()});
+    deleteButton_->setBackgroundColor(Color::rgb255(255, 59, 48));
+    deleteButton_->setTitle((delegate ? delegate->titleForDeleteConfirmationButton(*this, *indexPath) : std::nullopt).value_or("Delete"),
+                            ControlState::normal);
+    const IndexPath target = *indexPath;
+    deleteButton_->addTarget(ControlEvent::touchUpInside, [this, target](Control&) {
+        hideDeleteButton();
+        if (auto source = dataSource_.lock())
+            source->commitEditing(*this, TableViewCellEditingStyle::deleteStyle, target);
+    });
+    addSubview(deleteButton_);
+}
+
+void TableView::hideDeleteButton()
+{
+    if (deleteButton_) {
+        deleteButton_->removeFromSuperview();
+        deleteButton_.reset();
+    }
+}
+
+} // namespace ui

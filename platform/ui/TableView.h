@@ -1,0 +1,93 @@
+#pragma once
+
+#include "ui/GestureRecognizer.h"
+#include "ui/IndexPath.h"
+#include "ui/ScrollView.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Button;
+class TableView;
+class TableViewCell;
+
+enum class TableViewCellEditingStyle { none, deleteStyle, insert };
+
+class ITableViewDataSource {
+public:
+    virtual ~ITableViewDataSource() = default;
+    virtual int numberOfSections(TableView&) { return 1; }
+    virtual int numberOfRows(TableView& tableView, int section) = 0;
+    virtual std::shared_ptr<TableViewCell> cellForRow(TableView& tableView, const IndexPath& indexPath) = 0;
+    virtual bool canEditRow(TableView&, const IndexPath&) { return false; }
+    virtual void commitEditing(TableView&, TableViewCellEditingStyle, const IndexPath&) {}
+};
+
+class ITableViewDelegate {
+public:
+    virtual ~ITableViewDelegate() = default;
+    virtual std::optional<double> heightForRow(TableView&, const IndexPath&) { return std::nullopt; }
+    virtual double heightForHeader(TableView&, int) { return 0; }
+    virtual std::shared_ptr<View> viewForHeader(TableView&, int) { return nullptr; }
+    virtual double heightForFooter(TableView&, int) { return 0; }
+    virtual void didSelectRow(TableView&, const IndexPath&) {}
+    virtual TableViewCellEditingStyle editingStyleForRow(TableView&, const IndexPath&) { return TableViewCellEditingStyle::deleteStyle; }
+    virtual std::optional<std::string> titleForDeleteConfirmationButton(TableView&, const IndexPath&) { return std::nullopt; }
+};
+
+// Rows from a data source, stacked in sections inside a scroll view. Reloading asks for every row
+// (tables here hold at most a few hundred) and hands the old cells back for reuse. A tap selects a
+// row; a swipe to the left on an editable row shows its delete button, and a tap on that commits.
+class TableView : public ScrollView {
+public:
+    using CellFactory = std::function<std::shared_ptr<TableViewCell>()>;
+
+    explicit TableView(const Rect& frame = {});
+
+    void setDataSource(std::weak_ptr<ITableViewDataSource> dataSource) { dataSource_ = std::move(dataSource); }
+    void setDelegate(std::weak_ptr<ITableViewDelegate> delegate) { delegate_ = std::move(delegate); }
+    void registerCell(const std::string& reuseIdentifier, CellFactory factory);
+    // A reused cell of that kind, or a new one; a fatal error when the kind was never registered.
+    std::shared_ptr<TableViewCell> dequeueReusableCell(const std::string& reuseIdentifier, const IndexPath& indexPath);
+    void reloadData();
+
+    double rowHeight() const { return rowHeight_; }
+    void setRowHeight(double height) { rowHeight_ = height; }
+    std::shared_ptr<TableViewCell> cellForRow(const IndexPath& indexPath) const;
+    Rect rectForRow(const IndexPath& indexPath) const;
+    std::optional<IndexPath> indexPathForRow(const Point& point) const;
+    std::optional<IndexPath> indexPathForSelectedRow() const { return selected_; }
+    void selectRow(const IndexPath& indexPath);
+    void deselectRow(const IndexPath& indexPath, bool animated);
+    std::shared_ptr<Button> deleteConfirmationButton() const { return deleteButton_; }
+
+private:
+    struct Row {
+        IndexPath indexPath;
+        Rect frame;
+        std::shared_ptr<TableViewCell> cell;
+    };
+
+    void rowTapped(const Point& point);
+    void rowSwiped(const Point& point);
+    void hideDeleteButton();
+
+    std::weak_ptr<ITableViewDataSource> dataSource_;
+    std::weak_ptr<ITableViewDelegate> delegate_;
+    std::map<std::string, CellFactory> factories_;
+    std::map<std::string, std::vector<std::shared_ptr<TableViewCell>>> reusable_;
+    std::vector<Row> rows_;
+    std::vector<std::shared_ptr<View>> headers_;
+    std::optional<IndexPath> selected_;
+    std::shared_ptr<Button> deleteButton_;
+    std::shared_ptr<IGestureRecognizerDelegate> swipeAlongsideScrolling_;
+    double rowHeight_ = 44;
+};
+
+} // namespace ui
