@@ -7,19 +7,29 @@
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QThread>
-#include <QTimer>
 
-#include <chrono>
 #include <cmath>
+#include <cstdint>
+
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 namespace foundation {
 
 QtRunLoop::QtRunLoop(std::string name, const Clock& clock, QThread* thread)
-    : RunLoop(std::move(name)), clock_(clock), context_(new QObject), timer_(new QTimer(context_))
+    : RunLoop(std::move(name)),
+      clock_(clock),
+      context_(new QObject),
+      timerFd_(::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)),
+      timerNotifier_(new QSocketNotifier(timerFd_, QSocketNotifier::Read, context_))
 {
-    timer_->setSingleShot(true);
-    timer_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer_, &QTimer::timeout, context_, [this] { pass(); });
+    if (timerFd_ < 0)
+        fatalError("no timer descriptor for a run loop");
+    QObject::connect(timerNotifier_, &QSocketNotifier::activated, context_, [this] {
+        uint64_t expirations = 0;
+        [[maybe_unused]] const ssize_t read = ::read(timerFd_, &expirations, sizeof expirations);
+        pass();
+    });
     context_->moveToThread(thread);
 }
 
@@ -27,10 +37,15 @@ QtRunLoop::~QtRunLoop()
 {
     // Once the thread has ended nothing would run a deferred deletion; its pending wake-ups go too.
     QThread* owner = context_->thread();
-    if (owner == QThread::currentThread() || !owner->isRunning())
+    if (owner == QThread::currentThread() || !owner->isRunning()) {
         delete context_;
-    else
+        ::close(timerFd_);
+    } else {
+        // The descriptor goes with the notifier that waits on it, on that notifier's thread.
+        const int fd = timerFd_;
+        QObject::connect(context_, &QObject::destroyed, [fd] { ::close(fd); });
         context_->deleteLater();
+    }
 }
 
 void QtRunLoop::wake()
@@ -88,12 +103,14 @@ void QtRunLoop::pass()
         wake();
         return;
     }
+    itimerspec due{};
     if (auto next = nextTimerDate()) {
-        const double ms = std::max(0.0, (*next - clock_.now()) * 1000.0);
-        timer_->start(std::chrono::milliseconds(static_cast<long long>(std::ceil(ms))));
-    } else {
-        timer_->stop();
+        // At least a nanosecond: a zero time would disarm the descriptor instead of firing it.
+        const auto nanoseconds = static_cast<int64_t>(std::max(1.0, std::ceil((*next - clock_.now()) * 1e9)));
+        due.it_value.tv_sec = static_cast<time_t>(nanoseconds / 1'000'000'000);
+        due.it_value.tv_nsec = static_cast<long>(nanoseconds % 1'000'000'000);
     }
+    ::timerfd_settime(timerFd_, 0, &due, nullptr);
 }
 
 } // namespace foundation

@@ -6,12 +6,13 @@
 #include <memory>
 
 class QObject;
-class QTimer;
+class QSocketNotifier;
 class QThread;
 
 namespace foundation {
 
-// A run loop driven by the Qt event loop of one thread.
+// A run loop driven by the Qt event loop of one thread. Its timers wait on a timer descriptor, so
+// they fire to the microsecond rather than to Qt's millisecond.
 class QtRunLoop final : public RunLoop {
 public:
     // `thread` is the Qt thread whose event loop runs this loop.
@@ -29,7 +30,8 @@ private:
 
     const Clock& clock_;
     QObject* context_;
-    QTimer* timer_;
+    int timerFd_;
+    QSocketNotifier* timerNotifier_;
     std::atomic<bool> wakePending_{false};
 };
 
