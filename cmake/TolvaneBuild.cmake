@@ -30,3 +30,21 @@ function(tolvane_test_executable name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# Builds the sound generator `generator` from `source`, runs it at build time and compiles the WAV
+# file it writes into `target` as the data asset `asset` (":/assets/<asset>").
+function(tolvane_generated_sound target generator source asset)
+  add_executable(${generator} ${source})
+  target_link_libraries(${generator} PRIVATE tolvane_warnings)
+  set(sound ${CMAKE_CURRENT_BINARY_DIR}/assets/${asset}.wav)
+  add_custom_command(OUTPUT ${sound}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/assets
+    COMMAND ${generator} ${sound}
+    DEPENDS ${generator}
+    COMMENT "Generating the sound ${asset}")
+  set_source_files_properties(${sound} PROPERTIES GENERATED TRUE QT_RESOURCE_ALIAS ${asset})
+  qt_add_resources(${target} ${asset}_asset
+    PREFIX /assets
+    BASE ${CMAKE_CURRENT_BINARY_DIR}/assets
+    FILES ${sound})
+endfunction()
