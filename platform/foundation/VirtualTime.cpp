@@ -22,10 +22,16 @@ VirtualTime::VirtualTime(Seconds start)
     main_ = std::make_shared<VirtualRunLoop>("main", *this);
     loops_.push_back(main_);
     RunLoop::setMain(main_.get());
+    // A sleeping loop runs nothing until its sleep is over; the others go on as their threads would.
+    previousSleeper_ = setSleeper([this](Seconds seconds) {
+        const RunLoop* sleeping = RunLoop::current();
+        advanceTo(now() + std::max<Seconds>(seconds, 0), sleeping);
+    });
 }
 
 VirtualTime::~VirtualTime()
 {
+    setSleeper(std::move(previousSleeper_));
     if (RunLoop::hasMain() && &RunLoop::main() == main_.get())
         RunLoop::setMain(nullptr);
 }
@@ -62,22 +68,27 @@ std::shared_ptr<RunLoop> VirtualTime::makeLoop(std::string name)
     return loop;
 }
 
-std::vector<std::shared_ptr<RunLoop>> VirtualTime::loopsSnapshot() const
+std::vector<std::shared_ptr<RunLoop>> VirtualTime::loopsSnapshot(const RunLoop* except) const
 {
     std::lock_guard lock(mutex_);
     std::vector<std::shared_ptr<RunLoop>> loops;
     for (const auto& weak : loops_)
-        if (auto loop = weak.lock())
+        if (auto loop = weak.lock(); loop && loop.get() != except)
             loops.push_back(std::move(loop));
     return loops;
 }
 
 void VirtualTime::runUntilIdle()
 {
+    runUntilIdle(nullptr);
+}
+
+void VirtualTime::runUntilIdle(const RunLoop* except)
+{
     // Bounded so that a task that re-posts itself forever fails the test instead of hanging it.
     for (int pass = 0; pass < 1'000'000; ++pass) {
         bool didWork = false;
-        for (const auto& loop : loopsSnapshot())
+        for (const auto& loop : loopsSnapshot(except))
             didWork = loop->runOnePass() || didWork;
         if (!didWork)
             return;
@@ -91,10 +102,15 @@ void VirtualTime::advance(Seconds delta)
 
 void VirtualTime::advanceTo(Seconds date)
 {
-    runUntilIdle();
+    advanceTo(date, nullptr);
+}
+
+void VirtualTime::advanceTo(Seconds date, const RunLoop* except)
+{
+    runUntilIdle(except);
     for (;;) {
         std::optional<Seconds> next;
-        for (const auto& loop : loopsSnapshot())
+        for (const auto& loop : loopsSnapshot(except))
             if (auto date = loop->nextTimerDate(); date && (!next || *date < *next))
                 next = date;
         if (!next || *next > date)
@@ -103,13 +119,13 @@ void VirtualTime::advanceTo(Seconds date)
             std::lock_guard lock(mutex_);
             now_ = std::max(now_, *next);
         }
-        runUntilIdle();
+        runUntilIdle(except);
     }
     {
         std::lock_guard lock(mutex_);
         now_ = std::max(now_, date);
     }
-    runUntilIdle();
+    runUntilIdle(except);
 }
 
 } // namespace foundation

@@ -2,6 +2,7 @@
 
 #include "foundation/Clock.h"
 #include "foundation/RunLoop.h"
+#include "foundation/Sleep.h"
 
 #include <memory>
 #include <mutex>
@@ -13,7 +14,8 @@ namespace foundation {
 class VirtualRunLoop;
 
 // Time that moves only when a test says so. Every loop made here (the main loop and any worker
-// loops) is pumped from the calling thread, so a test of a 180 s timeout runs in microseconds.
+// loops) is pumped from the calling thread, so a test of a 180 s timeout runs in microseconds. While
+// it lives, sleepFor() on one of its loops moves the time on and runs the other loops meanwhile.
 class VirtualTime final : public Clock {
 public:
     explicit VirtualTime(Seconds start = 1000.0);
@@ -35,7 +37,9 @@ public:
     void advanceTo(Seconds date);
 
 private:
-    std::vector<std::shared_ptr<RunLoop>> loopsSnapshot() const;
+    std::vector<std::shared_ptr<RunLoop>> loopsSnapshot(const RunLoop* except) const;
+    void runUntilIdle(const RunLoop* except);
+    void advanceTo(Seconds date, const RunLoop* except);
 
     mutable std::mutex mutex_;
     Seconds now_;
@@ -43,6 +47,7 @@ private:
     Seconds start_;
     std::shared_ptr<RunLoop> main_;
     std::vector<std::weak_ptr<RunLoop>> loops_;
+    Sleeper previousSleeper_;
 };
 
 } // namespace foundation

@@ -6,8 +6,8 @@
 #include "foundation/RunLoop.h"
 #include "foundation/ThreadName.h"
 #include "foundation/VirtualTime.h"
+#include "ui/GuiRuntime.h"
 
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -163,8 +163,9 @@ TEST_F(TaskCenterTest, StoppingClosesAStreamStillScheduledOnTheCentresLoop)
 
 TEST(CentreThreadingTest, CentreRunsItsTasksOnANamedThreadUntilDestroyed)
 {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
+    // The process-wide application object: a second one made here would orphan the one the
+    // rendering tests made, and later threads would never start.
+    ui::GuiRuntime::ensure();
     foundation::VirtualTime mainTime; // the main loop that lets the stopped thread go
     foundation::SystemClock clock;
     auto center = DataTransmissionCenter::shared();

@@ -1,0 +1,113 @@
+#include "ui/ApplicationMain.h"
+
+#include "foundation/FatalError.h"
+#include "foundation/QtRunLoop.h"
+#include "ui/Application.h"
+#include "ui/ApplicationWindowFollower.h"
+#include "ui/IApplicationDelegate.h"
+#include "ui/Window.h"
+#include "ui/WindowHost.h"
+
+#include <QGuiApplication>
+#include <QThread>
+
+#include <csignal>
+#include <cstdio>
+
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace ui {
+namespace {
+
+// SIGTERM and SIGINT arrive as readable data on the main loop instead of interrupting it.
+class StopSignals {
+public:
+    StopSignals()
+    {
+        sigemptyset(&signals_);
+        sigaddset(&signals_, SIGINT);
+        sigaddset(&signals_, SIGTERM);
+        sigprocmask(SIG_BLOCK, &signals_, nullptr);
+        fd_ = ::signalfd(-1, &signals_, SFD_NONBLOCK | SFD_CLOEXEC);
+    }
+    ~StopSignals()
+    {
+        if (watch_)
+            watch_->cancel();
+        ::close(fd_);
+    }
+
+    void onSignal(foundation::RunLoop& loop, std::function<void()> handler)
+    {
+        watch_ = loop.watchFd(fd_, foundation::FdCondition::readable, [this, handler = std::move(handler)] {
+            signalfd_siginfo info;
+            while (::read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
+            }
+            handler();
+        });
+    }
+
+private:
+    sigset_t signals_;
+    int fd_ = -1;
+    foundation::FdWatchRef watch_;
+};
+
+} // namespace
+
+int applicationMain(int argc, char** argv, std::shared_ptr<IApplicationDelegate> delegate, ApplicationOptions options)
+{
+    StopSignals stopSignals;
+    QGuiApplication qtApplication(argc, argv);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    const foundation::SystemClock clock;
+    auto mainLoop = std::make_shared<foundation::QtRunLoop>("main", clock, QThread::currentThread());
+    foundation::RunLoop::setMain(mainLoop.get());
+
+    Application& application = Application::shared();
+    application.setDelegate(delegate);
+    if (!application.launch()) {
+        std::fprintf(stderr, "The application did not launch.\n");
+        return 1;
+    }
+    const std::shared_ptr<Window> window = delegate->window();
+    if (!window)
+        foundation::fatalError("the application delegate has no window");
+    window->makeKeyAndVisible();
+
+    int status = 0;
+    {
+        WindowHost host(window);
+        ApplicationWindowFollower follower(host, application);
+        stopSignals.onSignal(*mainLoop, [&follower] { follower.terminate(); });
+        application.setSuspendHandler([&host, &application] {
+            host.showMinimized();
+            application.enterBackground();
+        });
+        foundation::TimerRef screenshotTimer;
+        if (!options.screenshotPath.empty()) {
+            screenshotTimer = mainLoop->scheduleTimer(options.screenshotDelay, false, [&](foundation::Timer&) {
+                const bool saved = host.renderFrame().save(QString::fromStdString(options.screenshotPath));
+                std::fprintf(saved ? stdout : stderr, "%s the first screen to %s\n",
+                             saved ? "Wrote" : "Could not write", options.screenshotPath.c_str());
+                std::fflush(stdout);
+                if (options.quitAfterScreenshot)
+                    follower.terminate();
+            });
+        }
+        host.show();
+        status = QGuiApplication::exec();
+        application.setSuspendHandler({});
+        if (screenshotTimer)
+            screenshotTimer->invalidate();
+    }
+    if (options.willExit) {
+        options.willExit();
+        QCoreApplication::processEvents();
+    }
+    foundation::RunLoop::setMain(nullptr);
+    return status;
+}
+
+} // namespace ui
