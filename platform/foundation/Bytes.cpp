@@ -2,7 +2,7 @@
 
 namespace foundation {
 
-std::string hexString(const Bytes& bytes, std::string_view separator)
+std::string hexString(std::span<const uint8_t> bytes, std::string_view separator)
 {
     static constexpr char digits[] = "0123456789ABCDEF";
     std::string text;

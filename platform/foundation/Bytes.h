@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,7 @@ namespace foundation {
 using Bytes = std::vector<uint8_t>;
 
 // Two upper-case hex digits per byte, joined by `separator`.
-std::string hexString(const Bytes& bytes, std::string_view separator = "");
+std::string hexString(std::span<const uint8_t> bytes, std::string_view separator = "");
 
 // The two bytes of `value`, high byte first.
 constexpr std::array<uint8_t, 2> bigEndianArray(uint16_t value)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 TEST(CheckSumTest, KeepsTheLowEightBitsOfTheSumOfFieldValues)

@@ -13,10 +13,8 @@ using tolvane::FrameCutter;
 std::vector<std::string> hexFrames(const FrameCutter::Frames& frames)
 {
     std::vector<std::string> result;
-    for (size_t i = 0; i < frames.size(); ++i) {
-        const auto frame = frames[i];
-        result.push_back(foundation::hexString(Bytes(frame.begin(), frame.end()), " "));
-    }
+    for (size_t i = 0; i < frames.size(); ++i)
+        result.push_back(foundation::hexString(frames[i], " "));
     return result;
 }
 

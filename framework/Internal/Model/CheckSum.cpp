@@ -2,7 +2,7 @@
 
 namespace tolvane {
 
-uint32_t checkSum(const std::vector<int64_t>& fieldValues)
+uint32_t checkSum(std::span<const int64_t> fieldValues)
 {
     // Summed modulo 2^64, which keeps the low 8 bits of the true sum and cannot overflow.
     uint64_t sum = 0;

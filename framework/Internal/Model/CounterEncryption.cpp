@@ -17,13 +17,8 @@ foundation::Bytes CounterEncryption::encrypt(const foundation::Bytes& target)
 {
     if (!hasCounterAndIds(target, BT_ID_0_FOR_ENCRYPT, BT_ID_1_FOR_ENCRYPT))
         return target;
-    uint8_t counter = target[BT_SMPCNT];
-    counter = bitSwap(counter, 7, 0);
-    counter = bitSwap(counter, 6, 1);
-    counter = bitSwap(counter, 5, 2);
-    counter = bitSwap(counter, 4, 3);
     foundation::Bytes result = target;
-    result[BT_SMPCNT] = counter ^ FOR_ENCRYPT;
+    result[BT_SMPCNT] = encryptCounter(target[BT_SMPCNT]);
     return result;
 }
 
@@ -31,14 +26,27 @@ foundation::Bytes CounterEncryption::decrypt(const foundation::Bytes& target)
 {
     if (!hasCounterAndIds(target, BT_ID_0_FOR_DECRYPT, BT_ID_1_FOR_DECRYPT))
         return target;
-    uint8_t counter = target[BT_MEKCNT] ^ FOR_DECRYPT;
+    foundation::Bytes result = target;
+    result[BT_MEKCNT] = decryptCounter(target[BT_MEKCNT]);
+    return result;
+}
+
+uint8_t CounterEncryption::encryptCounter(uint8_t counter)
+{
+    counter = bitSwap(counter, 7, 0);
+    counter = bitSwap(counter, 6, 1);
+    counter = bitSwap(counter, 5, 2);
+    counter = bitSwap(counter, 4, 3);
+    return counter ^ FOR_ENCRYPT;
+}
+
+uint8_t CounterEncryption::decryptCounter(uint8_t counter)
+{
+    counter ^= FOR_DECRYPT;
     counter = bitSwap(counter, 7, 3);
     counter = bitSwap(counter, 6, 2);
     counter = bitSwap(counter, 5, 1);
-    counter = bitSwap(counter, 4, 0);
-    foundation::Bytes result = target;
-    result[BT_MEKCNT] = counter;
-    return result;
+    return bitSwap(counter, 4, 0);
 }
 
 uint8_t CounterEncryption::bitSwap(uint8_t target, int x, int y)

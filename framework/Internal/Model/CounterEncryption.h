@@ -28,6 +28,9 @@ public:
     // A control-state request with its counter byte XOR-ed with FOR_DECRYPT and then its halves
     // exchanged; any other message unchanged.
     static foundation::Bytes decrypt(const foundation::Bytes& target);
+    // The same transforms of the counter byte alone, for a message whose id is already known.
+    static uint8_t encryptCounter(uint8_t counter);
+    static uint8_t decryptCounter(uint8_t counter);
 
 private:
     // Exchanges bits x and y; a position outside 0-7 counts as a zero bit.

@@ -30,7 +30,9 @@ void FrameCutter::Frames::add(std::span<const uint8_t> head, std::span<const uin
 FrameCutter::Cut FrameCutter::appendAndCut(foundation::Bytes& pending, std::span<const uint8_t> chunk)
 {
     Cut cut;
-    cut.frames.bytes_.reserve(pending.size() + chunk.size() + chunk.size() / 4);
+    // Room for every byte with an END added to each frame of the shortest kind.
+    cut.frames.bytes_.reserve(pending.size() + chunk.size() + chunk.size() / 12 + 2);
+    cut.frames.ends_.reserve(chunk.size() / 12 + 1);
     auto begin = chunk.begin();
     for (;;) {
         const auto end = std::find(begin, chunk.end(), END);

@@ -4,6 +4,8 @@
 #include "Internal/Model/CounterEncryption.h"
 #include "Internal/Model/SLIP.h"
 
+#include <array>
+
 namespace tolvane {
 
 namespace {
@@ -42,7 +44,7 @@ foundation::Bytes OperationMessageEncoder::encodingOperationCode(const SmpOperat
     message = CounterEncryption::encrypt(message);
     // The sum of the field values, not of the bytes: x' and y' whole, the button unshifted, the
     // counter as scrambled on the wire.
-    message[10] = static_cast<uint8_t>(checkSum({act, x, btn, y, disp, sel, message[9]}) & 0xFF);
+    message[10] = static_cast<uint8_t>(checkSum(std::array<int64_t, 7>{act, x, btn, y, disp, sel, message[9]}) & 0xFF);
     return SLIP::encode(message);
 }
 

@@ -141,16 +141,16 @@ DecodedFrame setDataBT05(const Message& tmpBuf, bool doChecksum)
     // Field values, not bytes: the two direction fields enter on their own, and the counter as it
     // stands on the wire (still scrambled). Byte 8 plays no part.
     if (doChecksum) {
-        const uint32_t sum = checkSum({tmpBuf[3], tmpBuf[4], tmpBuf[5], tmpBuf[6], req.MEKLR, req.MEKFB, tmpBuf[9]});
+        const uint32_t sum = checkSum(std::array<int64_t, 7>{tmpBuf[3], tmpBuf[4], tmpBuf[5], tmpBuf[6], req.MEKLR, req.MEKFB, tmpBuf[9]});
         if (tmpBuf[10] != sum)
             causes |= abnormalMEKSUM;
     }
 
-    const foundation::Bytes unscrambled = CounterEncryption::decrypt(foundation::Bytes(tmpBuf.begin(), tmpBuf.end()));
-    req.MEKFRLR = bits(unscrambled[7], 0, 4);
-    req.MEKCNT = unscrambled[9];
-    req.MEKSUM = unscrambled[10];
-    req.SMPCNT = unscrambled[9];
+    // Only the counter byte is scrambled.
+    req.MEKFRLR = bits(tmpBuf[7], 0, 4);
+    req.MEKCNT = CounterEncryption::decryptCounter(tmpBuf[CounterEncryption::BT_MEKCNT]);
+    req.MEKSUM = tmpBuf[10];
+    req.SMPCNT = req.MEKCNT;
     req.remainDist = tmpBuf[6];
     req.encryptedMEKCNT = tmpBuf[9];
 
