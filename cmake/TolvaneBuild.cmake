@@ -11,6 +11,11 @@ if(TOLVANE_SANITIZE)
   add_link_options(-fsanitize=${TOLVANE_SANITIZE})
 endif()
 
+# Coverage feedback for the fuzzer in everything built; the fuzz targets link the fuzzer itself.
+if(TOLVANE_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Sources of a folder, found again whenever a file is added or removed.
 function(tolvane_sources out_var)
   set(result)
