@@ -342,7 +342,7 @@ TEST_F(DataCoderTest, BytesWithoutAFrameEndAreDroppedAtTheCap)
     EXPECT_EQ(received, std::vector<Record>{MekAbnormal{.DCUIDTER = 1}});
     const auto lines = logCapture->lines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_TRUE(lines[0].ends_with("decodeAndBuffer(data:): Dropped 1100 received bytes: no frame end within 1024 bytes."))
+    EXPECT_TRUE(lines[0].ends_with("decode(data:): Dropped 1100 received bytes: no frame end within 1024 bytes."))
         << lines[0];
     EXPECT_TRUE(lines[1].ends_with(" Size: 202")) << "the rest up to the END is one rejected frame";
     EXPECT_TRUE(lines[1].find("Cause:Received data bytes count is not equal 11.") != std::string::npos);

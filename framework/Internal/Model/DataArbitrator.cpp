@@ -47,6 +47,12 @@ bool isForwardDirection(OperateDirection direction)
         || direction == OperateDirection::FORWARD_RIGHT;
 }
 
+// The HALT or STOP screen of the top cause, if there is one.
+std::optional<RequiredDisplayId> screenOf(const std::optional<InternalCause>& topCause)
+{
+    return topCause ? displayId(*topCause) : std::nullopt;
+}
+
 // Causes whose screen may replace SENSING before the vehicle's counter has moved.
 bool breaksThroughSensing(InternalCause cause)
 {
@@ -82,6 +88,7 @@ DataArbitrator::DataArbitrator(std::shared_ptr<IInternalSendBTData> sendingData,
 
 void DataArbitrator::startObserver()
 {
+    foundation::assertOnMainLoop("DataArbitrator::startObserver");
     cancellables.removeAll();
     // The subscriptions live in a member, so they end with this object and may hold it plainly.
     cancellables.insert(willArbitrateData->detect().sink([this](const MekDetect& detect) { onChangedDetect(detect); }));
@@ -102,6 +109,7 @@ void DataArbitrator::closeObserver()
 
 void DataArbitrator::onChangedCsrRequest(const MekCsrReq& req)
 {
+    foundation::assertOnMainLoop("DataArbitrator::onChangedCsrRequest");
     startCounterDetectors();
     detectService->detectCommunication(std::nullopt, req, std::nullopt);
     // The next operation message echoes the vehicle's latest counter (one unscrambled byte).
@@ -136,7 +144,7 @@ void DataArbitrator::showFirstScreenAfterConfirmation()
     detectService->startDetectForCommunication();
     cautionData->updateCauseId();
     const auto topCause = cautionData->topCause();
-    if (const auto causeScreen = topCause ? displayId(*topCause) : std::nullopt) {
+    if (const auto causeScreen = screenOf(topCause)) {
         displayData->updateDisplayId(*causeScreen);
         return;
     }
@@ -177,7 +185,7 @@ void DataArbitrator::showVehicleOrCauseScreen(const MekCsrReq& req)
 
     cautionData->updateCauseId();
     const auto topCause = cautionData->topCause();
-    if (const auto causeScreen = topCause ? displayId(*topCause) : std::nullopt) {
+    if (const auto causeScreen = screenOf(topCause)) {
         // A HALT or STOP cause wins over the vehicle's display id.
         displayData->updateDisplayId(*causeScreen);
         if (isInBackgroundOrOutsideSdkControl() && topCause == InternalCause::timeoutControl)

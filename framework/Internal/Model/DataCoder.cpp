@@ -54,17 +54,13 @@ foundation::Bytes DataCoder::encode()
 
 void DataCoder::runSendCycleChecks()
 {
+    foundation::assertOnMainLoop("DataCoder::runSendCycleChecks");
     detectService->detectBluetoothOff();
     // Runs on every cycle for as long as a cause with a screen stands.
     showTopCauseScreen(*cautionData, *displayData);
 }
 
 void DataCoder::decode(const foundation::Bytes& data)
-{
-    decodeAndBuffer(data);
-}
-
-void DataCoder::decodeAndBuffer(const foundation::Bytes& data)
 {
     if (data.empty())
         return;
@@ -75,7 +71,7 @@ void DataCoder::decodeAndBuffer(const foundation::Bytes& data)
         log(LogLevel::warning,
             "Dropped " + std::to_string(cut.droppedBytes) + " received bytes: no frame end within "
                 + std::to_string(FrameCutter::kMaxPendingBytes) + " bytes.",
-            "decodeAndBuffer(data:)");
+            "decode(data:)");
     if (cut.frames.empty())
         return;
     // One task for the frames of a chunk keeps them in stream order, as one task per frame would.
@@ -90,6 +86,7 @@ void DataCoder::decodeAndBuffer(const foundation::Bytes& data)
 
 void DataCoder::decodeReqestCode(std::span<const uint8_t> frame)
 {
+    foundation::assertOnMainLoop("DataCoder::decodeReqestCode");
     const DecodedFrame decoded = VehicleMessageDecoder::decodeReqestCode(frame, detectService->doChecksum());
     // A control-state request with a wrong checksum is delivered, marked, before its frame is logged.
     if (decoded.record)

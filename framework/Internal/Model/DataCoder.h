@@ -35,7 +35,6 @@ public:
 
 private:
     void runSendCycleChecks();
-    void decodeAndBuffer(const foundation::Bytes& data);
     void decodeReqestCode(std::span<const uint8_t> frame);
     static void logAbnomalCodeResponse(std::span<const uint8_t> recept, std::string_view causeForLogging);
 
