@@ -1,16 +1,9 @@
-#include "FakeDetectService.h"
+#include "DataCoderRig.h"
 #include "VehicleFrames.h"
-#include "Internal/Model/CautionData.h"
-#include "Internal/Model/DataCoder.h"
-#include "Internal/Model/DisplayData.h"
 #include "Internal/Model/FrameCutter.h"
 #include "Internal/Model/OperationMessageEncoder.h"
-#include "Internal/Model/SendingData.h"
 #include "Internal/Model/VehicleMessageDecoder.h"
-#include "Internal/Model/WillArbitrateData.h"
-#include "foundation/VirtualTime.h"
 #include "rx/Cancellable.h"
-#include "support/CapturingSystemLog.h"
 #include "support/HexBytes.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +28,7 @@ std::string abnormalMessage(const std::string& cause, const char* frameHex)
         + std::to_string(frame.size());
 }
 
-class DataCoderTest : public ::testing::Test {
+class DataCoderTest : public ::testing::Test, protected testing_support::DataCoderRig {
 protected:
     DataCoderTest()
     {
@@ -67,17 +60,6 @@ protected:
         return messages;
     }
 
-    foundation::VirtualTime time;
-    foundation::RunLoop& mainLoop = time.mainLoop();
-    testing_support::ScopedSystemLogCapture logCapture;
-    std::shared_ptr<SendingData> sendingData = std::make_shared<SendingData>();
-    std::shared_ptr<WillArbitrateData> willArbitrateData = std::make_shared<WillArbitrateData>();
-    std::shared_ptr<testing_support::FakeDetectService> detectService =
-        std::make_shared<testing_support::FakeDetectService>();
-    std::shared_ptr<CautionData> cautionData = std::make_shared<CautionData>();
-    std::shared_ptr<DisplayData> displayData = std::make_shared<DisplayData>();
-    std::shared_ptr<DataCoder> coder =
-        std::make_shared<DataCoder>(sendingData, willArbitrateData, detectService, cautionData, displayData);
     std::vector<Record> received;
     rx::CancellableSet subscriptions;
 };

@@ -1,15 +1,8 @@
-#include "FakeDetectService.h"
+#include "DataCoderRig.h"
 #include "VehicleFrames.h"
-#include "Internal/Model/CautionData.h"
 #include "Internal/Model/CheckSum.h"
-#include "Internal/Model/DataCoder.h"
-#include "Internal/Model/DisplayData.h"
 #include "Internal/Model/FrameCutter.h"
 #include "Internal/Model/SLIP.h"
-#include "Internal/Model/SendingData.h"
-#include "Internal/Model/WillArbitrateData.h"
-#include "foundation/VirtualTime.h"
-#include "support/CapturingSystemLog.h"
 
 #include <gtest/gtest.h>
 
@@ -34,20 +27,7 @@ uint8_t reversedBits(uint8_t byte)
 
 // The send thread encodes while the main thread writes the record and changes the causes, and the
 // receive thread feeds bytes while the main thread resets the store: run under ThreadSanitizer.
-class DataCoderThreadingTest : public ::testing::Test {
-protected:
-    foundation::VirtualTime time;
-    foundation::RunLoop& mainLoop = time.mainLoop();
-    testing_support::ScopedSystemLogCapture logCapture; // a reset cuts frames in two: logged drops
-    std::shared_ptr<SendingData> sendingData = std::make_shared<SendingData>();
-    std::shared_ptr<WillArbitrateData> willArbitrateData = std::make_shared<WillArbitrateData>();
-    std::shared_ptr<testing_support::FakeDetectService> detectService =
-        std::make_shared<testing_support::FakeDetectService>();
-    std::shared_ptr<CautionData> cautionData = std::make_shared<CautionData>();
-    std::shared_ptr<DisplayData> displayData = std::make_shared<DisplayData>();
-    std::shared_ptr<DataCoder> coder =
-        std::make_shared<DataCoder>(sendingData, willArbitrateData, detectService, cautionData, displayData);
-};
+class DataCoderThreadingTest : public ::testing::Test, protected testing_support::DataCoderRig {};
 
 TEST_F(DataCoderThreadingTest, EveryFrameComesFromOneWholeRecord)
 {
