@@ -3,6 +3,7 @@
 #include "Internal/Model/CheckSum.h"
 #include "Internal/Model/CounterEncryption.h"
 
+#include <array>
 #include <cstdio>
 
 namespace vehiclesim {
@@ -64,7 +65,8 @@ std::optional<ReadOperation> OperationMessageReader::read(std::span<const uint8_
     // The phone reverses the counter's bits and then applies its mask.
     read.counter = reversedBits(message[9] ^ tolvane::CounterEncryption::FOR_ENCRYPT);
     read.operation.smpcnt = read.counter;
-    const uint32_t sum = tolvane::checkSum({act, x, button, y, message[7], message[8], message[9]});
+    const std::array<int64_t, 7> fields{act, x, button, y, message[7], message[8], message[9]};
+    const uint32_t sum = tolvane::checkSum(fields);
     read.checksumValid = sum == message[10];
     return read;
 }

@@ -4,6 +4,8 @@
 #include "Internal/Model/CounterEncryption.h"
 #include "Internal/Model/SLIP.h"
 
+#include <array>
+
 namespace vehiclesim {
 namespace {
 
@@ -58,8 +60,8 @@ Bytes VehicleMessageWriter::csrRequest(const tolvane::MekCsrReq& r, uint8_t coun
     const auto target = static_cast<uint8_t>(r.MEKTGTMD);
     const auto distance = static_cast<uint8_t>(r.MEKDIST);
     const uint8_t wireCounter = scrambledCounter(counter);
-    auto sum = static_cast<uint8_t>(
-        tolvane::checkSum({displayId, control, target, distance, r.MEKLR & 0x3F, r.MEKFB & 0x03, wireCounter}));
+    const std::array<int64_t, 7> fields{displayId, control, target, distance, r.MEKLR & 0x3F, r.MEKFB & 0x03, wireCounter};
+    auto sum = static_cast<uint8_t>(tolvane::checkSum(fields));
     if (wrongChecksum)
         ++sum;
     return frame(0x05, {displayId, control, target, distance,
