@@ -12,18 +12,29 @@ namespace {
 
 const std::string_view kKey = rawValue(UserDefaultsKey::CarRecords);
 
+std::unique_ptr<CarRecordStore>& sharedSlot()
+{
+    static std::unique_ptr<CarRecordStore> store;
+    return store;
+}
+
 } // namespace
 
 CarRecordStore::CarRecordStore(std::shared_ptr<foundation::UserDefaults> defaults) : defaults_(std::move(defaults)) {}
 
 CarRecordStore& CarRecordStore::shared()
 {
-    static CarRecordStore store = [] {
-        CarRecordStore made(foundation::UserDefaults::standard());
-        made.loadCarRecords();
-        return made;
-    }();
-    return store;
+    auto& store = sharedSlot();
+    if (!store) {
+        store = std::make_unique<CarRecordStore>(foundation::UserDefaults::standard());
+        store->loadCarRecords();
+    }
+    return *store;
+}
+
+void CarRecordStore::destroyShared()
+{
+    sharedSlot().reset();
 }
 
 CarRecordStore::Stored CarRecordStore::reload()

@@ -26,6 +26,8 @@ public:
 
     // Made on first use over the standard user defaults, with the stored cars loaded.
     static CarRecordStore& shared();
+    // Drops the shared store; the next use makes and loads a new one.
+    static void destroyShared();
 
     // The stored cars, which also replace `carRecordList`; none (and the list kept) when nothing
     // is stored or the stored text cannot be read.

@@ -1,0 +1,214 @@
+#include "ProbeViewModel.h"
+#include "ScreenFrameworkTest.h"
+
+#include "Class/SharedObject/AppEventHandler.h"
+#include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
+
+#include "Class/UI/StandIn/StandInScreens.h"
+
+#include "foundation/NotificationCenter.h"
+
+#include <thread>
+
+namespace screen_testing {
+namespace {
+
+using enum RequiredDisplayId;
+using Texts = std::vector<std::string>;
+
+// Records on which thread each decision ran.
+class ThreadProbe final : public ProbeViewModel {
+public:
+    using ProbeViewModel::ProbeViewModel;
+    bool transition(RequiredDisplayId displayId, CauseId cause) override
+    {
+        onMainThread.push_back(foundation::RunLoop::isMainThread());
+        return ProbeViewModel::transition(displayId, cause);
+    }
+    std::vector<bool> onMainThread;
+};
+
+class BaseViewModelBindingTest : public ScreenFrameworkTest {
+protected:
+    ~BaseViewModelBindingTest() override { viewModel->clearCancellables(); }
+
+    std::shared_ptr<ThreadProbe> viewModel = make<ThreadProbe>();
+    ActionRecorder recorder{viewModel->baseActionPublisher()};
+};
+
+TEST_F(BaseViewModelBindingTest, NothingIsRoutedUntilBothTheDisplayAndTheCauseArrived)
+{
+    viewModel->setBinding();
+    displayData->subject.send(OPERATE);
+    time.runUntilIdle();
+    EXPECT_TRUE(router->calls.empty());
+    cautionData->subject.send(CauseId::DEF);
+    EXPECT_TRUE(router->calls.empty()) << "decided on the next turn of the main loop";
+    time.runUntilIdle();
+    EXPECT_EQ(router->calls, Texts{"showOperating"});
+}
+
+TEST_F(BaseViewModelBindingTest, TwoEqualPairsInARowAreBothRouted)
+{
+    viewModel->setBinding();
+    publish(SEL_PARK_IN, CauseId::DEF);
+    cautionData->subject.send(CauseId::DEF);
+    time.runUntilIdle();
+    EXPECT_EQ(router->calls, (Texts{"showPlanParkIn", "showPlanParkIn"}));
+}
+
+TEST_F(BaseViewModelBindingTest, PairsPublishedOnAnotherThreadAreDecidedOnTheMainLoop)
+{
+    viewModel->setBinding();
+    std::thread sender([this] { publish(SENSING, CauseId::DEF); });
+    sender.join();
+    EXPECT_TRUE(viewModel->onMainThread.empty());
+    time.runUntilIdle();
+    EXPECT_EQ(viewModel->onMainThread, std::vector<bool>{true});
+    EXPECT_EQ(router->calls, Texts{"showRequestIDWaiting"});
+}
+
+TEST_F(BaseViewModelBindingTest, ComingBackToTheForegroundReplaysTheLatestRequestExceptTheStartingOnes)
+{
+    auto& isBackground = AppEventHandler::eventHandlerDelegate()->isBackground;
+    struct Case {
+        RequiredDisplayId latest;
+        Texts replayed;
+    };
+    const Case cases[] = {
+        {OPERATE, {"showOperating"}},
+        {SEL_PARK_OUT, {"showPlanParkOut"}},
+        {SENSING, {}},
+        {START_PARK_IN, {}},
+        {START_PARK_OUT, {}},
+    };
+    for (const auto& c : cases) {
+        auto viewModel = make<ProbeViewModel>();
+        viewModel->transition(c.latest, CauseId::DEF);
+        router->calls.clear();
+        isBackground.send(false);
+        viewModel->setBinding();
+        EXPECT_TRUE(router->calls.empty()) << "the current value never replays";
+        isBackground.send(true);
+        isBackground.send(false);
+        EXPECT_EQ(router->calls, c.replayed) << caseName(c.latest);
+        viewModel->clearCancellables();
+    }
+}
+
+TEST_F(BaseViewModelBindingTest, AppearingMakesTheViewModelTheLinksDelegateAndFollowsTheBlankNotice)
+{
+    viewModel->addTransitToBlankObserver();
+    EXPECT_EQ(store->delegate(), viewModel);
+    foundation::NotificationCenter::defaultCenter().post(AppEventHandler::shared().eventTransitToBlank);
+    EXPECT_EQ(router->calls, Texts{"showBlank"});
+
+    viewModel->clearCancellables();
+    foundation::NotificationCenter::defaultCenter().post(AppEventHandler::shared().eventTransitToBlank);
+    EXPECT_EQ(router->calls, Texts{"showBlank"}) << "nothing after the screen cleared its subscriptions";
+}
+
+TEST_F(BaseViewModelBindingTest, AScreenAskedToOpenTheSettingsOpensThemOnItsNextAppearance)
+{
+    viewModel->toSettings = true;
+    viewModel->addTransitToBlankObserver();
+    viewModel->clearCancellables();
+    viewModel->addTransitToBlankObserver();
+    EXPECT_EQ(router->calls, Texts{"showSettings"});
+    EXPECT_FALSE(viewModel->toSettings);
+}
+
+// Link events
+
+TEST_F(BaseViewModelBindingTest, LinkEventsReachTheScreensOwnReactions)
+{
+    viewModel->terminalOpenWillStart();
+    viewModel->terminalOpenDidSucceed();
+    viewModel->terminalErrorOccurred("broken");
+    viewModel->terminalSessionDidEnd();
+    viewModel->terminalCloseDidTimeOut();
+    EXPECT_EQ(recorder.takeTexts(), (Texts{"setIndicator", "hideIndicator"}));
+
+    viewModel->indicatorOnOpening = false;
+    viewModel->terminalOpenWillStart();
+    viewModel->terminalOpenDidSucceed();
+    EXPECT_EQ(recorder.takeTexts(), Texts{"hideIndicator"});
+
+    viewModel->terminalOpenDidFail();
+    EXPECT_EQ(recorder.takeTexts().size(), 8u) << "every alert but the key and battery ones goes";
+    EXPECT_EQ(router->calls, Texts{"showWarn(CAN_LOSS)"});
+}
+
+TEST_F(BaseViewModelBindingTest, ReconnectingOpensTheChosenCarUnlessTheLinkIsUpOrNoCarIsChosen)
+{
+    auto settings = make<SettingsViewModel>(sdkState, std::shared_ptr<ISoundModel>());
+    ActionRecorder settingsRecorder(settings->baseActionPublisher());
+    store->setDelegate(settings);
+
+    CarRecordStore::shared().selectedCarRecord.reset();
+    settings->terminalOpenDidFail();
+    time.advance(0.5);
+    EXPECT_FALSE(store->isConnected());
+
+    CarRecordStore::shared().selectedCarRecord = chosenCar();
+    settings->terminalOpenDidFail();
+    time.advance(0.02);
+    ASSERT_TRUE(unit->accept());
+    time.advance(0.02);
+    EXPECT_TRUE(store->isConnected());
+
+    settings->terminalOpenDidFail();
+    time.advance(0.5);
+    EXPECT_TRUE(store->isConnected()) << "an open link is left alone";
+    EXPECT_TRUE(router->calls.empty());
+}
+
+TEST_F(BaseViewModelBindingTest, StartingTheConnectionUsesTheGivenRetriesUnlessToldToUseTheStoredOnes)
+{
+    unit.reset();
+    store->setDelegate(viewModel);
+    viewModel->startTerminalConnection(3, false);
+    time.advance(2.9);
+    EXPECT_TRUE(router->calls.empty());
+    time.advance(1.2);
+    EXPECT_EQ(router->calls, Texts{"showWarn(CAN_LOSS)"}) << "three retries a second apart, then the failure";
+
+    router->calls.clear();
+    viewModel->startTerminalConnection(3, true);
+    time.advance(10.0);
+    EXPECT_TRUE(router->calls.empty()) << "the stored count is larger";
+    store->closeTerminal();
+}
+
+TEST_F(BaseViewModelBindingTest, AClosingThatTimedOutEndsTheRunNormallyAndShowsItsWarning)
+{
+    viewModel->showCloseTerminalTimeoutWarn();
+    EXPECT_EQ(EventStack::shared().stack(), std::vector<EventCode>{EventCode::N001});
+    EXPECT_EQ(router->calls, Texts{"showWarn(timedOutCloseTerminal)"});
+}
+
+// The exit sequence
+
+TEST_F(BaseViewModelBindingTest, LeavingFromInsideTheApplicationClosesTheLinkAfterTheFinishRequest)
+{
+    for (bool linkOpen : {true, false}) {
+        auto viewModel = make<ProbeViewModel>();
+        ActionRecorder recorder(viewModel->baseActionPublisher());
+        sdkModel->calls.clear();
+        if (linkOpen)
+            connect();
+        viewModel->exitAppCycle();
+        EXPECT_EQ(recorder.takeTexts(), Texts{"setIndicator"});
+        EXPECT_EQ(sdkModel->calls, Texts{"requestFinishSdk"});
+        time.advance(0.29);
+        EXPECT_TRUE(recorder.takeTexts().empty());
+        time.advance(0.01);
+        time.advance(linkOpen ? 3.0 : 0.0);
+        EXPECT_EQ(recorder.takeTexts(), Texts{"terminateAllViewControllers"}) << "link open: " << linkOpen;
+        EXPECT_NE(TerminalStore::shared(), store) << "a fresh link store follows";
+        store = TerminalStore::shared();
+    }
+}
+
+} // namespace
+} // namespace screen_testing
