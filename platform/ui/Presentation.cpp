@@ -13,6 +13,7 @@
 #include "ui/Window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -124,6 +125,7 @@ void Presentation::present(ViewController& presenter, std::shared_ptr<ViewContro
     if (self->removesPresenter_)
         presenter.beginAppearanceTransition(false, animated);
     presented->beginAppearanceTransition(true, animated);
+    self->presenting_ = true;
     self->run(*self->animator_, animated, true, completion);
 }
 
@@ -169,8 +171,11 @@ void Presentation::finishPresenting(bool completed, const Completion& completion
     }
     coordinator_->finish();
     coordinator_.reset();
+    presenting_ = false;
     if (completion)
         completion();
+    if (auto dismissal = std::exchange(dismissalAfterPresenting_, nullptr))
+        dismissal();
 }
 
 void Presentation::dismiss(ViewController& presenter, bool animated, Completion completion)
@@ -181,10 +186,20 @@ void Presentation::dismiss(ViewController& presenter, bool animated, Completion 
             completion();
         return;
     }
+    auto self = presented->presentation_;
+    if (self->dismissing_ || self->dismissalAfterPresenting_) {
+        if (completion)
+            self->laterDismissCompletions_.push_back(std::move(completion));
+        return;
+    }
+    if (self->presenting_) {
+        self->dismissalAfterPresenting_ = [&presenter, animated, completion] { dismiss(presenter, animated, completion); };
+        return;
+    }
+    self->dismissing_ = true;
     // Whatever the presented controller presents goes first, without animation.
     if (presented->presented_)
         dismiss(*presented, false, {});
-    auto self = presented->presentation_;
     PresentationController& controller = *presented->presentationController_;
     const bool custom = presented->modalPresentationStyle() == ModalPresentationStyle::custom;
     auto delegate = custom ? presented->transitioningDelegate() : nullptr;
@@ -208,6 +223,8 @@ void Presentation::finishDismissing(bool completed, const Completion& completion
     auto presented = presented_->shared_from_this();
     PresentationController& controller = *presented->presentationController_;
     controller.dismissalTransitionDidEnd(completed);
+    dismissing_ = false;
+    auto laterCompletions = std::exchange(laterDismissCompletions_, {});
     if (!completed) {
         // The presented controller stays: it appears again, and the presenter goes back behind it.
         presented->beginAppearanceTransition(true, false);
@@ -236,6 +253,8 @@ void Presentation::finishDismissing(bool completed, const Completion& completion
     presented->presentation_.reset();
     if (completion)
         completion();
+    for (const auto& later : laterCompletions)
+        later();
 }
 
 void Presentation::hidePresentersView()

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -41,6 +42,12 @@ private:
     std::shared_ptr<TransitionCoordinator> coordinator_;
     std::shared_ptr<IViewControllerAnimatedTransitioning> animator_;
     bool removesPresenter_ = false;
+    bool presenting_ = false;
+    // A dismissal asked for while presenting runs once the presentation ended.
+    std::function<void()> dismissalAfterPresenting_;
+    // A dismissal under way or waiting; further requests only add their completions to it.
+    bool dismissing_ = false;
+    std::vector<Completion> laterDismissCompletions_;
     View* presenterSuperview_ = nullptr;
     std::shared_ptr<TransitionContext> contextKeeper_;
 };

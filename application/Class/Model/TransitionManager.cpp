@@ -406,7 +406,8 @@ void TransitionManager::popToRootViewController(ui::NavigationController& naviga
     if (ui::ViewController* presented = navigationController.presentedViewController()) {
         if (auto* presentedStack = dynamic_cast<ui::NavigationController*>(presented))
             popToRootViewController(*presentedStack);
-        presented->dismiss(false);
+        // Through the presenter: the presented stack's own dismissal is still under way.
+        navigationController.dismiss(false);
     }
     TolvaneBaseViewController::clearStackAlerts(navigationController);
     navigationController.popToRootViewController(false);

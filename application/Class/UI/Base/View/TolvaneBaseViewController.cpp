@@ -373,8 +373,15 @@ void TolvaneBaseViewController::showAlert()
     std::weak_ptr<TolvaneBaseViewController> weak = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
     onMainLoopLater([weak, best] {
         best->willWorkAsynchronously = false;
-        if (auto self = weak.lock())
-            self->present(best, true);
+        auto self = weak.lock();
+        if (!self)
+            return;
+        // Another alert queued in the same turn got on screen first: choose again between the two.
+        if (self->presentedViewController()) {
+            self->showAlert();
+            return;
+        }
+        self->present(best, true);
     });
 }
 
@@ -494,7 +501,8 @@ void TolvaneBaseViewController::dismissAndPopToRoot(ui::ViewController& viewCont
     if (ui::ViewController* presented = viewController.presentedViewController()) {
         if (auto* presentedStack = dynamic_cast<ui::NavigationController*>(presented))
             dismissAndPopToRoot(*presentedStack);
-        presented->dismiss(false);
+        // Through the presenter: the presented stack's own dismissal is still under way.
+        viewController.dismiss(false);
     }
     if (auto* navigation = viewController.navigationController()) {
         clearStackAlerts(*navigation);

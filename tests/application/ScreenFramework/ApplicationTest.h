@@ -1,0 +1,107 @@
+#pragma once
+
+#include "ScreenFrameworkTest.h"
+
+#include "Class/Model/ModelDataAssembly.h"
+#include "Class/Model/ViewAssembly.h"
+#include "Class/Model/ViewModelAssembly.h"
+#include "Class/TolvaneIntegrationAppHelper.h"
+#include "Class/UI/Base/View/BaseUINavigationController.h"
+
+#include "ISlideViewModel.h"
+#include "ISoundModel.h"
+#include "Internal/Model/IBatteryModel.h"
+#include "Internal/Model/VehicleStateData.h"
+#include "di/Assembly.h"
+#include "ui/StoryboardRegistry.h"
+#include "ui/Window.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace screen_testing {
+
+class FakeBatteryModel final : public IBatteryModel {
+public:
+    bool requestCheckBatteryLevel() override { return true; }
+};
+
+class FakeSlideViewModel final : public ISlideViewModel {
+public:
+    ui::Rect operateFrame() const override { return {}; }
+    ui::Rect startFrame() const override { return {}; }
+    void onTap(bool) override {}
+};
+
+class FakeSoundModel final : public ISoundModel {
+public:
+    void requestUpdateSoundSetting(const SoundSettingUpdate&) override {}
+};
+
+// The application's three assemblies over the shared container with fakes of the framework, and
+// the embedding entry's navigation stack in a window, its first screen the pre-confirmation one.
+class ApplicationTest : public ScreenFrameworkTest {
+protected:
+    ApplicationTest()
+    {
+        auto& container = di::Container::defaultContainer();
+        provide<IDisplayData>(displayData);
+        provide<ICautionData>(cautionData);
+        provide<IUserOperationModel>(userOperations);
+        provide<ISdkModel>(sdkModel);
+        provide<IDisplayModel>(displayModel);
+        provide<IVehicleStateData>(std::make_shared<VehicleStateData>());
+        provide<IBatteryModel>(std::make_shared<FakeBatteryModel>());
+        provide<ISlideViewModel>(std::make_shared<FakeSlideViewModel>());
+        provide<ISoundModel>(std::make_shared<FakeSoundModel>());
+        di::Assembler({std::make_shared<ViewAssembly>(), std::make_shared<ViewModelAssembly>(), std::make_shared<ModelDataAssembly>()},
+                      container);
+        transitionManager = container.resolve<ITransitionManager>();
+    }
+    ~ApplicationTest() override
+    {
+        TolvaneIntegrationAppHelper::shared().navigationController.reset();
+        window->setRootViewController(nullptr);
+        time.runUntilIdle();
+    }
+
+    template <class Service>
+    void provide(std::shared_ptr<Service> service)
+    {
+        di::Container::defaultContainer()
+            .registerService<Service>([service](di::Resolver&) { return service; })
+            .inObjectScope(di::ObjectScope::container);
+    }
+
+    // The embedding entry's stack, shown.
+    void showStack()
+    {
+        stack = std::make_shared<BaseUINavigationController>(ui::StoryboardRegistry::shared().instantiateInitialViewController("PreConfirmation"));
+        TolvaneIntegrationAppHelper::shared().navigationController = stack;
+        window->setRootViewController(stack);
+        window->makeKeyAndVisible();
+        settle();
+    }
+
+    // Lets every transition and queued task finish.
+    void settle()
+    {
+        time.advance(1.0);
+        time.runUntilIdle();
+    }
+
+    // What the code under test printed as tagged log lines.
+    static std::string myLogLines(const std::function<void()>& work)
+    {
+        ::testing::internal::CaptureStdout();
+        work();
+        return ::testing::internal::GetCapturedStdout();
+    }
+
+    std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(ui::Rect{0, 0, 390, 844});
+    std::shared_ptr<ITransitionManager> transitionManager;
+    std::shared_ptr<BaseUINavigationController> stack;
+};
+
+} // namespace screen_testing

@@ -1,0 +1,278 @@
+#include "ApplicationTest.h"
+
+#include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/StandIn/StandInScreens.h"
+
+#include <typeindex>
+
+namespace screen_testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+using enum DisplayType;
+
+enum class Place { push, modal };
+
+class TransitionManagerTest : public ApplicationTest {
+protected:
+    TransitionManagerTest() { showStack(); }
+
+    // The root screen and one more, the framework told nothing yet.
+    void prepare(DisplayType shown)
+    {
+        TolvaneIntegrationAppHelper::shared().navigationController->dismiss(false);
+        stack->popToRootViewController(false);
+        settle();
+        stack->pushViewController(ui::StoryboardRegistry::shared().instantiateInitialViewController("Connecting"), false);
+        settle();
+        transitionManager->setCurrentDisplay(shown);
+        displayModel->calls.clear();
+    }
+
+    Texts reports() const
+    {
+        Texts result;
+        for (const auto& call : displayModel->calls)
+            if (call.starts_with("display:"))
+                result.push_back(call.substr(8));
+        return result;
+    }
+};
+
+TEST_F(TransitionManagerTest, EveryShowOperationPlacesItsScreenReportsItsDisplayAndRecordsIt)
+{
+    struct Row {
+        std::string name;
+        std::function<void(ITransitionManager&)> show;
+        DisplayType after;
+        Texts reports;
+        std::type_index screen;
+        Place place = Place::push;
+        bool animated = false;
+        bool popFirst = false;
+    };
+    using R = ITransitionManager;
+    const Row rows[] = {
+        {"firstRegistration", [](R& r) { r.showFirstRegistration(); }, firstRegistration, {"DEF"}, typeid(FirstRegistrationViewController), Place::push, true},
+        {"connectionConfirmation", [](R& r) { r.showConnectionConfirmation(); }, connectionConfirmation, {"DEF"}, typeid(ConnectionConfirmationViewController)},
+        {"warn(cause)", [](R& r) { r.showWarn(CauseId::BT_LOSS); }, warn, {"STOP"}, typeid(WarnViewController)},
+        {"warn(kind)", [](R& r) { r.showWarn(InAppWarningKind::timedOutCloseTerminal); }, warn, {"STOP"}, typeid(WarnViewController)},
+        {"igonWarn", [](R& r) { r.showIGONWarn(CauseId::DEAD_LOCK); }, IGOnWarn, {"STOP"}, typeid(IGONWarnViewController)},
+        {"parkInActivation", [](R& r) { r.showParkInActivation(); }, activation, {"START_PARK_IN"}, typeid(ActivationViewController)},
+        {"parkOutActivation", [](R& r) { r.showParkOutActivation(); }, activation, {"START_PARK_OUT"}, typeid(ActivationViewController)},
+        {"parkOutCompleted", [](R& r) { r.showParkOutCompleted(); }, parkOutCompleted, {"COMPLETE_PARK_OUT"}, typeid(ParkOutCompletedViewController)},
+        {"parkInCompleted", [](R& r) { r.showParkInCompleted(); }, parkInCompleted, {"COMPLETE_PARK_IN"}, typeid(ParkInCompletedViewController)},
+        {"parkInCompletedForgetHazard", [](R& r) { r.showParkInCompletedForgetHazard(); }, parkInCompleted,
+         {"COMPLETE_PARK_IN_FORGET_HAZARD"}, typeid(ParkInCompletedViewController)},
+        {"connectionCompletionForRegistration", [](R& r) { r.showConnectionCompletionForRegistration(); }, connectionCompletionForRegistration,
+         {"DEF"}, typeid(ConnectionCompletionForRegistrationViewController), Place::push, true},
+        {"arrival", [](R& r) { r.showArrival(); }, arrival, {"REACH_POINT"}, typeid(ArrivalViewController)},
+        {"operating", [](R& r) { r.showOperating(); }, operating, {"OPERATE"}, typeid(OperatingViewController), Place::push, false, true},
+        {"planParkIn", [](R& r) { r.showPlanParkIn(); }, planConfirmation, {"SEL_PARK_IN"}, typeid(PlanConfirmationViewController), Place::push, false, true},
+        {"planParkOut", [](R& r) { r.showPlanParkOut(); }, planConfirmation, {"SEL_PARK_OUT"}, typeid(PlanConfirmationViewController), Place::push, false, true},
+        {"planForwardBackward", [](R& r) { r.showPlanForwardBackward(); }, planConfirmation, {"SEL_FORWARD_BACKWARD"},
+         typeid(PlanConfirmationViewController), Place::push, false, true},
+        {"requestIDWaiting", [](R& r) { r.showRequestIDWaiting(); }, requestIdWaiting, {"SENSING"}, typeid(RequestIdWaitingViewController)},
+        {"blank", [](R& r) { r.showBlank(); }, blank, {}, typeid(BlankViewController), Place::push, false, true},
+        {"firstTutorialFlow", [](R& r) { r.showFirstTutorialFlow(); }, firstTutorialFlow, {"DEF"}, typeid(FirstTutorialFlowViewController),
+         Place::push, false, true},
+        {"firstTutorialFlowFromSetting", [](R& r) { r.showFirstTutorialFlowFromSetting(); }, settings, {"DEF"},
+         typeid(FirstTutorialFlowViewController), Place::push, true},
+        {"registrationDevices", [](R& r) { r.showRegistrationDevices(); }, registrationDevices, {"DEF"}, typeid(RegistrationDevicesViewController),
+         Place::modal, true},
+        {"connectingForRegistration", [](R& r) { r.showConnectingForRegistration(); }, connectingForRetistration, {"DEF"},
+         typeid(ConnectingForRegistrationViewController), Place::push, true},
+        {"registration", [](R& r) { r.showRegistration(); }, registration, {"DEF"}, typeid(RegistrationViewController), Place::push, true},
+        {"disclaimer", [](R& r) { r.showDisclaimer(); }, disclaimer, {"DEF"}, typeid(DisclaimerViewController)},
+        {"touchPreConfirmation", [](R& r) { r.showTouchPreConfirmation(); }, touchPreConfirmation, {"DEF"}, typeid(TouchPreConfirmationViewController)},
+        {"connecting", [](R& r) { r.showConnecting(); }, connecting, {"DEF"}, typeid(ConnectingViewController)},
+        {"settings", [](R& r) { r.showSettings(); }, settings, {"DEF"}, typeid(SettingsViewController), Place::modal},
+        {"settingsFirstRegistration", [](R& r) { r.showSettingsFirstRegistration(); }, firstRegistration, {"DEF"}, typeid(FirstRegistrationViewController)},
+        {"settingsDeleteDevices", [](R& r) { r.showSettingsDeleteDevices(); }, settings, {"DEF"}, typeid(DeleteDevicesViewController), Place::push, true},
+        {"settingsEditDevices", [](R& r) { r.showSettingsEditDevices(); }, settings, {"DEF"}, typeid(EditDevicesViewController), Place::push, true},
+        {"settingsOperationHistory", [](R& r) { r.showSettingsOperationHistory(); }, settings, {"DEF"}, typeid(OperationHistoryViewController),
+         Place::push, true},
+        {"tutorialConnecting", [](R& r) { r.showTutorialConnecting(); }, settings, {"DEF"}, typeid(TutorialConnectionFlowViewController), Place::push, true},
+        {"tutorialParkIn", [](R& r) { r.showTutorialParkIn(); }, settings, {"DEF"}, typeid(TutorialParkInFlowViewController), Place::push, true},
+        {"tutorialParkOut", [](R& r) { r.showTutorialParkOut(); }, settings, {"DEF"}, typeid(TutorialParkOutFlowViewController), Place::push, true},
+        {"tutorialMovie", [](R& r) { r.showTutorialMovie(); }, settings, {"DEF"}, typeid(TutorialMovieFlowViewController), Place::push, true},
+    };
+    for (const auto& row : rows) {
+        prepare(none);
+        row.show(*transitionManager);
+        time.runUntilIdle();
+        EXPECT_EQ(transitionManager->currentDisplay(), row.after) << row.name;
+        EXPECT_EQ(reports(), row.reports) << row.name;
+
+        ui::ViewController* shown = nullptr;
+        if (row.place == Place::modal) {
+            auto* presented = dynamic_cast<BaseUINavigationController*>(stack->presentedViewController());
+            ASSERT_NE(presented, nullptr) << row.name;
+            EXPECT_EQ(presented->modalPresentationStyle(), ui::ModalPresentationStyle::fullScreen) << row.name;
+            ASSERT_EQ(presented->viewControllers().size(), 1u) << row.name;
+            shown = presented->viewControllers().front().get();
+            EXPECT_EQ(stack->viewControllers().size(), 2u) << row.name;
+        } else {
+            EXPECT_EQ(stack->viewControllers().size(), row.popFirst ? 2u : 3u) << row.name;
+            shown = stack->topViewController();
+        }
+        EXPECT_EQ(std::type_index(typeid(*shown)), row.screen) << row.name;
+        EXPECT_NE(shown->isAppeared(), row.animated) << row.name << ": an animated change is still under way";
+        settle();
+        EXPECT_TRUE(shown->isAppeared()) << row.name;
+    }
+}
+
+TEST_F(TransitionManagerTest, GuardsRefuseTheScreenShownAlreadyWithTheirLogsAndReports)
+{
+    struct Row {
+        std::string name;
+        std::function<void(ITransitionManager&)> show;
+        DisplayType shown;
+        std::string log;
+        Texts reports;
+    };
+    using R = ITransitionManager;
+    const Row rows[] = {
+        {"firstRegistration", [](R& r) { r.showFirstRegistration(); }, firstRegistration, "", {}},
+        {"connectionConfirmation", [](R& r) { r.showConnectionConfirmation(); }, connectionConfirmation, "", {}},
+        {"parkInActivation", [](R& r) { r.showParkInActivation(); }, activation, "要迁移到activation，但当前显示的是 activation 因此返回", {}},
+        {"parkOutActivation", [](R& r) { r.showParkOutActivation(); }, activation, "要迁移到activation，但当前显示的是 activation 因此返回", {}},
+        {"parkInCompleted", [](R& r) { r.showParkInCompleted(); }, parkInCompleted, "", {"COMPLETE_PARK_IN"}},
+        {"parkInCompletedForgetHazard", [](R& r) { r.showParkInCompletedForgetHazard(); }, parkInCompleted, "", {"COMPLETE_PARK_IN_FORGET_HAZARD"}},
+        {"operating", [](R& r) { r.showOperating(); }, operating, "当前已显示operating，返回", {"OPERATE"}},
+        {"planParkIn", [](R& r) { r.showPlanParkIn(); }, planConfirmation, "当前已显示planConfirmation，返回", {"SEL_PARK_IN"}},
+        {"planParkOut", [](R& r) { r.showPlanParkOut(); }, planConfirmation, "当前已显示planConfirmation，返回", {"SEL_PARK_OUT"}},
+        {"planForwardBackward", [](R& r) { r.showPlanForwardBackward(); }, planConfirmation, "当前已显示planConfirmation，返回",
+         {"SEL_FORWARD_BACKWARD"}},
+        {"requestIDWaiting", [](R& r) { r.showRequestIDWaiting(); }, requestIdWaiting, "当前已显示requestIdWaiting，返回", {}},
+        {"requestIDWaiting over the settings", [](R& r) { r.showRequestIDWaiting(); }, settings, "当前已显示settings，返回", {}},
+        {"blank", [](R& r) { r.showBlank(); }, blank, "当前已显示blank，返回", {}},
+        {"blank over the settings", [](R& r) { r.showBlank(); }, settings, "当前已显示settings，返回", {}},
+    };
+    for (const auto& row : rows) {
+        prepare(row.shown);
+        const auto* top = stack->topViewController();
+        const std::string printed = myLogLines([&] { row.show(*transitionManager); });
+        time.runUntilIdle();
+        EXPECT_EQ(stack->topViewController(), top) << row.name;
+        EXPECT_EQ(stack->viewControllers().size(), 2u) << row.name;
+        EXPECT_EQ(transitionManager->currentDisplay(), row.shown) << row.name;
+        EXPECT_EQ(reports(), row.reports) << row.name;
+        if (!row.log.empty()) {
+            EXPECT_NE(printed.find(row.log), std::string::npos) << row.name << ": " << printed;
+        }
+        EXPECT_EQ(printed.find("迁移到了"), std::string::npos) << row.name;
+    }
+}
+
+TEST_F(TransitionManagerTest, RefusingTheRequestIdScreenOverTheSettingsBringsTheLinkBackFromTheBackground)
+{
+    prepare(settings);
+    store->isBackground = true;
+    transitionManager->showRequestIDWaiting();
+    EXPECT_FALSE(store->isBackground);
+}
+
+TEST_F(TransitionManagerTest, ScreensGetTheirPropertiesBeforeTheyArePushed)
+{
+    prepare(none);
+    transitionManager->showWarn(CauseId::OBSTACLE);
+    auto* warn = dynamic_cast<WarnViewController*>(stack->topViewController());
+    ASSERT_NE(warn, nullptr);
+    EXPECT_EQ(warn->causeId, CauseId::OBSTACLE);
+
+    transitionManager->showWarn(InAppWarningKind::failedToOpenTerminal);
+    warn = dynamic_cast<WarnViewController*>(stack->topViewController());
+    ASSERT_NE(warn, nullptr);
+    EXPECT_EQ(warn->inAppWarningKind, InAppWarningKind::failedToOpenTerminal);
+
+    transitionManager->showIGONWarn(CauseId::LOW_BATTERY);
+    time.runUntilIdle();
+    auto* igonWarn = dynamic_cast<IGONWarnViewController*>(stack->topViewController());
+    ASSERT_NE(igonWarn, nullptr);
+    EXPECT_EQ(igonWarn->causeId, CauseId::LOW_BATTERY);
+
+    transitionManager->showFirstTutorialFlowFromSetting();
+    auto* tutorial = dynamic_cast<FirstTutorialFlowViewController*>(stack->topViewController());
+    ASSERT_NE(tutorial, nullptr);
+    EXPECT_TRUE(tutorial->isFromSetting);
+}
+
+TEST_F(TransitionManagerTest, DeferredPlacementsSeeTheNewOrTheOldDisplayInBetween)
+{
+    prepare(connecting);
+    transitionManager->showIGONWarn(CauseId::DEAD_LOCK);
+    EXPECT_EQ(transitionManager->currentDisplay(), IGOnWarn);
+    EXPECT_EQ(stack->viewControllers().size(), 2u) << "pushed on the next turn";
+    time.runUntilIdle();
+    EXPECT_EQ(stack->viewControllers().size(), 3u);
+
+    prepare(connecting);
+    transitionManager->showFirstTutorialFlow();
+    EXPECT_EQ(transitionManager->currentDisplay(), connecting);
+    EXPECT_TRUE(displayModel->calls.empty());
+    time.runUntilIdle();
+    EXPECT_EQ(transitionManager->currentDisplay(), firstTutorialFlow);
+    EXPECT_EQ(stack->viewControllers().size(), 2u);
+}
+
+TEST_F(TransitionManagerTest, ADisclaimerAlreadyInTheStackIsReplacedByAFreshOneOnTheRoot)
+{
+    prepare(none);
+    transitionManager->showDisclaimer();
+    settle();
+    auto first = stack->viewControllers().back();
+    transitionManager->showConnecting();
+    settle();
+    transitionManager->showDisclaimer();
+    settle();
+    ASSERT_EQ(stack->viewControllers().size(), 2u);
+    EXPECT_NE(stack->viewControllers().back(), first);
+    EXPECT_EQ(std::type_index(typeid(*stack->viewControllers().back())), std::type_index(typeid(DisclaimerViewController)));
+    EXPECT_EQ(transitionManager->currentDisplay(), disclaimer);
+}
+
+TEST_F(TransitionManagerTest, TheResetDismissesNestedStacksAndPopsTheRoot)
+{
+    prepare(none);
+    transitionManager->showSettings();
+    settle();
+    transitionManager->showRegistrationDevices();
+    settle();
+    auto* settingsStack = dynamic_cast<ui::NavigationController*>(stack->presentedViewController());
+    ASSERT_NE(settingsStack, nullptr);
+    ASSERT_NE(dynamic_cast<ui::NavigationController*>(settingsStack->presentedViewController()), nullptr)
+        << "the device list is presented from the settings' stack";
+
+    transitionManager->popToRootViewController();
+    settle();
+    EXPECT_EQ(stack->presentedViewController(), nullptr);
+    EXPECT_EQ(stack->viewControllers().size(), 1u);
+    EXPECT_EQ(transitionManager->currentDisplay(), none);
+}
+
+TEST_F(TransitionManagerTest, SettingsScreensRecordTheSettingsSoTheVehicleCannotReplaceThem)
+{
+    prepare(none);
+    transitionManager->showSettingsFirstRegistration();
+    settle();
+    const size_t depth = stack->viewControllers().size();
+    transitionManager->showFirstRegistration();
+    settle();
+    EXPECT_EQ(stack->viewControllers().size(), depth) << "refused silently";
+}
+
+TEST_F(TransitionManagerTest, WithoutTheEmbeddingStackNothingIsShownAndTheResetOnlyForgetsTheScreen)
+{
+    TolvaneIntegrationAppHelper::shared().navigationController.reset();
+    transitionManager->setCurrentDisplay(connecting);
+    transitionManager->showArrival();
+    EXPECT_EQ(transitionManager->currentDisplay(), connecting);
+    EXPECT_TRUE(displayModel->calls.empty());
+    transitionManager->popToRootViewController();
+    EXPECT_EQ(transitionManager->currentDisplay(), none);
+}
+
+} // namespace
+} // namespace screen_testing
