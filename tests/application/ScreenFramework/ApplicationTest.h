@@ -91,14 +91,6 @@ protected:
         time.runUntilIdle();
     }
 
-    // What the code under test printed as tagged log lines.
-    static std::string myLogLines(const std::function<void()>& work)
-    {
-        ::testing::internal::CaptureStdout();
-        work();
-        return ::testing::internal::GetCapturedStdout();
-    }
-
     std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(ui::Rect{0, 0, 390, 844});
     std::shared_ptr<ITransitionManager> transitionManager;
     std::shared_ptr<BaseUINavigationController> stack;

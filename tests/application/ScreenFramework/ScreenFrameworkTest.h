@@ -9,7 +9,9 @@
 #include "Class/Model/EventStack.h"
 #include "Class/UI/Base/ViewModel/BaseViewModelInjection.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 
 namespace screen_testing {
@@ -55,6 +57,14 @@ protected:
     {
         displayData->subject.send(displayId);
         cautionData->subject.send(cause);
+    }
+
+    // What the code under test printed as tagged log lines.
+    static std::string myLogLines(const std::function<void()>& work)
+    {
+        ::testing::internal::CaptureStdout();
+        work();
+        return ::testing::internal::GetCapturedStdout();
     }
 
     std::shared_ptr<RecordingTransitionManager> router = std::make_shared<RecordingTransitionManager>();
