@@ -11,16 +11,24 @@
 
 namespace {
 
-// A dismissal asked for while one is under way waits for it: the presentation ends once, and every
-// caller's completion runs after it.
-TEST(RepeatedDismissalTest, ADismissalAskedForAgainEndsOnceAndRunsEveryCompletion)
-{
+// Dismissals asked for while a transition of the same presentation is under way wait for it.
+class RepeatedDismissalTest : public ::testing::Test {
+protected:
+    RepeatedDismissalTest()
+    {
+        time.mainLoop();
+        window->setRootViewController(root);
+        window->makeKeyAndVisible();
+    }
+
     foundation::VirtualTime time;
-    time.mainLoop();
-    auto window = std::make_shared<ui::Window>();
-    auto root = std::make_shared<ui::ViewController>();
-    window->setRootViewController(root);
-    window->makeKeyAndVisible();
+    std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>();
+    std::shared_ptr<ui::ViewController> root = std::make_shared<ui::ViewController>();
+    std::vector<std::string> done;
+};
+
+TEST_F(RepeatedDismissalTest, ADismissalAskedForAgainEndsOnceAndRunsEveryCompletion)
+{
     auto outer = std::make_shared<ui::NavigationController>(std::make_shared<ui::ViewController>());
     auto inner = std::make_shared<ui::NavigationController>(std::make_shared<ui::ViewController>());
     root->present(outer, false);
@@ -28,7 +36,6 @@ TEST(RepeatedDismissalTest, ADismissalAskedForAgainEndsOnceAndRunsEveryCompletio
     outer->present(inner, false);
     time.runUntilIdle();
 
-    std::vector<std::string> done;
     inner->dismiss(false, [&] { done.push_back("inner"); });
     // The outer dismissal takes whatever the outer stack presents first, the inner one included.
     root->dismiss(false, [&] { done.push_back("outer"); });
@@ -40,20 +47,9 @@ TEST(RepeatedDismissalTest, ADismissalAskedForAgainEndsOnceAndRunsEveryCompletio
     EXPECT_EQ(outer->presentedViewController(), nullptr);
 }
 
-} // namespace
-
-namespace {
-
-TEST(RepeatedDismissalTest, ADismissalAskedForDuringThePresentationFollowsItsEnd)
+TEST_F(RepeatedDismissalTest, ADismissalAskedForDuringThePresentationFollowsItsEnd)
 {
-    foundation::VirtualTime time;
-    time.mainLoop();
-    auto window = std::make_shared<ui::Window>();
-    auto root = std::make_shared<ui::ViewController>();
-    window->setRootViewController(root);
-    window->makeKeyAndVisible();
     auto presented = std::make_shared<ui::ViewController>();
-    std::vector<std::string> done;
     root->present(presented, true, [&] { done.push_back("presented"); });
     root->dismiss(false, [&] { done.push_back("dismissed"); });
     time.runUntilIdle();

@@ -3,6 +3,8 @@
 
 #include "Class/SharedObject/AppEventHandler.h"
 #include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
+#include "Class/TolvaneIntegrationAppHelper.h"
+#include "Class/UI/Base/View/BaseUINavigationController.h"
 
 #include "Class/UI/StandIn/StandInScreens.h"
 
@@ -208,6 +210,34 @@ TEST_F(BaseViewModelBindingTest, LeavingFromInsideTheApplicationClosesTheLinkAft
         EXPECT_NE(TerminalStore::shared(), store) << "a fresh link store follows";
         store = TerminalStore::shared();
     }
+}
+
+TEST_F(BaseViewModelBindingTest, RestartingGoesBackToTheFirstScreenWithAFreshLink)
+{
+    auto root = std::make_shared<BaseUINavigationController>(std::make_shared<ui::ViewController>());
+    TolvaneIntegrationAppHelper::shared().navigationController = root;
+    router->display = DisplayType::requestIdWaiting;
+    auto requestIdWaiting = make<RequestIdWaitingViewModel>();
+
+    requestIdWaiting->onConnectionFailure();
+    EXPECT_EQ(router->display, DisplayType::none);
+    EXPECT_EQ(router->calls, Texts{"popToRootViewController(stack)"});
+    auto fresh = TerminalStore::shared();
+    EXPECT_NE(fresh, store);
+    EXPECT_TRUE(fresh->isInitialize) << "its threads run";
+    EXPECT_FALSE(CarRecordStore::shared().selectedCarRecord) << "the car store is made again";
+    TolvaneIntegrationAppHelper::shared().navigationController.reset();
+}
+
+TEST_F(BaseViewModelBindingTest, TheTopScreenOfTheEmbeddingStackCanBePopped)
+{
+    auto root = std::make_shared<BaseUINavigationController>(std::make_shared<ui::ViewController>());
+    root->pushViewController(std::make_shared<ui::ViewController>(), false);
+    TolvaneIntegrationAppHelper::shared().navigationController = root;
+    viewModel->popTopViewController();
+    EXPECT_EQ(root->viewControllers().size(), 1u);
+    TolvaneIntegrationAppHelper::shared().navigationController.reset();
+    viewModel->popTopViewController();
 }
 
 } // namespace

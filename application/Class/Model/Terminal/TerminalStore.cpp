@@ -17,14 +17,12 @@
 #include "accessory/AccessoryProtocol.h"
 #include "bluetooth/BluetoothPower.h"
 #include "di/Container.h"
+#include "foundation/ClassName.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
 #include "foundation/UserDefaults.h"
 
-#include <cxxabi.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <initializer_list>
 
 namespace tolvane::app {
@@ -33,19 +31,6 @@ namespace {
 void log(std::string message, LogLevel level, std::string_view function, std::vector<LabelledValue> values = {})
 {
     LogManager::print(std::move(message), level, {.values = std::move(values), .function = function});
-}
-
-// The class name without its namespace, as the delegate's type is logged.
-std::string typeName(const TerminalProtocol& delegate)
-{
-    const char* mangled = typeid(delegate).name();
-    int status = 0;
-    char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
-    std::string name = status == 0 && demangled ? demangled : mangled;
-    std::free(demangled);
-    if (const auto colon = name.rfind("::"); colon != std::string::npos)
-        name = name.substr(colon + 2);
-    return name;
 }
 
 std::string bluetoothStateText(bt::PowerState state)
@@ -202,7 +187,7 @@ const std::set<std::string>& TerminalStore::supportedAccessoryProtocols()
 void TerminalStore::setDelegate(const std::shared_ptr<TerminalProtocol>& delegate)
 {
     delegate_ = delegate;
-    log(delegate ? "TerminalStore event is mounted on " + typeName(*delegate) + "." : "TerminalStore event is not mounted.",
+    log(delegate ? "TerminalStore event is mounted on " + foundation::className(typeid(*delegate)) + "." : "TerminalStore event is not mounted.",
         LogLevel::debug, "delegate");
 }
 

@@ -28,15 +28,13 @@
 #include "Internal/Model/IDisplayModel.h"
 #include "Internal/Model/ISdkModel.h"
 #include "Internal/Model/IUserOperationModel.h"
+#include "foundation/ClassName.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
 #include "rx/Publisher.h"
 #include "ui/NavigationController.h"
 
-#include <cxxabi.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <initializer_list>
 
 namespace tolvane::app {
@@ -80,17 +78,6 @@ EventCode stopReason(CauseId causeId)
     default:
         return EventCode::E010;
     }
-}
-
-// The class name of a view model, for the log line that says which screen could not end halfway.
-std::string describe(const BaseViewModel& viewModel)
-{
-    const char* mangled = typeid(viewModel).name();
-    int status = 0;
-    char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
-    std::string name = status == 0 && demangled ? demangled : mangled;
-    std::free(demangled);
-    return name;
 }
 
 std::shared_ptr<CustomAlertAction> makeAction(std::string title, CustomAlertControllerAction style, std::function<void()> answer)
@@ -458,7 +445,7 @@ AlertActions BaseViewModel::resumePopupActions()
                            myLog(CLOSE_BUTTON_TAG, "调用operatingModel.didRequestEndHalfway()");
                            operating->didRequestEndHalfway();
                        } else {
-                           myLog(CLOSE_BUTTON_TAG, "转换为 IOperatingViewModel 失败，当前 viewModel 是 " + describe(*self));
+                           myLog(CLOSE_BUTTON_TAG, "转换为 IOperatingViewModel 失败，当前 viewModel 是 " + foundation::className(typeid(*self)));
                        }
                    }),
         makeAction("取消", CustomAlertControllerAction::defaultAction,
