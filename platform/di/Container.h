@@ -9,6 +9,7 @@
 #include <set>
 #include <source_location>
 #include <string>
+#include <tuple>
 #include <typeindex>
 
 namespace di {
@@ -118,6 +119,21 @@ std::shared_ptr<I> resolveOrDie(Resolver& resolver, std::source_location locatio
     if (!service)
         foundation::fatalError(std::string("Unable to resolve ") + typeid(I).name(), location);
     return service;
+}
+
+// Registers `Service` under `Interface`, one instance per container, built on first resolve from the
+// services it depends on, which are resolved in the order given. A missing dependency ends the process
+// naming it and the line of this registration.
+template <class Interface, class Service, class... Dependencies>
+void registerSingleton(Container& container, std::source_location location = std::source_location::current())
+{
+    container
+        .registerService<Interface>([location](Resolver& resolver) -> std::shared_ptr<Interface> {
+            // A braced list is evaluated left to right.
+            std::tuple<std::shared_ptr<Dependencies>...> dependencies{resolveOrDie<Dependencies>(resolver, location)...};
+            return std::apply([](auto&... resolved) { return std::make_shared<Service>(resolved...); }, dependencies);
+        })
+        .inObjectScope(ObjectScope::container);
 }
 
 } // namespace di

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 struct IService {
@@ -62,6 +65,39 @@ TEST(ContainerTest, ResolveOrDieNamesTheCallersFileAndLine)
 {
     di::Container container;
     EXPECT_DEATH(di::resolveOrDie<IService>(container), "Fatal error: Unable to resolve .*: file ContainerTest.cpp, line [0-9]+");
+}
+
+struct Pair {
+    Pair(std::shared_ptr<IService> s, std::shared_ptr<IOther> o) : service(std::move(s)), other(std::move(o)) {}
+    std::shared_ptr<IService> service;
+    std::shared_ptr<IOther> other;
+};
+
+TEST(ContainerTest, ASingletonIsBuiltOnceFromItsDependenciesResolvedInOrder)
+{
+    di::Container container;
+    std::vector<std::string> order;
+    container.registerService<IService>([&order](di::Resolver&) {
+        order.push_back("service");
+        return std::make_shared<Service>();
+    });
+    container.registerService<IOther>([&order](di::Resolver& r) {
+        order.push_back("other");
+        return std::make_shared<Other>(r.resolve<IService>());
+    });
+    di::registerSingleton<Pair, Pair, IService, IOther>(container);
+    EXPECT_FALSE(container.hasInstance(typeid(Pair)));
+    auto pair = container.resolve<Pair>();
+    EXPECT_EQ(order, (std::vector<std::string>{"service", "other"}));
+    EXPECT_EQ(container.resolve<Pair>(), pair);
+    EXPECT_NE(pair->service, nullptr);
+}
+
+TEST(ContainerTest, ASingletonMissingADependencyEndsTheProcessNamingItsRegistration)
+{
+    di::Container container;
+    di::registerSingleton<IOther, Other, IService>(container);
+    EXPECT_DEATH(container.resolve<IOther>(), "Fatal error: Unable to resolve .*: file ContainerTest.cpp, line [0-9]+");
 }
 
 struct CountingAssembly : di::Assembly {
