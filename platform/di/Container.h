@@ -129,6 +129,7 @@ void registerSingleton(Container& container, std::source_location location = std
 {
     container
         .registerService<Interface>([location](Resolver& resolver) -> std::shared_ptr<Interface> {
+            (void)location; // unused when the service depends on nothing
             // A braced list is evaluated left to right.
             std::tuple<std::shared_ptr<Dependencies>...> dependencies{resolveOrDie<Dependencies>(resolver, location)...};
             return std::apply([](auto&... resolved) { return std::make_shared<Service>(resolved...); }, dependencies);
