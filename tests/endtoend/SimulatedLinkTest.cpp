@@ -1,4 +1,5 @@
 #include "PhoneCodec.h"
+#include "application/Class/Model/Terminal/LinkTestBench.h"
 #include "application/Class/Model/Terminal/RecordingLinkDelegate.h"
 
 #include "application/support/ScopedLogCapture.h"
@@ -7,6 +8,8 @@
 #include "Class/Model/Terminal/DataReceiveCenter.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
 #include "Class/Model/Terminal/TerminalStore.h"
+#include "Class/SharedObject/AppEventHandler.h"
+#include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
 #include "vehicle-sim/VehicleUnit.h"
 
 #include "accessory/LocalSocketAccessoryManager.h"
@@ -208,6 +211,42 @@ TEST_F(SimulatedLinkTest, BluetoothSwitchedOffEndsTheLinkUntilItIsBack)
     time.advance(0.5);
     EXPECT_TRUE(store->isConnected());
     EXPECT_EQ(store->centralState(), bt::PowerState::poweredOn);
+}
+
+// The application's terminate body against the unit. The shared delegate is made first: building it
+// registers the framework's services, which the fixture's codec and the fake then replace.
+class SimulatedTerminateTest : public SimulatedLinkTest {
+protected:
+    SimulatedTerminateTest() : appDelegate(tolvane::app::AppEventHandler::eventHandlerDelegate())
+    {
+        auto& container = di::Container::defaultContainer();
+        container.registerService<tolvane::IDataCodingModel>([this](di::Resolver&) { return coding; });
+        container.registerService<tolvane::ISdkModel>([this](di::Resolver&) { return sdk; });
+    }
+
+    std::shared_ptr<tolvane::app::TolvaneIntegrationAppAppDelegate> appDelegate;
+    std::shared_ptr<link_testing::FakeSdkModel> sdk = std::make_shared<link_testing::FakeSdkModel>();
+};
+
+TEST_F(SimulatedTerminateTest, TerminatingWithALiveLinkSendsEightFinalMessagesFiftyMillisecondsApartThenCloses)
+{
+    connect();
+    time.advance(0.51);
+    const size_t before = unit->received().size();
+    const foundation::Seconds start = time.now();
+
+    appDelegate->applicationWillTerminate();
+    EXPECT_EQ(sdk->finishRequests, 1);
+    time.advance(1.0);
+
+    const auto received = unit->received();
+    ASSERT_EQ(received.size() - before, 8u);
+    EXPECT_LT(received[before].time - start, 0.01);
+    for (size_t i = before + 1; i < received.size(); ++i)
+        EXPECT_NEAR(received[i].time - received[i - 1].time, 0.05, 0.002) << i;
+    EXPECT_FALSE(store->isConnected());
+    EXPECT_FALSE(unit->isConnected());
+    EXPECT_FALSE(store->targetTerminalUdid());
 }
 
 } // namespace

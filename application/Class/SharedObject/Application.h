@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Application.h"
+
 #include <functional>
 
 namespace tolvane::app {
@@ -8,12 +10,12 @@ namespace tolvane::app {
 // default notification centre, and the request to move the application to the background.
 class Application {
 public:
-    static constexpr const char* didBecomeActiveNotification = "UIApplicationDidBecomeActiveNotification";
-    static constexpr const char* willTerminateNotification = "UIApplicationWillTerminateNotification";
+    static constexpr const char* didBecomeActiveNotification = ui::Application::didBecomeActiveNotification;
+    static constexpr const char* willTerminateNotification = ui::Application::willTerminateNotification;
 
     // Moves the application to the background, as the platform's "suspend" action does.
     static void suspend();
-    // What suspend() does; the lifecycle substitute installs it (null removes it).
+    // What suspend() does; the program's window host installs it (null removes it).
     static void setSuspendHandler(std::function<void()> handler);
 };
 
