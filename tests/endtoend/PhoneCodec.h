@@ -14,8 +14,9 @@
 
 namespace endtoend {
 
-// The phone's side of the codec made of the framework's own pieces: it sends the operation record
-// with the control held or let go and reads the vehicle's messages as the framework's decoders do.
+// The phone's side of the codec made of the framework's own pieces, for tests that look at the raw
+// frames: it sends the idle operation record and reads the vehicle's messages as the framework's
+// decoders do, keeping what it sent, what it read and the threads that called.
 class PhoneCodec final : public tolvane::IDataCodingModel {
 public:
     foundation::Bytes encode() override
@@ -38,28 +39,13 @@ public:
             const auto decoded = tolvane::VehicleMessageDecoder::decodeReqestCode(cut.frames[i], true);
             if (decoded.abnormalCode)
                 abnormal_.push_back(*decoded.abnormalCode);
-            if (!decoded.record)
-                continue;
-            ++records_;
-            if (const auto* request = std::get_if<tolvane::MekCsrReq>(&*decoded.record)) {
-                if (displayIds_.empty() || displayIds_.back() != request->MEKDSPID)
-                    displayIds_.push_back(request->MEKDSPID);
-                distance_ = request->MEKDIST;
-            }
+            if (decoded.record)
+                ++records_;
         }
     }
 
-    void hold(bool held)
-    {
-        std::lock_guard lock(mutex_);
-        operation_.act = held ? tolvane::BtSmpAct::on : tolvane::BtSmpAct::off;
-        operation_.btn = held ? tolvane::BtSmpBtn::longpress : tolvane::BtSmpBtn::def;
-    }
-
     std::vector<foundation::Bytes> sent() const { return locked(sent_); }
-    std::vector<tolvane::BtMekDspId> displayIds() const { return locked(displayIds_); }
     std::vector<std::string> abnormal() const { return locked(abnormal_); }
-    int64_t distance() const { return locked(distance_); }
     int chunks() const { return locked(chunks_); }
     int records() const { return locked(records_); }
     // "encode on <thread name>" and "decode on <thread name>" for every thread that called.
@@ -77,9 +63,7 @@ private:
     tolvane::SmpOperation operation_;
     foundation::Bytes pending_;
     std::vector<foundation::Bytes> sent_;
-    std::vector<tolvane::BtMekDspId> displayIds_;
     std::vector<std::string> abnormal_;
-    int64_t distance_ = -1;
     int chunks_ = 0;
     int records_ = 0;
     std::set<std::string> threads_;

@@ -1,22 +1,9 @@
 #include "PhoneCodec.h"
+#include "SimulatedLink.h"
 #include "application/Class/Model/Terminal/LinkTestBench.h"
-#include "application/Class/Model/Terminal/RecordingLinkDelegate.h"
 
-#include "application/support/ScopedLogCapture.h"
-#include "application/support/ScopedUserDefaults.h"
-
-#include "Class/Model/Terminal/DataReceiveCenter.h"
-#include "Class/Model/Terminal/DataTransmissionCenter.h"
-#include "Class/Model/Terminal/TerminalStore.h"
 #include "Class/SharedObject/AppEventHandler.h"
 #include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
-#include "vehicle-sim/VehicleUnit.h"
-
-#include "accessory/LocalSocketAccessoryManager.h"
-#include "di/Container.h"
-#include "foundation/VirtualTime.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -25,70 +12,20 @@
 namespace {
 
 using endtoend::PhoneCodec;
-using tolvane::BtMekDspId;
 using vehiclesim::Fault;
-using vehiclesim::VehicleUnit;
 
-using link_testing::RecordingLinkDelegate;
-
-// The phone's link and the simulated unit in one process, on virtual time.
-class SimulatedLinkTest : public ::testing::Test {
+// The link over the stand-in codec, which keeps every frame it sent and every record it read.
+class SimulatedLinkTest : public endtoend::SimulatedLink {
 protected:
     SimulatedLinkTest()
-        : sendLoop(time.makeLoop("send")), receiveLoop(time.makeLoop("receive")), vehicleLoop(time.makeLoop("vehicle"))
     {
-        VehicleUnit::Options options;
-        options.directory = directory();
-        unit = std::make_unique<VehicleUnit>(*vehicleLoop, options);
-        manager = std::make_shared<accessory::LocalSocketAccessoryManager>(directory(), "com.tolvane.control.protocol1");
         di::Container::defaultContainer().registerService<tolvane::IDataCodingModel>([this](di::Resolver&) {
             return coding;
         });
-        auto send = tolvane::app::DataTransmissionCenter::shared();
-        auto receive = tolvane::app::DataReceiveCenter::shared();
-        sendLoop->post([send] { send->validate(); });
-        receiveLoop->post([receive] { receive->validate(); });
-        tolvane::app::TerminalStore::setSharedEnvironment(
-            tolvane::app::TerminalStore::Environment{.manager = manager, .bluetoothPower = manager->bluetoothPower()});
-        store = tolvane::app::TerminalStore::shared();
-        store->setDelegate(delegate);
-        store->registerObservers();
-        time.runUntilIdle();
-    }
-    ~SimulatedLinkTest() override
-    {
-        tolvane::app::TerminalStore::destroyShared();
-        tolvane::app::TerminalStore::setSharedEnvironment(std::nullopt);
-        time.advance(3.0);
-        tolvane::app::DataTransmissionCenter::destroy();
-        tolvane::app::DataReceiveCenter::destroy();
-        unit.reset();
-        time.advance(0.1);
-        store.reset();
-        di::Container::defaultContainer().removeAll();
+        openLink();
     }
 
-    std::string directory() const { return folder.path().toStdString(); }
-    void connect()
-    {
-        store->open("VIN0001", tolvane::app::TerminalStore::ConnectionOpenPattern::first, 0);
-        time.advance(0.05);
-        ASSERT_TRUE(store->isConnected());
-        ASSERT_TRUE(unit->isConnected());
-    }
-
-    testing_support::ScopedLogCapture logs;
-    foundation::VirtualTime time;
-    testing_support::ScopedUserDefaults defaults;
-    QTemporaryDir folder;
-    std::shared_ptr<foundation::RunLoop> sendLoop;
-    std::shared_ptr<foundation::RunLoop> receiveLoop;
-    std::shared_ptr<foundation::RunLoop> vehicleLoop;
-    std::unique_ptr<VehicleUnit> unit;
-    std::shared_ptr<accessory::LocalSocketAccessoryManager> manager;
     std::shared_ptr<PhoneCodec> coding = std::make_shared<PhoneCodec>();
-    std::shared_ptr<RecordingLinkDelegate> delegate = std::make_shared<RecordingLinkDelegate>();
-    std::shared_ptr<tolvane::app::TerminalStore> store;
 };
 
 TEST_F(SimulatedLinkTest, UnitReceivesTheEncodedFramesEveryFiftyMilliseconds)
@@ -107,33 +44,6 @@ TEST_F(SimulatedLinkTest, UnitReceivesTheEncodedFramesEveryFiftyMilliseconds)
             EXPECT_NEAR(received[i].time - received[i - 1].time, 0.05, 1e-6);
         }
     }
-}
-
-TEST_F(SimulatedLinkTest, ManoeuvreMovesOnlyWhileHeldAndReachesItsEnd)
-{
-    connect();
-    time.advance(0.5);
-    EXPECT_EQ(coding->displayIds(), (std::vector<BtMekDspId>{BtMekDspId::sel_parkin_vertical}));
-
-    coding->hold(true);
-    time.advance(1.0);
-    EXPECT_EQ(coding->displayIds().back(), BtMekDspId::controlling_inpark);
-    const int64_t movedTo = coding->distance();
-    EXPECT_LT(movedTo, vehiclesim::Manoeuvre::START_DISTANCE);
-
-    coding->hold(false);
-    time.advance(0.2);
-    const int64_t stoppedAt = coding->distance();
-    time.advance(1.0);
-    EXPECT_EQ(coding->distance(), stoppedAt);
-
-    coding->hold(true);
-    time.advance(6.0);
-    EXPECT_EQ(coding->displayIds(), (std::vector<BtMekDspId>{BtMekDspId::sel_parkin_vertical,
-                                                             BtMekDspId::controlling_inpark, BtMekDspId::parkin_comp}));
-    EXPECT_EQ(coding->distance(), 0);
-    EXPECT_TRUE(coding->abnormal().empty());
-    EXPECT_TRUE(store->isConnected());
 }
 
 struct FaultCase {
@@ -183,34 +93,6 @@ TEST_F(SimulatedLinkTest, GarbageBurstIsLoggedAndDroppedAndTheMessagesAfterItAre
     time.advance(0.5);
     EXPECT_GT(coding->records(), recordsBefore);
     EXPECT_TRUE(store->isConnected());
-}
-
-TEST_F(SimulatedLinkTest, DroppedLinkIsADepartureAndTheReturningUnitIsReopened)
-{
-    connect();
-    delegate->calls.clear();
-    unit->dropLink();
-    time.advance(0.1);
-    EXPECT_EQ(delegate->calls.front(), "sessionDidEnd");
-    EXPECT_TRUE(store->isConnected()); // the unit came back at once and was reopened
-    EXPECT_TRUE(unit->isConnected());
-    EXPECT_NE(std::find(delegate->calls.begin(), delegate->calls.end(), "willStart"), delegate->calls.end());
-}
-
-TEST_F(SimulatedLinkTest, BluetoothSwitchedOffEndsTheLinkUntilItIsBack)
-{
-    connect();
-    delegate->calls.clear();
-    unit->setBluetoothPower(bt::PowerState::poweredOff);
-    time.advance(0.5);
-    EXPECT_FALSE(store->isConnected());
-    EXPECT_EQ(store->centralState(), bt::PowerState::poweredOff);
-    EXPECT_EQ(delegate->calls, (std::vector<std::string>{"sessionDidEnd"}));
-
-    unit->setBluetoothPower(bt::PowerState::poweredOn);
-    time.advance(0.5);
-    EXPECT_TRUE(store->isConnected());
-    EXPECT_EQ(store->centralState(), bt::PowerState::poweredOn);
 }
 
 // The application's terminate body against the unit. The shared delegate is made first: building it

@@ -10,8 +10,9 @@ using tolvane::BtSmpBtn;
 using vehiclesim::Manoeuvre;
 using vehiclesim::ScenarioKind;
 
-tolvane::SmpOperation held() { return {.act = BtSmpAct::on, .btn = BtSmpBtn::longpress}; }
-tolvane::SmpOperation released() { return {.act = BtSmpAct::off}; }
+tolvane::SmpOperation held() { return {.act = BtSmpAct::on, .x = 120, .y = 640}; }
+// The finger lifted: the operation stays on, the touch point is gone.
+tolvane::SmpOperation released() { return {.act = BtSmpAct::on}; }
 
 TEST(ManoeuvreTest, CarMovesOnlyWhileTheControlIsHeldAndCompletesAtTheEnd)
 {
@@ -39,6 +40,25 @@ TEST(ManoeuvreTest, CarMovesOnlyWhileTheControlIsHeldAndCompletesAtTheEnd)
     EXPECT_EQ(car.controlStateRequest().MEKDIST, 0);
 }
 
+TEST(ManoeuvreTest, StartingWaitsOnThePlanAndAPointWithoutTheOperationOnIsNoHold)
+{
+    Manoeuvre car(ScenarioKind::parkIn, 3);
+    car.operationReceived({.act = BtSmpAct::on, .btn = BtSmpBtn::start});
+    car.step();
+    EXPECT_EQ(car.phase(), Manoeuvre::Phase::selecting);
+
+    car.operationReceived({.act = BtSmpAct::on, .btn = BtSmpBtn::longpress});
+    car.step();
+    EXPECT_EQ(car.phase(), Manoeuvre::Phase::operating);
+    EXPECT_FALSE(car.isHeld());
+    EXPECT_EQ(car.remainingDistance(), 3);
+
+    car.operationReceived({.act = BtSmpAct::off, .x = 120, .y = 640});
+    car.step();
+    EXPECT_FALSE(car.isHeld());
+    EXPECT_EQ(car.remainingDistance(), 3);
+}
+
 TEST(ManoeuvreTest, EachScenarioHasItsOwnScreens)
 {
     const struct {
@@ -54,7 +74,7 @@ TEST(ManoeuvreTest, EachScenarioHasItsOwnScreens)
     for (const auto& c : cases) {
         Manoeuvre car(c.kind, 1);
         EXPECT_EQ(car.displayId(), c.selecting);
-        car.operationReceived({.btn = BtSmpBtn::start});
+        car.operationReceived({.act = BtSmpAct::on, .btn = BtSmpBtn::longpress});
         EXPECT_EQ(car.displayId(), c.operating);
         car.operationReceived(held());
         car.step();

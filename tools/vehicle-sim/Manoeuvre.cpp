@@ -55,8 +55,8 @@ Manoeuvre::Manoeuvre(ScenarioKind kind, int startDistance) : kind_(kind), distan
 
 void Manoeuvre::operationReceived(const tolvane::SmpOperation& operation)
 {
-    held_ = operation.act == tolvane::BtSmpAct::on;
-    if (phase_ == Phase::selecting && (held_ || operation.btn == tolvane::BtSmpBtn::start))
+    held_ = operation.act == tolvane::BtSmpAct::on && (operation.x != 0 || operation.y != 0);
+    if (phase_ == Phase::selecting && (held_ || operation.btn == tolvane::BtSmpBtn::longpress))
         phase_ = Phase::operating;
 }
 

@@ -15,9 +15,11 @@ enum class ScenarioKind { parkIn, parkOut, forwardBackward };
 std::optional<ScenarioKind> scenarioFromName(std::string_view name);
 std::string_view scenarioName(ScenarioKind kind);
 
-// One manoeuvre as the car runs it. It offers its plan, starts when the phone starts it (the start
-// button or a held control), moves only while the phone holds the control and stops the moment it is
-// let go, and completes when the remaining distance is covered.
+// One manoeuvre as the car runs it. It offers its plan, starts when the phone chooses a plan (or
+// holds the control), moves only while the phone holds the control and stops the moment it is let
+// go, and completes when the remaining distance is covered. The control is held while the phone's
+// operation is on and carries a touch point: a finger on the control writes its point, a finger
+// lifted writes (0, 0).
 class Manoeuvre {
 public:
     enum class Phase { selecting, operating, completed };

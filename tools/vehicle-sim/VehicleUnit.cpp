@@ -169,6 +169,8 @@ void VehicleUnit::tick()
         return;
     if (!faults_.contains(Fault::frozenCounter))
         counter_ = static_cast<uint8_t>(counter_ + (faults_.contains(Fault::jumpingCounter) ? kCounterJump : 1));
+    // The phone counts a missing verification record as a lost link, so one goes with every request.
+    send("verification", VehicleMessageWriter::verification({}));
     send("csr_request " + manoeuvre().describe() + " cnt=" + std::to_string(counter_) +
              (faults_.contains(Fault::badChecksum) ? " sum=BAD" : ""),
          VehicleMessageWriter::csrRequest(request, counter_, faults_.contains(Fault::badChecksum)));

@@ -1,0 +1,119 @@
+#include "SimulatedLink.h"
+
+#include "ISlideViewModel.h"
+#include "Internal/Model/ICautionData.h"
+#include "Internal/Model/IDisplayData.h"
+#include "Internal/Model/IDisplayModel.h"
+#include "Internal/Model/IUserOperationModel.h"
+#include "Internal/Model/IVehicleStateData.h"
+#include "TolvaneFramework.h"
+#include "support/Recorder.h"
+
+#include "foundation/RunLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using tolvane::CauseId;
+using tolvane::OperateInfo;
+using R = tolvane::RequiredDisplayId;
+using K = tolvane::UserOperationKind;
+using testing_support::Recorder;
+
+// The link over the framework's own codec, with the test in the application's place: every screen
+// the framework asks for is shown at once, and the user acts through the framework's services.
+class FrameworkLinkTest : public endtoend::SimulatedLink {
+protected:
+    FrameworkLinkTest() { openLink(); }
+
+    int64_t remainingDistance() const
+    {
+        return operate.values.empty() ? -1 : operate.values.back().remainDistance;
+    }
+
+    tolvane::TolvaneFramework framework;
+    di::Container& container = di::Container::defaultContainer();
+    std::shared_ptr<tolvane::IDisplayModel> display = di::resolveOrDie<tolvane::IDisplayModel>(container);
+    std::shared_ptr<tolvane::IUserOperationModel> user = di::resolveOrDie<tolvane::IUserOperationModel>(container);
+    std::shared_ptr<tolvane::ISlideViewModel> slide = di::resolveOrDie<tolvane::ISlideViewModel>(container);
+    std::shared_ptr<tolvane::IDisplayData> displayData = di::resolveOrDie<tolvane::IDisplayData>(container);
+    Recorder<R> screens{displayData->reqDisplayId()};
+    Recorder<CauseId> causes{di::resolveOrDie<tolvane::ICautionData>(container)->cause()};
+    Recorder<OperateInfo> operate{di::resolveOrDie<tolvane::IVehicleStateData>(container)->operateInfo()};
+    // Reported after the screen's change, as a screen reports its own appearance.
+    rx::Cancellable shown = displayData->reqDisplayId().sink([display = display](R screen) {
+        foundation::RunLoop::main().post([display, screen] { display->notifyTransitionDisplay(screen); });
+    });
+};
+
+TEST_F(FrameworkLinkTest, ParkInMovesOnlyWhileTheSliderIsHeldAndReachesItsEnd)
+{
+    connect();
+    display->notifyWaitingConnectConfirm();
+    time.advance(0.5);
+    ASSERT_EQ(screens.values, std::vector{R::START_PARK_IN});
+
+    user->notifyUserOperation(K::REQ_START_TOLVANE{});
+    time.advance(0.5);
+    ASSERT_EQ(screens.values.back(), R::SEL_PARK_IN);
+
+    user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{tolvane::PlanParkInDirection::LEFT});
+    time.advance(0.5);
+    ASSERT_EQ(screens.values.back(), R::OPERATE);
+    EXPECT_EQ(remainingDistance(), vehiclesim::Manoeuvre::START_DISTANCE);
+
+    slide->onTap(true);
+    time.advance(1.0);
+    const int64_t movedTo = remainingDistance();
+    EXPECT_LT(movedTo, vehiclesim::Manoeuvre::START_DISTANCE);
+    EXPECT_GT(movedTo, 0);
+
+    slide->onTap(false);
+    time.advance(0.3);
+    const int64_t stoppedAt = remainingDistance();
+    time.advance(1.0);
+    EXPECT_EQ(remainingDistance(), stoppedAt);
+    EXPECT_EQ(unit->manoeuvre().remainingDistance(), stoppedAt);
+
+    slide->onTap(true);
+    time.advance(6.0);
+    EXPECT_EQ(screens.values, (std::vector{R::START_PARK_IN, R::SENSING, R::SEL_PARK_IN, R::OPERATE,
+                                           R::COMPLETE_PARK_IN}));
+    EXPECT_EQ(unit->manoeuvre().phase(), vehiclesim::Manoeuvre::Phase::completed);
+    EXPECT_EQ(causes.values, std::vector{CauseId::DEF});
+    EXPECT_TRUE(store->isConnected());
+    EXPECT_TRUE(unit->isConnected());
+}
+
+TEST_F(FrameworkLinkTest, DroppedLinkIsADepartureAndTheReturningUnitIsReopened)
+{
+    connect();
+    delegate->calls.clear();
+    unit->dropLink();
+    time.advance(0.1);
+    EXPECT_EQ(delegate->calls.front(), "sessionDidEnd");
+    EXPECT_TRUE(store->isConnected()); // the unit came back at once and was reopened
+    EXPECT_TRUE(unit->isConnected());
+    EXPECT_NE(std::find(delegate->calls.begin(), delegate->calls.end(), "willStart"), delegate->calls.end());
+}
+
+TEST_F(FrameworkLinkTest, BluetoothSwitchedOffEndsTheLinkUntilItIsBack)
+{
+    connect();
+    delegate->calls.clear();
+    unit->setBluetoothPower(bt::PowerState::poweredOff);
+    time.advance(0.5);
+    EXPECT_FALSE(store->isConnected());
+    EXPECT_EQ(store->centralState(), bt::PowerState::poweredOff);
+    EXPECT_EQ(delegate->calls, (std::vector<std::string>{"sessionDidEnd"}));
+
+    unit->setBluetoothPower(bt::PowerState::poweredOn);
+    time.advance(0.5);
+    EXPECT_TRUE(store->isConnected());
+    EXPECT_EQ(store->centralState(), bt::PowerState::poweredOn);
+}
+
+} // namespace
