@@ -36,6 +36,10 @@ void ApplicationWindowFollower::follow()
 {
     if (application_.isTerminated())
         return;
+    // Until the window is first on screen it is not hidden, only not shown yet.
+    if (!exposedOnce_ && !host_.isExposed())
+        return;
+    exposedOnce_ = true;
     if (!host_.isVisible() || !host_.isExposed() || host_.windowState() == Qt::WindowMinimized) {
         application_.enterBackground();
         return;

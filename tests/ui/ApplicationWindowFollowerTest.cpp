@@ -1,3 +1,4 @@
+#include "foundation/NotificationCenter.h"
 #include "foundation/VirtualTime.h"
 #include "ui/Application.h"
 #include "ui/ApplicationWindowFollower.h"
@@ -46,6 +47,17 @@ TEST_F(ApplicationWindowFollowerTest, AShownWindowIsActiveAndAHiddenOneInTheBack
     host.show();
     settle();
     EXPECT_EQ(application.applicationState(), ApplicationState::active);
+}
+
+TEST_F(ApplicationWindowFollowerTest, ShowingTheWindowTheFirstTimeDoesNotPassThroughTheBackground)
+{
+    int backgrounds = 0;
+    auto observation = foundation::NotificationCenter::defaultCenter().addObserver(
+        ui::Application::didEnterBackgroundNotification, [&backgrounds] { ++backgrounds; });
+    host.show();
+    settle();
+    EXPECT_EQ(application.applicationState(), ApplicationState::active);
+    EXPECT_EQ(backgrounds, 0);
 }
 
 TEST_F(ApplicationWindowFollowerTest, AnotherWindowWithTheFocusMakesTheApplicationInactive)
