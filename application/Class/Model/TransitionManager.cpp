@@ -13,7 +13,10 @@
 #include "Internal/Model/CaseName.h"
 #include "Internal/Model/IDisplayModel.h"
 #include "foundation/RunLoop.h"
+#include "ui/BasicAnimation.h"
+#include "ui/Layer.h"
 #include "ui/NavigationController.h"
+#include "ui/Window.h"
 
 #include <algorithm>
 #include <array>
@@ -39,6 +42,20 @@ std::function<void(ui::ViewController&)> configureAs(std::function<void(Controll
         if (auto* screen = dynamic_cast<Controller*>(&controller))
             configure(*screen);
     };
+}
+
+// A push from the right over the whole window, so that a screen presented without animation of its
+// own still arrives like a pushed one.
+void slideWindowIn(ui::NavigationController& top)
+{
+    ui::Window* window = top.view().window();
+    if (!window)
+        return;
+    ui::BasicAnimation push("position.x");
+    push.fromValue = window->center().x + window->bounds().width();
+    push.toValue = window->center().x;
+    push.duration = 0.3;
+    window->layer().addAnimation(push, "transition");
 }
 
 } // namespace
@@ -119,6 +136,8 @@ void TransitionManager::place(const Route& route, std::shared_ptr<ui::ViewContro
     ui::NavigationController& top = getTopNavigationController(*root);
     if (route.popFirst)
         top.popToRootViewController(false);
+    if (route.slidesWindowIn)
+        slideWindowIn(top);
     if (route.placement == Placement::push) {
         top.pushViewController(std::move(controller), route.animated);
         return;
@@ -333,7 +352,7 @@ void TransitionManager::showConnecting()
 void TransitionManager::showSettings()
 {
     show({.function = "showSettings()", .logText = "迁移到了settings", .storyboard = R::storyboard::settings, .display = DisplayType::settings,
-          .displayId = RequiredDisplayId::DEF, .placement = Placement::modal});
+          .displayId = RequiredDisplayId::DEF, .placement = Placement::modal, .slidesWindowIn = true});
 }
 
 void TransitionManager::showSettingsFirstRegistration()

@@ -95,6 +95,8 @@ private:
         bool popFirst = false;
         Placement placement = Placement::push;
         bool animated = false;
+        // The window's content slides in from the right before the screen is placed.
+        bool slidesWindowIn = false;
         Deferred deferred = Deferred::nothing;
         std::function<void(ui::ViewController&)> configure = {};
         std::function<void()> onRefusal = {};

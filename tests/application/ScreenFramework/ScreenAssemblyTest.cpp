@@ -1,7 +1,11 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
+#include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Blank/ViewModel/BlankViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+
+#include <typeindex>
 
 namespace screen_testing {
 namespace {
@@ -12,7 +16,110 @@ std::shared_ptr<Controller> instantiate(const char* storyboard)
     return std::dynamic_pointer_cast<Controller>(ui::StoryboardRegistry::shared().instantiateInitialViewController(storyboard));
 }
 
+// What a new screen was given: its view model, as its own protocol and as the base screen's.
+struct Injection {
+    std::shared_ptr<IBaseViewModel> viewModel;
+    std::shared_ptr<IBaseViewModel> baseViewModel;
+};
+
+template <class Controller>
+Injection injectionOf(const Controller& controller)
+{
+    return {std::dynamic_pointer_cast<IBaseViewModel>(controller.viewModel), controller.baseViewModel};
+}
+
+// A screen as the router makes it, out of its storyboard.
+template <class Controller>
+std::function<Injection()> fromStoryboard(const char* storyboard)
+{
+    return [storyboard] { return injectionOf(*instantiate<Controller>(storyboard)); };
+}
+
+// A screen made by another screen's flow, which runs the container's init-completed step itself.
+template <class Controller>
+std::function<Injection()> fromFlow()
+{
+    return [] {
+        Controller controller;
+        di::Container::defaultContainer().runInitCompleted(controller);
+        return injectionOf(controller);
+    };
+}
+
 class ScreenAssemblyTest : public ApplicationTest {};
+
+TEST_F(ScreenAssemblyTest, EveryScreenGetsItsViewModelTwiceOverAndOnlyTheSharedScreensShareIt)
+{
+    struct Row {
+        std::string name;
+        std::function<Injection()> make;
+        std::type_index viewModel;
+        bool shared = false;
+    };
+    const Row rows[] = {
+        {"PreConfirmation", fromStoryboard<PreConfirmationViewController>("PreConfirmation"), typeid(PreConfirmationViewModel)},
+        {"FirstTutorialFlow", fromStoryboard<FirstTutorialFlowViewController>("FirstTutorialFlow"), typeid(FirstTutorialFlowViewModel)},
+        {"FirstRegistration", fromStoryboard<FirstRegistrationViewController>("FirstRegistration"), typeid(FirstRegistrationViewModel)},
+        {"RegistrationDevices", fromStoryboard<RegistrationDevicesViewController>("RegistrationDevices"), typeid(RegistrationDevicesViewModel)},
+        {"ConnectingForRegistration", fromStoryboard<ConnectingForRegistrationViewController>("ConnectingForRegistration"),
+         typeid(ConnectingForRegistrationViewModel)},
+        {"ConnectionCompletionForRegistration",
+         fromStoryboard<ConnectionCompletionForRegistrationViewController>("ConnectionCompletionForRegistration"),
+         typeid(ConnectionCompletionForRegistrationViewModel)},
+        {"Registration", fromStoryboard<RegistrationViewController>("Registration"), typeid(RegistrationViewModel)},
+        {"ConnectionConfirmation", fromStoryboard<ConnectionConfirmationViewController>("ConnectionConfirmation"),
+         typeid(ConnectionConfirmationViewModel)},
+        {"Disclaimer", fromStoryboard<DisclaimerViewController>("Disclaimer"), typeid(DisclaimerViewModel), true},
+        {"Geofence", fromFlow<GeofenceViewController>(), typeid(GeofenceViewModel)},
+        {"WarningArea", fromFlow<WarningAreaViewController>(), typeid(GeofenceViewModel)},
+        {"CautionArea", fromFlow<CautionAreaViewController>(), typeid(GeofenceViewModel)},
+        {"FailedGPS", fromFlow<FailedGPSViewController>(), typeid(GeofenceViewModel)},
+        {"LocationUsePermit", fromFlow<LocationUsePermitViewController>(), typeid(GeofenceViewModel)},
+        {"TouchPreConfirmation", fromStoryboard<TouchPreConfirmationViewController>("TouchPreConfirmation"),
+         typeid(TouchPreConfirmationViewModel), true},
+        {"Connecting", fromStoryboard<ConnectingViewController>("Connecting"), typeid(ConnectingViewModel), true},
+        {"Activation", fromStoryboard<ActivationViewController>("Activation"), typeid(ActivationViewModel)},
+        {"RequestIdWaiting", fromStoryboard<RequestIdWaitingViewController>("RequestIdWaiting"), typeid(RequestIdWaitingViewModel)},
+        {"PlanConfirmation", fromStoryboard<PlanConfirmationViewController>("PlanConfirmation"), typeid(PlanConfirmationViewModel)},
+        {"Operating", fromStoryboard<OperatingViewController>("Operating"), typeid(OperatingViewModel), true},
+        {"Arrival", fromStoryboard<ArrivalViewController>("Arrival"), typeid(ArrivalViewModel)},
+        {"ParkInCompleted", fromStoryboard<ParkInCompletedViewController>("ParkInCompleted"), typeid(ParkInCompletedViewModel)},
+        {"ParkOutCompleted", fromStoryboard<ParkOutCompletedViewController>("ParkOutCompleted"), typeid(ParkOutCompletedViewModel)},
+        {"Settings", fromStoryboard<SettingsViewController>("Settings"), typeid(SettingsViewModel)},
+        {"DeleteDevices", fromStoryboard<DeleteDevicesViewController>("DeleteDevices"), typeid(DeleteDevicesViewModel)},
+        {"EditDevices", fromStoryboard<EditDevicesViewController>("EditDevices"), typeid(EditDevicesViewModel)},
+        {"OperationHistory", fromStoryboard<OperationHistoryViewController>("OperationHistory"), typeid(OperationHistoryViewModel)},
+        {"TutorialMenu", fromFlow<TutorialMenuViewController>(), typeid(TutorialMenuViewModel)},
+        {"TutorialConnectionFlow", fromStoryboard<TutorialConnectionFlowViewController>("TutorialConnectionFlow"),
+         typeid(TutorialConnectionFlowViewModel)},
+        {"TutorialParkInFlow", fromStoryboard<TutorialParkInFlowViewController>("TutorialParkInFlow"), typeid(TutorialParkInFlowViewModel)},
+        {"TutorialParkOutFlow", fromStoryboard<TutorialParkOutFlowViewController>("TutorialParkOutFlow"),
+         typeid(TutorialParkOutFlowViewModel)},
+        {"TutorialMovieFlow", fromStoryboard<TutorialMovieFlowViewController>("TutorialMovieFlow"), typeid(TutorialMovieFlowViewModel)},
+        {"Blank", fromStoryboard<BlankViewController>("Blank"), typeid(BlankViewModel)},
+        {"IGONWarn", fromStoryboard<IGONWarnViewController>("IGONWarn"), typeid(IGONWarnViewModel)},
+        {"Warn", fromStoryboard<WarnViewController>("Warn"), typeid(WarnViewModel)},
+    };
+    for (const auto& row : rows) {
+        const Injection first = row.make();
+        const Injection second = row.make();
+        ASSERT_TRUE(first.viewModel) << row.name;
+        EXPECT_EQ(first.baseViewModel, first.viewModel) << row.name << ": the same object as the base screen's";
+        const IBaseViewModel& viewModel = *first.viewModel;
+        EXPECT_EQ(std::type_index(typeid(viewModel)), row.viewModel) << row.name;
+        EXPECT_EQ(first.viewModel == second.viewModel, row.shared) << row.name;
+    }
+}
+
+TEST_F(ScreenAssemblyTest, AScreenWhoseViewModelCannotBeMadeIsLeftWithoutOne)
+{
+    di::Container container;
+    di::Assembler({std::make_shared<ViewAssembly>()}, container);
+    ArrivalViewController arrival;
+    container.runInitCompleted(arrival);
+    EXPECT_FALSE(arrival.viewModel);
+    EXPECT_FALSE(arrival.baseViewModel);
+}
 
 TEST_F(ScreenAssemblyTest, ScreensComeOutOfTheirStoryboardsWithTheirViewModel)
 {

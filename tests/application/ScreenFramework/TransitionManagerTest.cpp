@@ -3,6 +3,9 @@
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
+#include "ui/BasicAnimation.h"
+#include "ui/Layer.h"
+
 #include <typeindex>
 
 namespace screen_testing {
@@ -43,6 +46,7 @@ TEST_F(TransitionManagerTest, EveryShowOperationPlacesItsScreenReportsItsDisplay
 {
     struct Row {
         std::string name;
+        std::string log;
         std::function<void(ITransitionManager&)> show;
         DisplayType after;
         Texts reports;
@@ -53,53 +57,54 @@ TEST_F(TransitionManagerTest, EveryShowOperationPlacesItsScreenReportsItsDisplay
     };
     using R = ITransitionManager;
     const Row rows[] = {
-        {"firstRegistration", [](R& r) { r.showFirstRegistration(); }, firstRegistration, {"DEF"}, typeid(FirstRegistrationViewController), Place::push, true},
-        {"connectionConfirmation", [](R& r) { r.showConnectionConfirmation(); }, connectionConfirmation, {"DEF"}, typeid(ConnectionConfirmationViewController)},
-        {"warn(cause)", [](R& r) { r.showWarn(CauseId::BT_LOSS); }, warn, {"STOP"}, typeid(WarnViewController)},
-        {"warn(kind)", [](R& r) { r.showWarn(InAppWarningKind::timedOutCloseTerminal); }, warn, {"STOP"}, typeid(WarnViewController)},
-        {"igonWarn", [](R& r) { r.showIGONWarn(CauseId::DEAD_LOCK); }, IGOnWarn, {"STOP"}, typeid(IGONWarnViewController)},
-        {"parkInActivation", [](R& r) { r.showParkInActivation(); }, activation, {"START_PARK_IN"}, typeid(ActivationViewController)},
-        {"parkOutActivation", [](R& r) { r.showParkOutActivation(); }, activation, {"START_PARK_OUT"}, typeid(ActivationViewController)},
-        {"parkOutCompleted", [](R& r) { r.showParkOutCompleted(); }, parkOutCompleted, {"COMPLETE_PARK_OUT"}, typeid(ParkOutCompletedViewController)},
-        {"parkInCompleted", [](R& r) { r.showParkInCompleted(); }, parkInCompleted, {"COMPLETE_PARK_IN"}, typeid(ParkInCompletedViewController)},
-        {"parkInCompletedForgetHazard", [](R& r) { r.showParkInCompletedForgetHazard(); }, parkInCompleted,
+        {"firstRegistration", "迁移到了firstRegistration", [](R& r) { r.showFirstRegistration(); }, firstRegistration, {"DEF"}, typeid(FirstRegistrationViewController), Place::push, true},
+        {"connectionConfirmation", "迁移到了connectionConfirmation", [](R& r) { r.showConnectionConfirmation(); }, connectionConfirmation, {"DEF"}, typeid(ConnectionConfirmationViewController)},
+        {"warn(cause)", "迁移到了warn，CauseId => BT_LOSS", [](R& r) { r.showWarn(CauseId::BT_LOSS); }, warn, {"STOP"}, typeid(WarnViewController)},
+        {"warn(kind)", "迁移到了warn，InAppWarningKind => timedOutCloseTerminal", [](R& r) { r.showWarn(InAppWarningKind::timedOutCloseTerminal); }, warn, {"STOP"}, typeid(WarnViewController)},
+        {"igonWarn", "迁移到了igonWarn，CauseId => DEAD_LOCK", [](R& r) { r.showIGONWarn(CauseId::DEAD_LOCK); }, IGOnWarn, {"STOP"}, typeid(IGONWarnViewController)},
+        {"parkInActivation", "迁移到了activation", [](R& r) { r.showParkInActivation(); }, activation, {"START_PARK_IN"}, typeid(ActivationViewController)},
+        {"parkOutActivation", "迁移到了activation", [](R& r) { r.showParkOutActivation(); }, activation, {"START_PARK_OUT"}, typeid(ActivationViewController)},
+        {"parkOutCompleted", "迁移到了parkOutCompleted", [](R& r) { r.showParkOutCompleted(); }, parkOutCompleted, {"COMPLETE_PARK_OUT"}, typeid(ParkOutCompletedViewController)},
+        {"parkInCompleted", "迁移到了parkInCompleted", [](R& r) { r.showParkInCompleted(); }, parkInCompleted, {"COMPLETE_PARK_IN"}, typeid(ParkInCompletedViewController)},
+        {"parkInCompletedForgetHazard", "迁移到了parkInCompleted", [](R& r) { r.showParkInCompletedForgetHazard(); }, parkInCompleted,
          {"COMPLETE_PARK_IN_FORGET_HAZARD"}, typeid(ParkInCompletedViewController)},
-        {"connectionCompletionForRegistration", [](R& r) { r.showConnectionCompletionForRegistration(); }, connectionCompletionForRegistration,
+        {"connectionCompletionForRegistration", "迁移到了connectionCompletionForRegistration", [](R& r) { r.showConnectionCompletionForRegistration(); }, connectionCompletionForRegistration,
          {"DEF"}, typeid(ConnectionCompletionForRegistrationViewController), Place::push, true},
-        {"arrival", [](R& r) { r.showArrival(); }, arrival, {"REACH_POINT"}, typeid(ArrivalViewController)},
-        {"operating", [](R& r) { r.showOperating(); }, operating, {"OPERATE"}, typeid(OperatingViewController), Place::push, false, true},
-        {"planParkIn", [](R& r) { r.showPlanParkIn(); }, planConfirmation, {"SEL_PARK_IN"}, typeid(PlanConfirmationViewController), Place::push, false, true},
-        {"planParkOut", [](R& r) { r.showPlanParkOut(); }, planConfirmation, {"SEL_PARK_OUT"}, typeid(PlanConfirmationViewController), Place::push, false, true},
-        {"planForwardBackward", [](R& r) { r.showPlanForwardBackward(); }, planConfirmation, {"SEL_FORWARD_BACKWARD"},
+        {"arrival", "迁移到了arrival", [](R& r) { r.showArrival(); }, arrival, {"REACH_POINT"}, typeid(ArrivalViewController)},
+        {"operating", "迁移到了operating", [](R& r) { r.showOperating(); }, operating, {"OPERATE"}, typeid(OperatingViewController), Place::push, false, true},
+        {"planParkIn", "迁移到了planConfirmation", [](R& r) { r.showPlanParkIn(); }, planConfirmation, {"SEL_PARK_IN"}, typeid(PlanConfirmationViewController), Place::push, false, true},
+        {"planParkOut", "迁移到了planConfirmation", [](R& r) { r.showPlanParkOut(); }, planConfirmation, {"SEL_PARK_OUT"}, typeid(PlanConfirmationViewController), Place::push, false, true},
+        {"planForwardBackward", "迁移到了planConfirmation", [](R& r) { r.showPlanForwardBackward(); }, planConfirmation, {"SEL_FORWARD_BACKWARD"},
          typeid(PlanConfirmationViewController), Place::push, false, true},
-        {"requestIDWaiting", [](R& r) { r.showRequestIDWaiting(); }, requestIdWaiting, {"SENSING"}, typeid(RequestIdWaitingViewController)},
-        {"blank", [](R& r) { r.showBlank(); }, blank, {}, typeid(BlankViewController), Place::push, false, true},
-        {"firstTutorialFlow", [](R& r) { r.showFirstTutorialFlow(); }, firstTutorialFlow, {"DEF"}, typeid(FirstTutorialFlowViewController),
+        {"requestIDWaiting", "迁移到了requestIdWaiting", [](R& r) { r.showRequestIDWaiting(); }, requestIdWaiting, {"SENSING"}, typeid(RequestIdWaitingViewController)},
+        {"blank", "迁移到了blank", [](R& r) { r.showBlank(); }, blank, {}, typeid(BlankViewController), Place::push, false, true},
+        {"firstTutorialFlow", "迁移到了firstTutorialFlow", [](R& r) { r.showFirstTutorialFlow(); }, firstTutorialFlow, {"DEF"}, typeid(FirstTutorialFlowViewController),
          Place::push, false, true},
-        {"firstTutorialFlowFromSetting", [](R& r) { r.showFirstTutorialFlowFromSetting(); }, settings, {"DEF"},
+        {"firstTutorialFlowFromSetting", "迁移到了firstTutorialFlow", [](R& r) { r.showFirstTutorialFlowFromSetting(); }, settings, {"DEF"},
          typeid(FirstTutorialFlowViewController), Place::push, true},
-        {"registrationDevices", [](R& r) { r.showRegistrationDevices(); }, registrationDevices, {"DEF"}, typeid(RegistrationDevicesViewController),
+        {"registrationDevices", "迁移到了registrationDevices", [](R& r) { r.showRegistrationDevices(); }, registrationDevices, {"DEF"}, typeid(RegistrationDevicesViewController),
          Place::modal, true},
-        {"connectingForRegistration", [](R& r) { r.showConnectingForRegistration(); }, connectingForRetistration, {"DEF"},
+        {"connectingForRegistration", "迁移到了connectingForRegistration", [](R& r) { r.showConnectingForRegistration(); }, connectingForRetistration, {"DEF"},
          typeid(ConnectingForRegistrationViewController), Place::push, true},
-        {"registration", [](R& r) { r.showRegistration(); }, registration, {"DEF"}, typeid(RegistrationViewController), Place::push, true},
-        {"disclaimer", [](R& r) { r.showDisclaimer(); }, disclaimer, {"DEF"}, typeid(DisclaimerViewController)},
-        {"touchPreConfirmation", [](R& r) { r.showTouchPreConfirmation(); }, touchPreConfirmation, {"DEF"}, typeid(TouchPreConfirmationViewController)},
-        {"connecting", [](R& r) { r.showConnecting(); }, connecting, {"DEF"}, typeid(ConnectingViewController)},
-        {"settings", [](R& r) { r.showSettings(); }, settings, {"DEF"}, typeid(SettingsViewController), Place::modal},
-        {"settingsFirstRegistration", [](R& r) { r.showSettingsFirstRegistration(); }, firstRegistration, {"DEF"}, typeid(FirstRegistrationViewController)},
-        {"settingsDeleteDevices", [](R& r) { r.showSettingsDeleteDevices(); }, settings, {"DEF"}, typeid(DeleteDevicesViewController), Place::push, true},
-        {"settingsEditDevices", [](R& r) { r.showSettingsEditDevices(); }, settings, {"DEF"}, typeid(EditDevicesViewController), Place::push, true},
-        {"settingsOperationHistory", [](R& r) { r.showSettingsOperationHistory(); }, settings, {"DEF"}, typeid(OperationHistoryViewController),
+        {"registration", "迁移到了registration", [](R& r) { r.showRegistration(); }, registration, {"DEF"}, typeid(RegistrationViewController), Place::push, true},
+        {"disclaimer", "迁移到了disclaimer", [](R& r) { r.showDisclaimer(); }, disclaimer, {"DEF"}, typeid(DisclaimerViewController)},
+        {"touchPreConfirmation", "迁移到了touchPreConfirmation", [](R& r) { r.showTouchPreConfirmation(); }, touchPreConfirmation, {"DEF"}, typeid(TouchPreConfirmationViewController)},
+        {"connecting", "迁移到了connecting", [](R& r) { r.showConnecting(); }, connecting, {"DEF"}, typeid(ConnectingViewController)},
+        {"settings", "迁移到了settings", [](R& r) { r.showSettings(); }, settings, {"DEF"}, typeid(SettingsViewController), Place::modal},
+        {"settingsFirstRegistration", "迁移到了firstRegistration", [](R& r) { r.showSettingsFirstRegistration(); }, firstRegistration, {"DEF"}, typeid(FirstRegistrationViewController)},
+        {"settingsDeleteDevices", "迁移到了deleteDevices", [](R& r) { r.showSettingsDeleteDevices(); }, settings, {"DEF"}, typeid(DeleteDevicesViewController), Place::push, true},
+        {"settingsEditDevices", "迁移到了editDevices", [](R& r) { r.showSettingsEditDevices(); }, settings, {"DEF"}, typeid(EditDevicesViewController), Place::push, true},
+        {"settingsOperationHistory", "迁移到了operationHistory", [](R& r) { r.showSettingsOperationHistory(); }, settings, {"DEF"}, typeid(OperationHistoryViewController),
          Place::push, true},
-        {"tutorialConnecting", [](R& r) { r.showTutorialConnecting(); }, settings, {"DEF"}, typeid(TutorialConnectionFlowViewController), Place::push, true},
-        {"tutorialParkIn", [](R& r) { r.showTutorialParkIn(); }, settings, {"DEF"}, typeid(TutorialParkInFlowViewController), Place::push, true},
-        {"tutorialParkOut", [](R& r) { r.showTutorialParkOut(); }, settings, {"DEF"}, typeid(TutorialParkOutFlowViewController), Place::push, true},
-        {"tutorialMovie", [](R& r) { r.showTutorialMovie(); }, settings, {"DEF"}, typeid(TutorialMovieFlowViewController), Place::push, true},
+        {"tutorialConnecting", "迁移到了tutorialConnectionFlow", [](R& r) { r.showTutorialConnecting(); }, settings, {"DEF"}, typeid(TutorialConnectionFlowViewController), Place::push, true},
+        {"tutorialParkIn", "迁移到了tutorialParkInFlow", [](R& r) { r.showTutorialParkIn(); }, settings, {"DEF"}, typeid(TutorialParkInFlowViewController), Place::push, true},
+        {"tutorialParkOut", "迁移到了tutorialParkOutFlow", [](R& r) { r.showTutorialParkOut(); }, settings, {"DEF"}, typeid(TutorialParkOutFlowViewController), Place::push, true},
+        {"tutorialMovie", "迁移到了tutorialMovieFlow", [](R& r) { r.showTutorialMovie(); }, settings, {"DEF"}, typeid(TutorialMovieFlowViewController), Place::push, true},
     };
     for (const auto& row : rows) {
         prepare(none);
-        row.show(*transitionManager);
+        const std::string printed = myLogLines([&] { row.show(*transitionManager); });
+        EXPECT_NE(printed.find("[页面迁移] " + row.log + "\n"), std::string::npos) << row.name << ": " << printed;
         time.runUntilIdle();
         EXPECT_EQ(transitionManager->currentDisplay(), row.after) << row.name;
         EXPECT_EQ(reports(), row.reports) << row.name;
@@ -197,6 +202,25 @@ TEST_F(TransitionManagerTest, ScreensGetTheirPropertiesBeforeTheyArePushed)
     auto* tutorial = dynamic_cast<FirstTutorialFlowViewController*>(stack->topViewController());
     ASSERT_NE(tutorial, nullptr);
     EXPECT_TRUE(tutorial->isFromSetting);
+}
+
+TEST_F(TransitionManagerTest, TheSettingsArriveWithTheWholeWindowSlidingInFromTheRight)
+{
+    prepare(none);
+    transitionManager->showSettings();
+    const ui::BasicAnimation* slide = window->layer().animation("transition");
+    ASSERT_NE(slide, nullptr);
+    EXPECT_EQ(slide->keyPath(), "position.x");
+    EXPECT_EQ(slide->fromValue, window->center().x + window->bounds().width());
+    EXPECT_EQ(slide->toValue, window->center().x);
+    EXPECT_DOUBLE_EQ(slide->duration, 0.3);
+    settle();
+    EXPECT_EQ(window->layer().animation("transition"), nullptr);
+
+    prepare(none);
+    transitionManager->showRegistrationDevices();
+    EXPECT_EQ(window->layer().animation("transition"), nullptr) << "only the settings slide the window";
+    settle();
 }
 
 TEST_F(TransitionManagerTest, DeferredPlacementsSeeTheNewOrTheOldDisplayInBetween)

@@ -54,16 +54,6 @@ bool isOneOf(CauseId value, std::initializer_list<CauseId> values)
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-// A display request worth acting on: a screen of the run without a cause, or an interruption or
-// end with one.
-bool isValidPair(RequiredDisplayId reqDisplayId, CauseId causeId)
-{
-    const auto raw = static_cast<int>(reqDisplayId);
-    if (raw >= static_cast<int>(VALID_VEHICLE) && raw <= static_cast<int>(RESUME))
-        return causeId == CauseId::DEF;
-    return (reqDisplayId == HALT || reqDisplayId == STOP) && causeId != CauseId::DEF;
-}
-
 EventCode stopReason(CauseId causeId)
 {
     switch (causeId) {
@@ -118,6 +108,14 @@ BaseViewModel::BaseViewModel(BaseViewModelInjection injection)
 }
 
 BaseViewModel::~BaseViewModel() = default;
+
+bool BaseViewModel::isValidPair(RequiredDisplayId reqDisplayId, CauseId causeId)
+{
+    const auto raw = static_cast<int>(reqDisplayId);
+    if (raw >= static_cast<int>(VALID_VEHICLE) && raw <= static_cast<int>(RESUME))
+        return causeId == CauseId::DEF;
+    return (reqDisplayId == HALT || reqDisplayId == STOP) && causeId != CauseId::DEF;
+}
 
 // Bindings
 

@@ -122,6 +122,9 @@ public:
     void terminalCloseDidTimeOut() override;
 
 protected:
+    // A display request worth acting on: a screen of the run without a cause, or an interruption or
+    // end with one.
+    static bool isValidPair(RequiredDisplayId reqDisplayId, CauseId causeId);
     // The decision of the screens that never follow vehicle requests: ends the link when the pair
     // ends the run, changes no screen, and returns false.
     bool transitionWithoutScreenChange(RequiredDisplayId reqDisplayId, CauseId causeId);

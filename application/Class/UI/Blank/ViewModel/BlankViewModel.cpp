@@ -79,10 +79,7 @@ bool BlankViewModel::transition(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
     using enum RequiredDisplayId;
     myLog(TRANSITION_TAG, "进入transition，reqDisplayId:" + caseName(reqDisplayId) + ", causeId:" + caseName(causeId));
-    const auto raw = static_cast<int>(reqDisplayId);
-    const bool valid = (raw >= static_cast<int>(VALID_VEHICLE) && raw <= static_cast<int>(RESUME) && causeId == CauseId::DEF) ||
-                       ((reqDisplayId == HALT || reqDisplayId == STOP) && causeId != CauseId::DEF);
-    if (!valid) {
+    if (!isValidPair(reqDisplayId, causeId)) {
         myLog(TRANSITION_TAG, "跳转失败 验证失败.  view. displayViewCategory : " + caseName(reqDisplayId));
         LogManager::print("Skip the transition. validateDisplayId is false.  view. displayViewCategory : " + caseName(reqDisplayId),
                           LogLevel::information, {.function = "transition(reqDisplayId:causeId:)"});
