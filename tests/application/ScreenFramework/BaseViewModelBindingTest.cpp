@@ -9,6 +9,7 @@
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "foundation/NotificationCenter.h"
+#include "ui/GuiRuntime.h"
 
 #include <thread>
 
@@ -214,6 +215,8 @@ TEST_F(BaseViewModelBindingTest, LeavingFromInsideTheApplicationClosesTheLinkAft
 
 TEST_F(BaseViewModelBindingTest, RestartingGoesBackToTheFirstScreenWithAFreshLink)
 {
+    // The fresh link runs real worker threads, whose loops need Qt's application object.
+    ui::GuiRuntime::ensure();
     auto root = std::make_shared<BaseUINavigationController>(std::make_shared<ui::ViewController>());
     TolvaneIntegrationAppHelper::shared().navigationController = root;
     router->display = DisplayType::requestIdWaiting;
