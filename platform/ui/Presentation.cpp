@@ -144,6 +144,8 @@ void Presentation::run(IViewControllerAnimatedTransitioning& animator, bool anim
     ViewController& to = presenting ? *presented_ : *presenter_;
     auto context = std::make_shared<TransitionContext>(*container_, from, to, presenting ? presenterView : presentedView,
                                                        presenting ? presentedView : presenterView, animated, finish);
+    // The context lives until the transition completes, which a dismissal from further down may hasten.
+    contextKeeper_ = context;
     coordinator_->start();
     if (!animated) {
         if (presenting) {
@@ -153,8 +155,6 @@ void Presentation::run(IViewControllerAnimatedTransitioning& animator, bool anim
         onNextTurn([context] { context->completeTransition(true); });
         return;
     }
-    // The context lives until the animator completes it.
-    contextKeeper_ = context;
     animator.animateTransition(*context);
 }
 
@@ -193,13 +193,27 @@ void Presentation::dismiss(ViewController& presenter, bool animated, Completion 
         return;
     }
     if (self->presenting_) {
-        self->dismissalAfterPresenting_ = [&presenter, animated, completion] { dismiss(presenter, animated, completion); };
+        // The presenter may be gone by the time the presentation ends; then only the completion runs.
+        self->dismissalAfterPresenting_ = [weakPresenter = presenter.weak_from_this(), animated, completion] {
+            if (auto alivePresenter = weakPresenter.lock())
+                dismiss(*alivePresenter, animated, completion);
+            else if (completion)
+                completion();
+        };
         return;
     }
     self->dismissing_ = true;
-    // Whatever the presented controller presents goes first, without animation.
-    if (presented->presented_)
-        dismiss(*presented, false, {});
+    // Whatever the presented controller presents goes first, without animation. A presentation still
+    // moving there ends at once: its presenter is about to go and must not be reached afterwards.
+    if (presented->presented_) {
+        Completion queuedDismissal;
+        if (auto inner = presented->presented_->presentation_; inner && inner->presenting_) {
+            queuedDismissal = std::exchange(inner->dismissalAfterPresenting_, nullptr);
+            if (auto context = inner->contextKeeper_)
+                context->completeTransition(true);
+        }
+        dismiss(*presented, false, queuedDismissal);
+    }
     PresentationController& controller = *presented->presentationController_;
     const bool custom = presented->modalPresentationStyle() == ModalPresentationStyle::custom;
     auto delegate = custom ? presented->transitioningDelegate() : nullptr;

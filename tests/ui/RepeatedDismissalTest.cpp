@@ -61,4 +61,25 @@ TEST_F(RepeatedDismissalTest, ADismissalAskedForDuringThePresentationFollowsItsE
     EXPECT_FALSE(presented->isAppeared());
 }
 
+TEST_F(RepeatedDismissalTest, APresentationStillMovingEndsWhenItsPresenterIsDismissedAndFreed)
+{
+    auto outer = std::make_shared<ui::NavigationController>(std::make_shared<ui::ViewController>());
+    root->present(outer, false);
+    time.runUntilIdle();
+    auto inner = std::make_shared<ui::ViewController>();
+    outer->present(inner, true, [&] { done.push_back("presented"); });
+    outer->dismiss(true, [&] { done.push_back("inner dismissed"); });
+    root->dismiss(false, [&] { done.push_back("outer dismissed"); });
+    std::weak_ptr<ui::NavigationController> outerGone = outer;
+    outer.reset();
+    time.runUntilIdle();
+    time.advance(1.0);
+    time.runUntilIdle();
+
+    EXPECT_EQ(done, (std::vector<std::string>{"presented", "inner dismissed", "outer dismissed"}));
+    EXPECT_EQ(root->presentedViewController(), nullptr);
+    EXPECT_TRUE(outerGone.expired());
+    EXPECT_EQ(inner->presentingViewController(), nullptr);
+}
+
 } // namespace
