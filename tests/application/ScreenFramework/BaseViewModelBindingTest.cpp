@@ -11,6 +11,7 @@
 #include "foundation/NotificationCenter.h"
 #include "ui/GuiRuntime.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace screen_testing {
@@ -212,6 +213,30 @@ TEST_F(BaseViewModelBindingTest, LeavingFromInsideTheApplicationClosesTheLinkAft
         store = TerminalStore::shared();
     }
 }
+
+// Leaving while the link is down reopens it first only when the link was acting.
+class ExitWithTheLinkDownTest : public BaseViewModelBindingTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ExitWithTheLinkDownTest, ReopensTheLinkOnlyWhenItWasActing)
+{
+    const bool acting = GetParam();
+    connect();
+    unit.reset();
+    time.advance(0.1);
+    ASSERT_FALSE(store->isConnected());
+    ASSERT_TRUE(store->targetTerminalUdid());
+    store->isActOn = acting;
+    delegate->calls.clear();
+
+    viewModel->exitAppCycle();
+    const bool reopened = std::find(delegate->calls.begin(), delegate->calls.end(), "willStart") != delegate->calls.end();
+    EXPECT_EQ(reopened, acting);
+    time.advance(5.0);
+    EXPECT_EQ(recorder.takeTexts(), (Texts{"setIndicator", "terminateAllViewControllers"}));
+    store = TerminalStore::shared();
+}
+
+INSTANTIATE_TEST_SUITE_P(Acting, ExitWithTheLinkDownTest, ::testing::Bool());
 
 TEST_F(BaseViewModelBindingTest, RestartingGoesBackToTheFirstScreenWithAFreshLink)
 {
