@@ -216,8 +216,7 @@ void TolvaneIntegrationAppAppDelegate::applicationDidBecomeActive(bool)
     constexpr std::string_view function = "applicationDidBecomeActive(_:restart:)";
     logCalled(function);
     const auto store = TerminalStore::shared();
-    if (!store->isInitialize)
-        initialize(*store);
+    startLink(*store);
     logBanner("==================== Active状態遷移直後 ====================", function);
     LogManager::startPeriodicTimer();
     EventStack::shared().pop(currentHistoryId().copy(), EventCode::L001, selectedCarName());
@@ -238,8 +237,10 @@ void TolvaneIntegrationAppAppDelegate::applicationDidBecomeActive(bool)
     }
 }
 
-void TolvaneIntegrationAppAppDelegate::initialize(TerminalStore& store)
+void TolvaneIntegrationAppAppDelegate::startLink(TerminalStore& store)
 {
+    if (store.isInitialize)
+        return;
     startThread(*DataTransmissionCenter::shared());
     startThread(*DataReceiveCenter::shared());
     store.registerObservers();
@@ -343,7 +344,7 @@ void TolvaneIntegrationAppAppDelegate::resetToFirst()
     DataReceiveCenter::destroy();
     DataTransmissionCenter::destroy();
     CarRecordStore::destroyShared();
-    initialize(*TerminalStore::shared());
+    startLink(*TerminalStore::shared());
     if (auto transitionManager = resolve<ITransitionManager>())
         transitionManager->popToRootViewController();
 }

@@ -43,6 +43,9 @@ public:
 
     // Null restores the real threads.
     static void setThreadStarter(ThreadStarter starter);
+    // A new link store's send and receive threads, its accessory observers and its state
+    // subscription, once per store.
+    static void startLink(TerminalStore& store);
 
     // The touch-reporting window over the main screen, made on first use.
     std::shared_ptr<TouchDetectorWindow> window();
@@ -65,7 +68,6 @@ public:
     rx::Published<bool> isBackground{false};
 
 private:
-    void initialize(TerminalStore& store);
     void sdkStateChanged(SdkState state);
     void delayedClose();
     void restart();

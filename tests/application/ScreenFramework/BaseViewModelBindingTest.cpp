@@ -9,7 +9,6 @@
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "foundation/NotificationCenter.h"
-#include "ui/GuiRuntime.h"
 
 #include <algorithm>
 #include <thread>
@@ -240,8 +239,11 @@ INSTANTIATE_TEST_SUITE_P(Acting, ExitWithTheLinkDownTest, ::testing::Bool());
 
 TEST_F(BaseViewModelBindingTest, RestartingGoesBackToTheFirstScreenWithAFreshLink)
 {
-    // The fresh link runs real worker threads, whose loops need Qt's application object.
-    ui::GuiRuntime::ensure();
+    // The fresh link's centres run on the fixture's loops.
+    TolvaneIntegrationAppAppDelegate::setThreadStarter([this](TaskCenter& center) {
+        auto started = center.shared_from_this();
+        (dynamic_cast<DataTransmissionCenter*>(&center) ? sendLoop : receiveLoop)->post([started] { started->validate(); });
+    });
     auto root = std::make_shared<BaseUINavigationController>(std::make_shared<ui::ViewController>());
     TolvaneIntegrationAppHelper::shared().navigationController = root;
     router->display = DisplayType::requestIdWaiting;
@@ -255,6 +257,7 @@ TEST_F(BaseViewModelBindingTest, RestartingGoesBackToTheFirstScreenWithAFreshLin
     EXPECT_TRUE(fresh->isInitialize) << "its threads run";
     EXPECT_FALSE(CarRecordStore::shared().selectedCarRecord) << "the car store is made again";
     TolvaneIntegrationAppHelper::shared().navigationController.reset();
+    TolvaneIntegrationAppAppDelegate::setThreadStarter(nullptr);
 }
 
 TEST_F(BaseViewModelBindingTest, TheTopScreenOfTheEmbeddingStackCanBePopped)

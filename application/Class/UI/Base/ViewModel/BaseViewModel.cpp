@@ -80,23 +80,6 @@ void logInfo(std::string message, std::string_view function)
     LogManager::print(std::move(message), LogLevel::information, {.function = function});
 }
 
-// A new link store's send and receive threads, its accessory observers and its state
-// subscription, once per store.
-void startLinkThreads(TerminalStore& store)
-{
-    if (store.isInitialize)
-        return;
-    const foundation::Clock& clock = foundation::RunLoop::main().clock();
-    DataTransmissionCenter::shared()->startThread(clock);
-    DataReceiveCenter::shared()->startThread(clock);
-    store.registerObservers();
-    foundation::RunLoop::main().post([weak = store.weak_from_this()] {
-        if (auto store = weak.lock())
-            store->subscribeSdkState();
-    });
-    store.isInitialize = true;
-}
-
 } // namespace
 
 BaseViewModel::BaseViewModel(BaseViewModelInjection injection)
@@ -601,7 +584,7 @@ void BaseViewModel::popToRootAndRestart()
         DataTransmissionCenter::destroy();
         CarRecordStore::destroyShared();
 
-        startLinkThreads(*TerminalStore::shared());
+        TolvaneIntegrationAppAppDelegate::startLink(*TerminalStore::shared());
         router->setCurrentDisplay(DisplayType::none);
         myLog("页面迁移", "返回到第一个页面", false, "popToRootViewController()");
         if (const auto& navigationController = TolvaneIntegrationAppHelper::shared().navigationController)
