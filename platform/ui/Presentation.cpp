@@ -209,8 +209,12 @@ void Presentation::dismiss(ViewController& presenter, bool animated, Completion 
         Completion queuedDismissal;
         if (auto inner = presented->presented_->presentation_; inner && inner->presenting_) {
             queuedDismissal = std::exchange(inner->dismissalAfterPresenting_, nullptr);
-            if (auto context = inner->contextKeeper_)
+            if (auto context = inner->contextKeeper_) {
+                // Its animator holds the context by reference until the animation's own end.
+                const double remaining = inner->coordinator_ ? inner->coordinator_->transitionDuration() : 0;
+                foundation::RunLoop::main().scheduleTimer(remaining, false, [context](foundation::Timer& timer) { timer.invalidate(); });
                 context->completeTransition(true);
+            }
         }
         dismiss(*presented, false, queuedDismissal);
     }
