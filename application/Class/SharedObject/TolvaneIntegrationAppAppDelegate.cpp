@@ -251,6 +251,14 @@ void TolvaneIntegrationAppAppDelegate::startLink(TerminalStore& store)
     store.isInitialize = true;
 }
 
+void TolvaneIntegrationAppAppDelegate::releaseLink()
+{
+    TerminalStore::destroyShared();
+    DataReceiveCenter::destroy();
+    DataTransmissionCenter::destroy();
+    CarRecordStore::destroyShared();
+}
+
 void TolvaneIntegrationAppAppDelegate::sdkStateChanged(SdkState state)
 {
     // One state change only, whichever it is: the next become-active subscribes again.
@@ -340,10 +348,7 @@ void TolvaneIntegrationAppAppDelegate::resetToFirst()
     logCalled("resetToFirst()");
     // The store's close queues the streams' closing on the centres; a stopping centre closes any
     // stream still scheduled on its loop, so none outlives its thread.
-    TerminalStore::destroyShared();
-    DataReceiveCenter::destroy();
-    DataTransmissionCenter::destroy();
-    CarRecordStore::destroyShared();
+    releaseLink();
     startLink(*TerminalStore::shared());
     if (auto transitionManager = resolve<ITransitionManager>())
         transitionManager->popToRootViewController();

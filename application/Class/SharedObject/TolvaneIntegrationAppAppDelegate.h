@@ -46,6 +46,8 @@ public:
     // A new link store's send and receive threads, its accessory observers and its state
     // subscription, once per store.
     static void startLink(TerminalStore& store);
+    // Drops the link store, its centres and the car store, so that the next use makes them afresh.
+    static void releaseLink();
 
     // The touch-reporting window over the main screen, made on first use.
     std::shared_ptr<TouchDetectorWindow> window();

@@ -5,8 +5,6 @@
 #include "Class/Model/EventStack.h"
 #include "Class/Model/ITransitionManager.h"
 #include "Class/Model/SelectedCarName.h"
-#include "Class/Model/Terminal/DataReceiveCenter.h"
-#include "Class/Model/Terminal/DataTransmissionCenter.h"
 #include "Class/Model/Terminal/TerminalStore.h"
 #include "Class/Model/UserDefaultsValues.h"
 #include "Class/Model/Utility/LogManager.h"
@@ -564,10 +562,7 @@ void BaseViewModel::exitAppCycle()
     foundation::RunLoop::main().scheduleTimer(EXIT_CLOSE_DELAY, false, [self](foundation::Timer& timer) {
         timer.invalidate();
         TerminalStore::shared()->shutdownTerminal([self] {
-            TerminalStore::destroyShared();
-            DataReceiveCenter::destroy();
-            DataTransmissionCenter::destroy();
-            CarRecordStore::destroyShared();
+            TolvaneIntegrationAppAppDelegate::releaseLink();
             self->baseAction.send(BaseAction::terminateAllViewControllers{});
         });
     });
@@ -579,11 +574,7 @@ void BaseViewModel::popToRootAndRestart()
     // carry still runs.
     auto router = transitionManager;
     TerminalStore::shared()->shutdownTerminal([router] {
-        TerminalStore::destroyShared();
-        DataReceiveCenter::destroy();
-        DataTransmissionCenter::destroy();
-        CarRecordStore::destroyShared();
-
+        TolvaneIntegrationAppAppDelegate::releaseLink();
         TolvaneIntegrationAppAppDelegate::startLink(*TerminalStore::shared());
         router->setCurrentDisplay(DisplayType::none);
         myLog("页面迁移", "返回到第一个页面", false, "popToRootViewController()");
