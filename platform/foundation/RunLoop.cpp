@@ -1,10 +1,11 @@
 #include "foundation/RunLoop.h"
 
+#include "foundation/FatalError.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cassert>
 #include <cmath>
-#include <cstdio>
 
 #include <poll.h>
 
@@ -132,10 +133,8 @@ RunLoop* RunLoop::current()
 RunLoop& RunLoop::main()
 {
     RunLoop* loop = mainLoop.load();
-    if (!loop) {
-        std::fprintf(stderr, "Fatal error: no main run loop was set\n");
-        std::abort();
-    }
+    if (!loop)
+        fatalError("no main run loop was set");
     return *loop;
 }
 
@@ -228,13 +227,11 @@ bool RunLoop::hasPendingTasks() const
     return !tasks_.empty();
 }
 
-void assertOnMainLoop([[maybe_unused]] const char* what)
+void assertOnMainLoop([[maybe_unused]] std::string_view what, [[maybe_unused]] std::source_location caller)
 {
-#ifndef NDEBUG
-    if (RunLoop::hasMain() && !RunLoop::isMainThread()) {
-        std::fprintf(stderr, "Fatal error: %s must run on the main loop\n", what);
-        std::abort();
-    }
+#if TOLVANE_LOOP_CHECKS
+    if (RunLoop::hasMain() && !RunLoop::main().isCurrent())
+        fatalError(std::string(what) + " must run on the main loop", caller);
 #endif
 }
 

@@ -9,7 +9,9 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <source_location>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -80,7 +82,8 @@ private:
     uint64_t nextSequence_ = 0;
 };
 
-// Checks in debug builds that main-only code runs on the main loop.
-void assertOnMainLoop(const char* what);
+// Checks in debug and test builds that main-only code runs on the main loop (a worker loop pumped on
+// the main thread counts as away from it).
+void assertOnMainLoop(std::string_view what, std::source_location caller = std::source_location::current());
 
 } // namespace foundation

@@ -67,6 +67,7 @@ void View::setFrame(const Rect& frame)
 
 void View::setBounds(const Rect& bounds)
 {
+    loopChecker_.check(typeid(*this));
     const bool resized = bounds.size != bounds_.size;
     bounds_ = bounds;
     if (resized)
@@ -76,6 +77,7 @@ void View::setBounds(const Rect& bounds)
 
 void View::setCenter(const Point& center)
 {
+    loopChecker_.check(typeid(*this));
     ViewAnimation::valueChanged(*layer_, "position.x", center_.x, center.x);
     ViewAnimation::valueChanged(*layer_, "position.y", center_.y, center.y);
     center_ = center;
@@ -84,6 +86,7 @@ void View::setCenter(const Point& center)
 
 void View::setTransform(const AffineTransform& transform)
 {
+    loopChecker_.check(typeid(*this));
     ViewAnimation::valueChanged(*layer_, "transform.scale", layer_->modelValue("transform.scale"),
                                 std::hypot(transform.a, transform.b));
     transform_ = transform;
@@ -97,6 +100,7 @@ bool View::isHidden() const
 
 void View::setHidden(bool hidden)
 {
+    loopChecker_.check(typeid(*this));
     layer_->setHidden(hidden);
 }
 
@@ -107,6 +111,7 @@ double View::alpha() const
 
 void View::setAlpha(double alpha)
 {
+    loopChecker_.check(typeid(*this));
     ViewAnimation::valueChanged(*layer_, "opacity", layer_->opacity(), alpha);
     layer_->setOpacity(alpha);
 }
@@ -158,6 +163,7 @@ void View::addSubview(std::shared_ptr<View> view)
 
 void View::insertSubview(std::shared_ptr<View> view, size_t index)
 {
+    loopChecker_.check(typeid(*this));
     if (!view || view.get() == this)
         return;
     Window* oldWindow = view->window();
@@ -187,6 +193,7 @@ void View::insertSubview(std::shared_ptr<View> view, size_t index)
 
 void View::removeFromSuperview()
 {
+    loopChecker_.check(typeid(*this));
     View* parent = superview_;
     if (!parent)
         return;
@@ -310,12 +317,14 @@ Rect View::convertFrom(const Rect& rect, const View* from) const
 
 void View::setNeedsLayout()
 {
+    loopChecker_.check(typeid(*this));
     needsLayout_ = true;
     requestWindowUpdate();
 }
 
 void View::layoutIfNeeded()
 {
+    loopChecker_.check(typeid(*this));
     if (needsLayout_) {
         if (controller_)
             controller_->viewWillLayoutSubviews();
@@ -343,6 +352,7 @@ void View::sizeToFit()
 
 void View::setNeedsDisplay()
 {
+    loopChecker_.check(typeid(*this));
     ++displayRequests_;
     requestWindowUpdate();
 }

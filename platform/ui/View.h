@@ -5,6 +5,8 @@
 #include "ui/Rect.h"
 #include "ui/Responder.h"
 
+#include "foundation/LoopChecker.h"
+
 #include <memory>
 #include <vector>
 
@@ -125,6 +127,8 @@ private:
     Point center_;
     Rect bounds_;
     AffineTransform transform_;
+    // Views belong to the main loop: a change from a worker thread would race the drawing.
+    foundation::LoopChecker loopChecker_;
     std::shared_ptr<Layer> layer_;
     Color tintColor_ = Color::clear(); // clear: inherit
     ContentMode contentMode_ = ContentMode::scaleToFill;

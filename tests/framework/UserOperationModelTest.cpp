@@ -116,7 +116,7 @@ TEST(UserOperationModelTest, AfterCannotStartTheStartScreenOfThePendingDirection
         EXPECT_TRUE(rig.willArbitrateData->isProccesingToActivation());
         EXPECT_EQ(rig.displayData->currentDispId(), RequiredDisplayId::DEF);
 
-        rig.time.advanceTo(reported + UserOperationModel::restartInterval);
+        rig.time.advanceTo(reported + 0.7);
         EXPECT_FALSE(rig.willArbitrateData->isProccesingToActivation());
         EXPECT_TRUE(rig.willArbitrateData->waitingInitialReceived());
         EXPECT_EQ(rig.displayData->currentDispId(),
@@ -134,14 +134,14 @@ TEST(UserOperationModelTest, EachCannotStartRunsItsOwnRestartAndKeepsTheServiceA
     rig.model->notifyUserOperation(K::NOTIFY_CANNOT_START{});
     rig.model.reset();
 
-    rig.time.advanceTo(first + UserOperationModel::restartInterval);
+    rig.time.advanceTo(first + 0.7);
     EXPECT_FALSE(rig.willArbitrateData->isProccesingToActivation());
     EXPECT_EQ(rig.displayData->currentDispId(), RequiredDisplayId::START_PARK_IN);
 
     // The second restart ends the window it opened again.
     rig.willArbitrateData->setIsProccesingToActivation(true);
     rig.displayData->updateDisplayId(RequiredDisplayId::DEF);
-    rig.time.advanceTo(second + UserOperationModel::restartInterval);
+    rig.time.advanceTo(second + 0.7);
     EXPECT_FALSE(rig.willArbitrateData->isProccesingToActivation());
     EXPECT_EQ(rig.displayData->currentDispId(), RequiredDisplayId::START_PARK_IN);
 }

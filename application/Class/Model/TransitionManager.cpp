@@ -72,6 +72,7 @@ TransitionManager::TransitionManager(std::shared_ptr<IDisplayModel> displayModel
 
 void TransitionManager::show(Route route)
 {
+    loopChecker_.check(typeid(*this));
     if (route.report == Report::beforeGuard && route.displayId)
         report(*route.displayId);
     if (refuses(route))
@@ -414,6 +415,7 @@ ui::NavigationController& TransitionManager::getTopNavigationController(ui::Navi
 
 void TransitionManager::popToRootViewController()
 {
+    loopChecker_.check(typeid(*this));
     currentDisplay_ = DisplayType::none;
     log("popToRootViewController()", "返回到第一个页面");
     if (const auto root = TolvaneIntegrationAppHelper::shared().navigationController)
@@ -422,6 +424,7 @@ void TransitionManager::popToRootViewController()
 
 void TransitionManager::popToRootViewController(ui::NavigationController& navigationController)
 {
+    loopChecker_.check(typeid(*this));
     if (ui::ViewController* presented = navigationController.presentedViewController()) {
         if (auto* presentedStack = dynamic_cast<ui::NavigationController*>(presented))
             popToRootViewController(*presentedStack);

@@ -3,6 +3,7 @@
 #include "Class/Model/ITransitionManager.h"
 
 #include "Internal/Model/RequiredDisplayId.h"
+#include "foundation/LoopChecker.h"
 #include "ui/StoryboardRegistry.h"
 
 #include <functional>
@@ -110,6 +111,7 @@ private:
     void report(RequiredDisplayId displayId);
 
     std::shared_ptr<IDisplayModel> displayModel_;
+    foundation::LoopChecker loopChecker_;
     DisplayType currentDisplay_ = DisplayType::none;
 };
 

@@ -15,12 +15,14 @@ BaseDetectAbnormal::BaseDetectAbnormal(std::shared_ptr<IInternalCautionData> cau
 
 void BaseDetectAbnormal::startDetect()
 {
+    loopChecker_.check(typeid(*this));
     if (state_ == DetectState::none)
         setState(DetectState::normal);
 }
 
 void BaseDetectAbnormal::stopDetect()
 {
+    loopChecker_.check(typeid(*this));
     setState(DetectState::none);
 }
 
@@ -31,6 +33,7 @@ bool BaseDetectAbnormal::isInterrupt() const
 
 void BaseDetectAbnormal::setState(DetectState newValue)
 {
+    loopChecker_.check(typeid(*this));
     stateWillChange(newValue);
     state_ = newValue;
 }

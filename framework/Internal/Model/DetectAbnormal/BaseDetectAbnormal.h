@@ -3,6 +3,7 @@
 #include "Internal/Model/DetectAbnormal/DetectState.h"
 #include "Internal/Model/DetectAbnormal/IBaseDetectAbnormal.h"
 #include "Internal/Model/IInternalCautionData.h"
+#include "foundation/LoopChecker.h"
 #include "foundation/Timer.h"
 
 #include <functional>
@@ -44,6 +45,7 @@ protected:
     static void logStateChange(std::string_view message);
 
 private:
+    foundation::LoopChecker loopChecker_;
     DetectState state_ = DetectState::none;
     const std::shared_ptr<IInternalCautionData> cautionData_;
 };

@@ -201,6 +201,7 @@ void BaseViewModel::popToRootViewController(ui::NavigationController& navigation
 
 bool BaseViewModel::transition(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
+    loopChecker_.check(typeid(*this));
     constexpr std::string_view function = "transition(reqDisplayId:causeId:)";
     LogManager::print("transition->" + caseName(reqDisplayId) + ":" + caseName(causeId), LogLevel::debug, {.function = function});
     if (!isValidPair(reqDisplayId, causeId)) {
@@ -355,6 +356,7 @@ bool BaseViewModel::transitionWithoutScreenChange(RequiredDisplayId reqDisplayId
 
 void BaseViewModel::displayWarnConfirmation(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
+    loopChecker_.check(typeid(*this));
     using enum CauseId;
     if (reqDisplayId == STOP)
         return;
@@ -453,6 +455,7 @@ AlertActions BaseViewModel::resumePopupActions()
 
 void BaseViewModel::displayWarnConfirmation(InAppWarningKind appWarningKind)
 {
+    loopChecker_.check(typeid(*this));
     if (isWaitingAfterWarnConfirmation)
         return;
     auto self = shared_from_this();
@@ -552,6 +555,7 @@ void BaseViewModel::displayLockChanged(bool) {}
 
 void BaseViewModel::exitAppCycle()
 {
+    loopChecker_.check(typeid(*this));
     logInfo("==================== アプリ内の操作でアプリを終了させるときの処理開始 ====================", "exitAppCycle()");
     baseAction.send(BaseAction::setIndicator{});
     sdkModel->requestFinishSdk();
@@ -570,6 +574,7 @@ void BaseViewModel::exitAppCycle()
 
 void BaseViewModel::popToRootAndRestart()
 {
+    loopChecker_.check(typeid(*this));
     // The worker centres go only after the link is shut, so that the closing of the streams they
     // carry still runs.
     auto router = transitionManager;
@@ -625,6 +630,7 @@ void BaseViewModel::reconnectSelectedCar()
 
 void BaseViewModel::startTerminalConnection(int64_t retryCount, bool useStoredRetryCount)
 {
+    loopChecker_.check(typeid(*this));
     auto store = TerminalStore::shared();
     if (store->isConnected())
         return;

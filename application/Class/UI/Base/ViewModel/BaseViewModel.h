@@ -6,6 +6,7 @@
 
 #include "Internal/Model/CauseId.h"
 #include "Internal/Model/RequiredDisplayId.h"
+#include "foundation/LoopChecker.h"
 #include "rx/Cancellable.h"
 #include "rx/Publisher.h"
 #include "rx/Subject.h"
@@ -138,6 +139,8 @@ private:
     void endOverrideAnswer();
     void routeLatestAgain();
 
+    // Routing and alerts touch screens: a call from a worker thread would race them.
+    foundation::LoopChecker loopChecker_;
     bool isWaitingAfterResume_ = false;
 };
 
