@@ -111,6 +111,7 @@ TEST(WillArbitrateDataTest, AResetClearsEverythingAndSendsOneDefaultRecordOfEach
     EXPECT_TRUE(firstAfterReset) << "the reset default record is no previous record";
 }
 
+// A race here is seen only by ThreadSanitizer, whose build runs every *Threading* test.
 TEST(WillArbitrateDataThreadingTest, TheReceiveBufferCanBeEmptiedWhileTheReceiveThreadAppends)
 {
     WillArbitrateData store;
@@ -125,7 +126,6 @@ TEST(WillArbitrateDataThreadingTest, TheReceiveBufferCanBeEmptiedWhileTheReceive
     for (int reset = 0; reset < 2000; ++reset)
         store.initParam();
     receiver.join();
-    EXPECT_LE(store.recivedDataBuffer().copy().size(), 65u);
 }
 
 } // namespace

@@ -2,18 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
 #include <limits>
 
 namespace {
 
 using tolvane::app::volumeStep;
-
-TEST(VolumeStepTest, TheStepSizeIsOneSeventhInSinglePrecision)
-{
-    EXPECT_EQ(std::bit_cast<uint32_t>(1.0f / 7.0f), 0x3E124925u);
-}
 
 TEST(VolumeStepTest, StoredVolumesBecomeSliderStepsWithFloatRounding)
 {
