@@ -1,48 +1,45 @@
 #include "Class/Model/ViewCategoryManager.h"
 
 #include "Class/Model/AppCauseId.h"
+#include "Class/Model/ViewCategory.h"
 
-#include <algorithm>
-#include <initializer_list>
+#include "foundation/IsOneOf.h"
 
 namespace tolvane::app {
 namespace {
 
-bool isIn(CauseId cause, std::initializer_list<CauseId> set)
-{
-    return std::find(set.begin(), set.end(), cause) != set.end();
-}
+using foundation::isOneOf;
 
 int haltCategory(CauseId cause)
 {
     using enum CauseId;
-    return isIn(cause, {BT_LOSS, OUT_AREA, OPEN_DOOR, ACT_PKSB, BY_DRIVE, SMART_OPE, KEY_IN_CAR, BELT_ON,
+    return isOneOf(cause, {BT_LOSS, OUT_AREA, OPEN_DOOR, ACT_PKSB, BY_DRIVE, SMART_OPE, KEY_IN_CAR, BELT_ON,
                         PLUG_CONNECT, OBSTACLE, DOOR_UNLOCK, ROUTE_LOST, WRONG_WAY, CHECKSUM_ANOMALY, BT_OFF})
-               ? 7
-               : 15;
+               ? ViewCategory::interruption
+               : ViewCategory::none;
 }
 
 int stopCategory(CauseId cause)
 {
     using enum CauseId;
-    if (isIn(cause, {BT_LOSS, USER_SELF, VEHICLE_FAIL_OUT, USAGE_PROHIBITED, CAMERA_DART, VERIFY_FAIL_OUT,
+    if (isOneOf(cause, {BT_LOSS, USER_SELF, VEHICLE_FAIL_OUT, USAGE_PROHIBITED, CAMERA_DART, VERIFY_FAIL_OUT,
                      CANNOT_START_VEHICLE_FAIL_OUT, CANNOT_START_USAGE_PROHIBITED, COUNTER_ANOMALY, CHECKSUM_ANOMALY}))
-        return 8;
+        return ViewCategory::endFirstGroup;
     if (cause == EPS_UNLEARNED ||
-        isIn(cause, {LOW_BATTERY, USER_DRIVE, TIMEOUT_CONTROL, LOSE_PATH, NO_SPACE, APSW_PUSH, PVM_CANCEL, SONAR_DART,
+        isOneOf(cause, {LOW_BATTERY, USER_DRIVE, TIMEOUT_CONTROL, LOSE_PATH, NO_SPACE, APSW_PUSH, PVM_CANCEL, SONAR_DART,
                      STEEP_SLOPE, TEMPERATURE_LOW, OVER_SPEED, FAIL_FLAG, FAIL_MIRROR, SMART_CANCEL, BREAK_COMPLETE,
                      BREAK_TIMEOUT, CANNOT_START_SMART_CANCEL}))
-        return 9;
-    return 15;
+        return ViewCategory::endInVehicle;
+    return ViewCategory::none;
 }
 
 int systemCategory(CauseId cause)
 {
     using enum CauseId;
-    return isIn(cause, {LOW_BATTERY, KEY_IN_CAR, ABNORMAL_END, SYS_INSPECT, SYS_CONFIRM, KEYS_NO_DETECT,
+    return isOneOf(cause, {LOW_BATTERY, KEY_IN_CAR, ABNORMAL_END, SYS_INSPECT, SYS_CONFIRM, KEYS_NO_DETECT,
                         ABNORMAL_CONNECT_BATTERY})
-               ? 10
-               : 15;
+               ? ViewCategory::systemCause
+               : ViewCategory::none;
 }
 
 } // namespace
@@ -58,27 +55,27 @@ int ViewCategoryManager::getViewCategory(RequiredDisplayId reqDisplayId, CauseId
     using enum RequiredDisplayId;
     switch (reqDisplayId) {
     case VALID_VEHICLE:
-        return 13;
+        return ViewCategory::vehicleCheck;
     case VALID_VEHICLE_BLINKER:
-        return 14;
+        return ViewCategory::vehicleCheckWithBlinker;
     case SENSING:
-        return 15;
+        return ViewCategory::none;
     case SEL_PARK_IN:
     case SEL_PARK_OUT:
     case SEL_FORWARD_BACKWARD:
-        return 1;
+        return ViewCategory::planSelection;
     case OPERATE:
-        return 2;
+        return ViewCategory::operating;
     case REACH_POINT:
-        return 3;
+        return ViewCategory::arrival;
     case COMPLETE_PARK_OUT:
-        return 4;
+        return ViewCategory::parkOutCompleted;
     case COMPLETE_PARK_IN:
-        return 5;
+        return ViewCategory::parkInCompleted;
     case COMPLETE_PARK_IN_FORGET_HAZARD:
-        return 6;
+        return ViewCategory::parkInCompletedForgetHazard;
     case RESUME:
-        return 11;
+        return ViewCategory::resume;
     case HALT:
         return haltCategory(causeId);
     case STOP:
@@ -88,7 +85,28 @@ int ViewCategoryManager::getViewCategory(RequiredDisplayId reqDisplayId, CauseId
     case START_PARK_OUT:
         return systemCategory(causeId);
     }
-    return 15;
+    return ViewCategory::none;
+}
+
+bool ViewCategoryManager::endsTheRun(RequiredDisplayId reqDisplayId, CauseId causeId)
+{
+    using enum CauseId;
+    switch (shared().getViewCategory(reqDisplayId, causeId)) {
+    case ViewCategory::parkOutCompleted:
+    case ViewCategory::parkInCompleted:
+    case ViewCategory::parkInCompletedForgetHazard:
+    case ViewCategory::endFirstGroup:
+    case ViewCategory::endInVehicle:
+        return isOneOf(reqDisplayId, {RequiredDisplayId::COMPLETE_PARK_IN, RequiredDisplayId::COMPLETE_PARK_IN_FORGET_HAZARD,
+                                      RequiredDisplayId::COMPLETE_PARK_OUT}) ||
+               isOneOf(causeId, {USER_SELF, VEHICLE_FAIL_OUT, USAGE_PROHIBITED, CAMERA_DART, VERIFY_FAIL_OUT, BREAK_TIMEOUT,
+                                 CANNOT_START_VEHICLE_FAIL_OUT, CANNOT_START_USAGE_PROHIBITED});
+    case ViewCategory::systemCause:
+        // ABNORMAL_BUTTERY_STATUS is no system cause, so it never reaches this branch; kept as the rule reads.
+        return isOneOf(causeId, {ABNORMAL_END, SYS_INSPECT, SYS_CONFIRM, ABNORMAL_BUTTERY_STATUS});
+    default:
+        return false;
+    }
 }
 
 } // namespace tolvane::app

@@ -11,6 +11,9 @@ public:
     static const IViewCategoryManager& shared();
 
     int getViewCategory(RequiredDisplayId reqDisplayId, CauseId causeId) const override;
+
+    // Whether a pair the vehicle sends ends the run, so that the link may close without a screen.
+    static bool endsTheRun(RequiredDisplayId reqDisplayId, CauseId causeId);
 };
 
 } // namespace tolvane::app

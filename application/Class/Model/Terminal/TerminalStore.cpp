@@ -52,29 +52,6 @@ std::string bluetoothStateText(bt::PowerState state)
     return "Bluetooth @unknown default";
 }
 
-template <class T>
-bool isOneOf(T value, std::initializer_list<T> set)
-{
-    return std::find(set.begin(), set.end(), value) != set.end();
-}
-
-// Whether a pair the vehicle sends ends the run, so that the link may close without a screen.
-bool endsTheRun(RequiredDisplayId displayId, CauseId cause)
-{
-    const int category = ViewCategoryManager::shared().getViewCategory(displayId, cause);
-    using enum CauseId;
-    if (isOneOf(category, {4, 5, 6, 8, 9}))
-        return isOneOf(displayId, {RequiredDisplayId::COMPLETE_PARK_IN, RequiredDisplayId::COMPLETE_PARK_IN_FORGET_HAZARD,
-                                   RequiredDisplayId::COMPLETE_PARK_OUT}) ||
-               isOneOf(cause, {USER_SELF, VEHICLE_FAIL_OUT, USAGE_PROHIBITED, CAMERA_DART, VERIFY_FAIL_OUT,
-                               BREAK_TIMEOUT, CANNOT_START_VEHICLE_FAIL_OUT, CANNOT_START_USAGE_PROHIBITED});
-    // Category 10 never comes with ABNORMAL_BUTTERY_STATUS, which is not a system cause; kept as
-    // the rule reads.
-    if (category == 10)
-        return isOneOf(cause, {ABNORMAL_END, SYS_INSPECT, SYS_CONFIRM, ABNORMAL_BUTTERY_STATUS});
-    return false;
-}
-
 std::mutex sharedMutex;
 std::shared_ptr<TerminalStore>& sharedSlot()
 {
@@ -530,13 +507,13 @@ void TerminalStore::backgroundClose(std::optional<RequiredDisplayId> reqDisplayI
 {
     if (!isBackground)
         return;
-    if (endsTheRun(reqDisplayId.value_or(RequiredDisplayId::DEF), causeId.value_or(CauseId::DEF)))
+    if (ViewCategoryManager::endsTheRun(reqDisplayId.value_or(RequiredDisplayId::DEF), causeId.value_or(CauseId::DEF)))
         finishAndCloseLater("backgroundClose(reqDisplayId:causeId:)", false);
 }
 
 void TerminalStore::noTransitionClose(std::optional<RequiredDisplayId> reqDisplayId, std::optional<CauseId> causeId)
 {
-    if (endsTheRun(reqDisplayId.value_or(RequiredDisplayId::DEF), causeId.value_or(CauseId::DEF)))
+    if (ViewCategoryManager::endsTheRun(reqDisplayId.value_or(RequiredDisplayId::DEF), causeId.value_or(CauseId::DEF)))
         finishAndCloseLater("noTransitionClose(reqDisplayId:causeId:)", true);
 }
 

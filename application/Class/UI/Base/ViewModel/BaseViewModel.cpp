@@ -9,6 +9,7 @@
 #include "Class/Model/UserDefaultsValues.h"
 #include "Class/Model/Utility/LogManager.h"
 #include "Class/Model/Utility/MyLog.h"
+#include "Class/Model/ViewCategory.h"
 #include "Class/Model/ViewCategoryManager.h"
 #include "Class/SharedObject/AppEventHandler.h"
 #include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
@@ -27,6 +28,7 @@
 #include "Internal/Model/ISdkModel.h"
 #include "Internal/Model/IUserOperationModel.h"
 #include "foundation/ClassName.h"
+#include "foundation/IsOneOf.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
 #include "rx/Publisher.h"
@@ -42,15 +44,7 @@ using enum RequiredDisplayId;
 
 constexpr std::string_view CLOSE_BUTTON_TAG = "Tolvane 关闭按钮";
 
-bool isOneOf(RequiredDisplayId value, std::initializer_list<RequiredDisplayId> values)
-{
-    return std::find(values.begin(), values.end(), value) != values.end();
-}
-
-bool isOneOf(CauseId value, std::initializer_list<CauseId> values)
-{
-    return std::find(values.begin(), values.end(), value) != values.end();
-}
+using foundation::isOneOf;
 
 EventCode stopReason(CauseId causeId)
 {
@@ -313,7 +307,7 @@ void BaseViewModel::transitionToStop(CauseId causeId)
 {
     baseAction.send(BaseAction::setCurrentAlertDismissForWarn{});
     EventStack::shared().push(currentHistoryId().copy(), stopReason(causeId), selectedCarName());
-    const bool inVehicleWarning = ViewCategoryManager::shared().getViewCategory(STOP, causeId) == 9;
+    const bool inVehicleWarning = ViewCategoryManager::shared().getViewCategory(STOP, causeId) == ViewCategory::endInVehicle;
     auto self = shared_from_this();
     baseAction.send(BaseAction::removeAllStackAlert{[self, inVehicleWarning, causeId] { self->transitionToWarn(inVehicleWarning, causeId); }});
 }
@@ -337,17 +331,7 @@ void BaseViewModel::transitionToWarn(bool isIGONWarn, CauseId causeId)
 
 bool BaseViewModel::transitionWithoutScreenChange(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
-    using enum CauseId;
-    const int category = ViewCategoryManager::shared().getViewCategory(reqDisplayId, causeId);
-    bool endsRun = false;
-    if (category == 4 || category == 5 || category == 6 || category == 8 || category == 9)
-        endsRun = isOneOf(reqDisplayId, {COMPLETE_PARK_IN, COMPLETE_PARK_IN_FORGET_HAZARD, COMPLETE_PARK_OUT}) ||
-                  isOneOf(causeId, {USER_SELF, VEHICLE_FAIL_OUT, USAGE_PROHIBITED, CAMERA_DART, VERIFY_FAIL_OUT, BREAK_TIMEOUT,
-                                    CANNOT_START_VEHICLE_FAIL_OUT, CANNOT_START_USAGE_PROHIBITED});
-    else if (category == 10)
-        // ABNORMAL_BUTTERY_STATUS is no system cause, so it never reaches this branch; kept as the rule reads.
-        endsRun = isOneOf(causeId, {ABNORMAL_END, SYS_INSPECT, SYS_CONFIRM, ABNORMAL_BUTTERY_STATUS});
-    if (endsRun)
+    if (ViewCategoryManager::endsTheRun(reqDisplayId, causeId))
         TerminalStore::shared()->noTransitionClose(reqDisplayId, causeId);
     return false;
 }

@@ -6,6 +6,7 @@
 #include "Class/UI/Base/View/DisplayPriority.h"
 
 #include "Internal/Model/IDisplayModel.h"
+#include "foundation/IsOneOf.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -15,10 +16,7 @@ namespace {
 
 using enum CauseId;
 
-bool isOneOf(const std::optional<CauseId>& cause, std::initializer_list<CauseId> causes)
-{
-    return cause && std::find(causes.begin(), causes.end(), *cause) != causes.end();
-}
+using foundation::isOneOf;
 
 // The causes whose halt alerts even an in-app cancel confirmation gives way to.
 bool beatsCancelConfirmation(const std::optional<CauseId>& cause)
