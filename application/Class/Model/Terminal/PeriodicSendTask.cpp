@@ -1,11 +1,11 @@
 #include "Class/Model/Terminal/PeriodicSendTask.h"
 
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
-#include "Class/Model/Terminal/HexByteStrings.h"
 #include "Class/Model/Utility/LogManager.h"
 #include "Class/Model/Utility/MyLog.h"
 
 #include "Internal/Model/IDataCodingModel.h"
+#include "foundation/Bytes.h"
 #include "foundation/RunLoop.h"
 
 namespace tolvane::app {
@@ -58,7 +58,7 @@ void TerminalStore::PeriodicSendTask::sendData()
     if (!terminal || !dataCodingModel_)
         return;
     const foundation::Bytes data = dataCodingModel_->encode();
-    myLog("蓝牙数据", "发送数据：" + joined(hexByteStrings(data), " "), false, "sendData()");
+    myLog("蓝牙数据", "发送数据：" + foundation::hexString(data, " "), false, "sendData()");
     terminal->_sendOperationData(data);
 }
 

@@ -1,7 +1,6 @@
 #include "Class/Model/Terminal/TerminalStore.h"
 
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
-#include "Class/Model/Terminal/HexByteStrings.h"
 #include "Class/Model/Terminal/PeriodicSendTask.h"
 #include "Class/Model/UserDefaultsKey.h"
 #include "Class/Model/UserDefaultsValues.h"
@@ -17,6 +16,7 @@
 #include "accessory/AccessoryProtocol.h"
 #include "bluetooth/BluetoothPower.h"
 #include "di/Container.h"
+#include "foundation/Bytes.h"
 #include "foundation/ClassName.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
@@ -678,7 +678,7 @@ void TerminalStore::centralManagerDidUpdateState(bt::PowerState state)
 
 void TerminalStore::receivedMessage(const foundation::Bytes& message)
 {
-    const std::string hex = joined(hexByteStrings(message), " ");
+    const std::string hex = foundation::hexString(message, " ");
     myLog("蓝牙数据", "收到数据：" + hex, false, "receivedMessage(message:)");
     log(hex, LogLevel::information, "receivedMessage(message:)");
     if (auto dataCodingModel = this->dataCodingModel())
