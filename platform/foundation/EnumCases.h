@@ -20,8 +20,20 @@ template <typename E>
 struct EnumCases;
 
 template <typename E>
+constexpr bool casesAreDistinct()
+{
+    const auto& cases = EnumCases<E>::all;
+    for (size_t i = 0; i < cases.size(); ++i)
+        for (size_t j = i + 1; j < cases.size(); ++j)
+            if (cases[i] == cases[j])
+                return false;
+    return true;
+}
+
+template <typename E>
 constexpr const auto& allCases()
 {
+    static_assert(casesAreDistinct<E>(), "an enumeration's case list names a case twice");
     return EnumCases<E>::all;
 }
 

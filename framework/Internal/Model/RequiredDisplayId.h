@@ -7,25 +7,30 @@
 namespace tolvane {
 
 // The screen the vehicle requires. The value is the case index, under which it crosses to the
-// application, so the order of the cases is part of the public interface.
+// application, so the order of the cases is part of the public interface. The cases are listed once, here.
+#define TOLVANE_REQUIRED_DISPLAY_IDS(X) \
+    X(DEF) \
+    X(VALID_VEHICLE) \
+    X(VALID_VEHICLE_BLINKER) \
+    X(START_PARK_IN) \
+    X(START_PARK_OUT) \
+    X(SENSING) \
+    X(SEL_PARK_IN) \
+    X(SEL_PARK_OUT) \
+    X(SEL_FORWARD_BACKWARD) \
+    X(OPERATE) \
+    X(REACH_POINT) \
+    X(COMPLETE_PARK_IN) \
+    X(COMPLETE_PARK_IN_FORGET_HAZARD) \
+    X(COMPLETE_PARK_OUT) \
+    X(RESUME) \
+    X(HALT) \
+    X(STOP)
+
 enum class RequiredDisplayId : uint8_t {
-    DEF = 0,
-    VALID_VEHICLE = 1,
-    VALID_VEHICLE_BLINKER = 2,
-    START_PARK_IN = 3,
-    START_PARK_OUT = 4,
-    SENSING = 5,
-    SEL_PARK_IN = 6,
-    SEL_PARK_OUT = 7,
-    SEL_FORWARD_BACKWARD = 8,
-    OPERATE = 9,
-    REACH_POINT = 10,
-    COMPLETE_PARK_IN = 11,
-    COMPLETE_PARK_IN_FORGET_HAZARD = 12,
-    COMPLETE_PARK_OUT = 13,
-    RESUME = 14,
-    HALT = 15,
-    STOP = 16,
+#define TOLVANE_CASE(name) name,
+    TOLVANE_REQUIRED_DISPLAY_IDS(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 } // namespace tolvane
@@ -34,11 +39,8 @@ template <>
 struct foundation::EnumCases<tolvane::RequiredDisplayId> {
     using E = tolvane::RequiredDisplayId;
     static constexpr std::array all{
-        E::DEF,           E::VALID_VEHICLE,  E::VALID_VEHICLE_BLINKER,
-        E::START_PARK_IN, E::START_PARK_OUT, E::SENSING,
-        E::SEL_PARK_IN,   E::SEL_PARK_OUT,   E::SEL_FORWARD_BACKWARD,
-        E::OPERATE,       E::REACH_POINT,    E::COMPLETE_PARK_IN,
-        E::COMPLETE_PARK_IN_FORGET_HAZARD,   E::COMPLETE_PARK_OUT,
-        E::RESUME,        E::HALT,           E::STOP,
+#define TOLVANE_CASE(name) E::name,
+        TOLVANE_REQUIRED_DISPLAY_IDS(TOLVANE_CASE)
+#undef TOLVANE_CASE
     };
 };
