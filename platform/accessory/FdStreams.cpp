@@ -5,12 +5,27 @@
 #include <cerrno>
 #include <cstring>
 
+#include <linux/sockios.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace accessory {
 namespace {
+
+// Small enough that the kernel holds no backlog of frames, large enough for the longest frame.
+constexpr int kSendBufferBytes = 2048;
+
+// Bytes written to the socket that its peer has not read yet (local and RFCOMM sockets count them
+// until they are consumed); 0 where the socket cannot tell.
+int unreadBytes(int fd)
+{
+    int queued = 0;
+    if (::ioctl(fd, SIOCOUTQ, &queued) != 0 || queued < 0)
+        return 0;
+    return queued;
+}
 
 short readyEvents(int fd, short events)
 {
@@ -101,6 +116,7 @@ long FdInputStream::read(uint8_t* buffer, size_t maxLength)
 
 std::shared_ptr<FdOutputStream> FdOutputStream::make(int fd, std::shared_ptr<ConnectionEnd> end)
 {
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &kSendBufferBytes, sizeof kSendBufferBytes);
     return std::shared_ptr<FdOutputStream>(new FdOutputStream(fd, std::move(end)));
 }
 
@@ -108,10 +124,13 @@ bool FdOutputStream::hasSpaceAvailable() const
 {
     if (status() != StreamStatus::open || !endpoint_)
         return false;
-    const bool space = readyEvents(endpoint_->fd(), POLLOUT) & POLLOUT;
-    if (!space)
+    if (!(readyEvents(endpoint_->fd(), POLLOUT) & POLLOUT)) {
         endpoint_->setWatching(true);
-    return space;
+        return false;
+    }
+    // A frame written behind unread ones would reach the unit late, so none is written until the
+    // unit has read what it has; no readiness event tells of that, the next send cycle asks again.
+    return unreadBytes(endpoint_->fd()) == 0;
 }
 
 long FdOutputStream::write(const uint8_t* buffer, size_t length)

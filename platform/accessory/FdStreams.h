@@ -93,9 +93,11 @@ private:
     using FdStream::FdStream;
 };
 
-// The writing side of a connected non-blocking socket. hasSpaceAvailable is reported once after the
-// opening and again whenever space returns after a write that did not take everything or a check
-// that found none.
+// The writing side of a connected non-blocking socket. Its send buffer is kept small, and it has
+// space only while the peer has read everything written before, so a frame never waits in the
+// kernel behind older ones. hasSpaceAvailable is reported once after the opening and again whenever
+// the socket becomes writable after a write that did not take everything or a check that found it
+// full.
 class FdOutputStream final
     : public FdStream<OutputStream, foundation::FdCondition::writable, StreamEvent::hasSpaceAvailable> {
 public:

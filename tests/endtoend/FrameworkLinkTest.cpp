@@ -88,6 +88,54 @@ TEST_F(FrameworkLinkTest, ParkInMovesOnlyWhileTheSliderIsHeldAndReachesItsEnd)
     EXPECT_TRUE(unit->isConnected());
 }
 
+bool isHeld(const vehiclesim::VehicleUnit::Received& frame)
+{
+    return frame.operation && frame.operation->operation.act == tolvane::BtSmpAct::on &&
+           (frame.operation->operation.x != 0 || frame.operation->operation.y != 0);
+}
+
+TEST_F(FrameworkLinkTest, AUnitThatStopsReadingNeverGetsHeldFramesQueuedBeforeTheRelease)
+{
+    for (const double stallSeconds : {1.0, 2.0, 3.0, 10.0}) {
+        SCOPED_TRACE(stallSeconds);
+        if (!store->isConnected())
+            connect();
+        display->notifyWaitingConnectConfirm();
+        unit->startScenario(vehiclesim::ScenarioKind::parkIn);
+        time.advance(0.5);
+        user->notifyUserOperation(K::REQ_START_TOLVANE{});
+        time.advance(0.5);
+        user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{tolvane::PlanParkInDirection::LEFT});
+        time.advance(0.5);
+        slide->onTap(true);
+        time.advance(0.5);
+        ASSERT_TRUE(unit->manoeuvre().isHeld());
+
+        unit->setFault(vehiclesim::Fault::stall, true);
+        const int stalledAt = unit->manoeuvre().remainingDistance();
+        time.advance(stallSeconds);
+        EXPECT_FALSE(unit->manoeuvre().isHeld()) << "the unit's dead-man stop";
+        EXPECT_GE(unit->manoeuvre().remainingDistance(), stalledAt - 3) << "the car stopped within its dead-man time";
+        slide->onTap(false);
+        const foundation::Seconds released = time.now();
+        time.advance(0.1);
+        unit->setFault(vehiclesim::Fault::stall, false);
+        time.advance(0.2);
+
+        const auto received = unit->received();
+        const auto late = std::count_if(received.begin(), received.end(), [&](const auto& frame) {
+            return frame.time >= released && isHeld(frame);
+        });
+        // The one frame the unit had been handed before it stopped reading is its own backlog; every
+        // frame the phone still held back went out as the released state.
+        EXPECT_LE(late, 1);
+        ASSERT_FALSE(received.empty());
+        EXPECT_FALSE(isHeld(received.back())) << "the unit that resumes reads the current state";
+        EXPECT_FALSE(unit->manoeuvre().isHeld());
+        time.advance(1.0);
+    }
+}
+
 TEST_F(FrameworkLinkTest, DroppedLinkIsADepartureAndTheReturningUnitIsReopened)
 {
     connect();

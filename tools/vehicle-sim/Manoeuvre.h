@@ -29,6 +29,8 @@ public:
     explicit Manoeuvre(ScenarioKind kind, int startDistance = START_DISTANCE);
 
     void operationReceived(const tolvane::SmpOperation& operation);
+    // The control counts as let go, as when the phone's frames stop coming.
+    void releaseControl() { held_ = false; }
     // One step of the car: a tenth of a second of movement while held.
     void step();
 

@@ -145,8 +145,11 @@ void VehicleUnit::readFromPhone()
             {
                 std::lock_guard lock(mutex_);
                 received_.push_back({loop_.clock().now(), foundation::Bytes(frame.begin(), frame.end()), read});
-                if (read)
+                if (read) {
                     manoeuvre_.operationReceived(read->operation);
+                    if (manoeuvre_.isHeld() && read->checksumValid)
+                        lastHeldFrame_ = loop_.clock().now();
+                }
             }
             if (read)
                 log("rx operation " + OperationMessageReader::describe(*read));
@@ -160,11 +163,20 @@ void VehicleUnit::tick()
 {
     ++ticks_;
     tolvane::MekCsrReq request;
+    bool deadManStop = false;
     {
         std::lock_guard lock(mutex_);
+        // A phone that goes quiet or a unit that stops reading must not leave the car moving on the
+        // last frame it read.
+        if (manoeuvre_.isHeld() && loop_.clock().now() - lastHeldFrame_ > options_.deadManInterval) {
+            manoeuvre_.releaseControl();
+            deadManStop = true;
+        }
         manoeuvre_.step();
         request = manoeuvre_.controlStateRequest();
     }
+    if (deadManStop)
+        log("dead man: no held frame read for " + std::to_string(options_.deadManInterval) + " s, the car stops");
     if (!isConnected() || faults_.contains(Fault::silence))
         return;
     if (!faults_.contains(Fault::frozenCounter))

@@ -36,6 +36,8 @@ public:
         std::string name = "Tolvane Vehicle Unit";
         std::string protocolString = "com.tolvane.control.protocol1";
         ScenarioKind scenario = ScenarioKind::parkIn;
+        // A car that reads no valid held frame for this long stops, whatever the last one said.
+        foundation::Seconds deadManInterval = 0.2;
         // One line per thing received, sent or done; none by default.
         std::function<void(const std::string&)> log;
     };
@@ -94,6 +96,7 @@ private:
     foundation::FdWatchRef connectionWatch_;
     foundation::TimerRef ticker_;
     foundation::Bytes pending_;
+    foundation::Seconds lastHeldFrame_ = 0;
     uint8_t counter_ = 0;
     uint64_t ticks_ = 0;
     std::mt19937 random_{20260101};

@@ -29,6 +29,7 @@ const char* kUsage = R"(usage: vehicle-sim [options]
   --serial SERIAL      the unit's serial number, the terminal id (default VIN0001)
   --name NAME          the unit's name (default "Tolvane Vehicle Unit")
   --scenario KIND      park-in, park-out or forward-backward (default park-in)
+  --dead-man SECONDS   stop the car when no valid held frame was read for that long (default 0.2)
   --at SECONDS:COMMAND run a command after that many seconds, e.g. --at "5:fault silence"
   --quiet              log only what changes the link, not every message
 Commands on standard input (and for --at), one per line:
@@ -72,6 +73,14 @@ int main(int argc, char** argv)
                 return 2;
             }
             options.scenario = *kind;
+        } else if (argument == "--dead-man" && hasValue) {
+            char* end = nullptr;
+            const double seconds = std::strtod(argv[++i], &end);
+            if (*end != '\0' || !(seconds > 0 && seconds < 3600)) {
+                std::fprintf(stderr, "vehicle-sim: --dead-man wants seconds above 0, got '%s'\n", argv[i]);
+                return 2;
+            }
+            options.deadManInterval = seconds;
         } else if (argument == "--at" && hasValue) {
             const std::string value = argv[++i];
             const auto colon = value.find(':');
