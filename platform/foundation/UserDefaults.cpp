@@ -5,9 +5,12 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QStringDecoder>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <csignal>
 #include <limits>
 
 namespace foundation {
@@ -72,6 +75,52 @@ void logToSystem(SystemLogType type, const std::string& line)
 
 namespace {
 
+// QSettings reads garbage inside a section as nothing at all, so the file's shape is checked here:
+// text without NULs, every line a section header, a comment or a key with its value.
+bool isWellFormedSettingsText(const QByteArray& bytes)
+{
+    if (bytes.contains('\0'))
+        return false;
+    auto decoder = QStringDecoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
+        return false;
+    for (const QString& rawLine : text.split(u'\n')) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[') ? !line.endsWith(u']') : !line.contains(u'='))
+            return false;
+    }
+    return true;
+}
+
+// A lock file whose owner is gone, left by a process killed while it wrote, would make the next
+// write wait for the lock to go stale; such a lock is removed at once.
+void removeLockOfDeadProcess(const QString& settingsPath)
+{
+    QFile lock(settingsPath + ".lock");
+    if (!lock.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray firstLine = lock.readLine().trimmed();
+    lock.close();
+    bool isNumber = false;
+    const qint64 pid = firstLine.toLongLong(&isNumber);
+    const bool ownerAlive = isNumber && pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+    if (!ownerAlive)
+        QFile::remove(lock.fileName());
+}
+
+// The first of "<path>.unreadable", "<path>.unreadable.1", ... that does not exist, so no copy
+// kept earlier is ever replaced.
+QString freeKeptPath(const QString& path)
+{
+    QString candidate = path + ".unreadable";
+    for (int number = 1; QFile::exists(candidate); ++number)
+        candidate = path + ".unreadable." + QString::number(number);
+    return candidate;
+}
+
 // Every write syncs at once under the mutex; the settings object must never sync again by itself
 // from an event on some thread's loop, so it belongs to no thread.
 std::unique_ptr<QSettings> openSettings(const QString& path)
@@ -84,9 +133,14 @@ std::unique_ptr<QSettings> openSettings(const QString& path)
 } // namespace
 
 UserDefaults::UserDefaults(std::string filePath)
-    : filePath_(std::move(filePath)), settings_(openSettings(QString::fromStdString(filePath_)))
+    : filePath_(std::move(filePath))
 {
-    if (settings_->status() == QSettings::FormatError)
+    const QString path = QString::fromStdString(filePath_);
+    removeLockOfDeadProcess(path);
+    settings_ = openSettings(path);
+    QFile file(path);
+    const bool malformed = file.open(QIODevice::ReadOnly) && !isWellFormedSettingsText(file.readAll());
+    if (malformed || settings_->status() == QSettings::FormatError)
         recoverUnreadableFile();
 }
 
@@ -95,13 +149,12 @@ UserDefaults::~UserDefaults() = default;
 void UserDefaults::recoverUnreadableFile()
 {
     const QString path = QString::fromStdString(filePath_);
-    const QString keptPath = path + ".unreadable";
+    const QString keptPath = freeKeptPath(path);
     std::map<QString, QVariant> readable;
     for (const QString& key : settings_->allKeys())
         if (!key.isEmpty())
             readable[key] = settings_->value(key);
     settings_.reset();
-    QFile::remove(keptPath);
     const bool kept = QFile::rename(path, keptPath);
     settings_ = openSettings(path);
     for (const auto& [key, value] : readable)
@@ -213,17 +266,35 @@ bool UserDefaults::setString(std::string_view key, std::string_view value)
 bool UserDefaults::store(std::string_view key, const std::string& text)
 {
     std::lock_guard lock(mutex_);
+    reloadAfterError();
     settings_->setValue(qKey(key), QString::fromStdString(text));
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    return syncOrReload();
 }
 
 bool UserDefaults::removeObject(std::string_view key)
 {
     std::lock_guard lock(mutex_);
+    reloadAfterError();
     settings_->remove(qKey(key));
+    return syncOrReload();
+}
+
+bool UserDefaults::syncOrReload()
+{
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() == QSettings::NoError)
+        return true;
+    logToSystem(SystemLogType::error, "The settings file " + filePath_ + " could not be written.");
+    reloadAfterError();
+    return false;
+}
+
+void UserDefaults::reloadAfterError()
+{
+    // The settings object keeps an error for good, so it is made anew from the file: the change
+    // that failed is dropped, and each later write reports its own result.
+    if (settings_->status() != QSettings::NoError)
+        settings_ = openSettings(QString::fromStdString(filePath_));
 }
 
 void UserDefaults::registerDefaults(const std::map<std::string, Value>& defaults)

@@ -59,6 +59,8 @@ public:
 private:
     std::optional<std::string> text(std::string_view key) const;
     bool store(std::string_view key, const std::string& text);
+    bool syncOrReload();
+    void reloadAfterError();
     void recoverUnreadableFile();
 
     const std::string filePath_;

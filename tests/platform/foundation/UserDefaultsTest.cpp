@@ -3,6 +3,7 @@
 #include "support/CapturingSystemLog.h"
 #include "support/ScopedEnvironment.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -131,6 +132,62 @@ TEST_F(UserDefaultsTest, UnreadableFileIsKeptAsideWithALogLineAndReadableValuesC
     ASSERT_EQ(log->records.size(), 1u);
     EXPECT_EQ(log->records[0].type, foundation::SystemLogType::error);
     EXPECT_NE(log->records[0].line.find("could not be read"), std::string::npos);
+}
+
+TEST_F(UserDefaultsTest, CorruptionInsideASectionIsFoundAtOpenAndEveryCopyKeptAside)
+{
+    const std::vector<QByteArray> corruptions = {
+        QByteArray(600, '\0'),
+        QByteArray("\xc3\x28\xa0\xa1\xff\xfe random bytes \x80\x81", 22),
+        QByteArray("[General]\nTolvaneControl_soundVolume=0.25\n\0\0\0\0", 44),
+        QByteArray("[General]\nTolvaneControl_soundVolume=0.25\nno value here\n"),
+    };
+    for (size_t i = 0; i < corruptions.size(); ++i) {
+        SCOPED_TRACE(i);
+        {
+            QFile file(QString::fromStdString(path()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(corruptions[i]);
+        }
+        testing_support::ScopedSystemLogCapture log;
+        UserDefaults defaults(path());
+        ASSERT_EQ(log->records.size(), 1u);
+        EXPECT_NE(log->records[0].line.find("could not be read"), std::string::npos);
+        const std::string kept = path() + ".unreadable" + (i == 0 ? "" : "." + std::to_string(i));
+        QFile keptFile(QString::fromStdString(kept));
+        ASSERT_TRUE(keptFile.open(QIODevice::ReadOnly)) << kept;
+        EXPECT_EQ(keptFile.readAll(), corruptions[i]) << "an earlier copy was overwritten";
+    }
+}
+
+TEST_F(UserDefaultsTest, ALockLeftByADeadProcessIsRemovedAtOpen)
+{
+    const QString lockPath = QString::fromStdString(path() + ".lock");
+    for (const QByteArray& content : {QByteArray(), QByteArray("999999999\nTolvaneControl\nhost\n")}) {
+        {
+            QFile lock(lockPath);
+            ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            lock.write(content);
+        }
+        UserDefaults defaults(path());
+        EXPECT_FALSE(QFile::exists(lockPath)) << content.toStdString();
+        EXPECT_TRUE(defaults.setBool("written", true));
+    }
+}
+
+TEST_F(UserDefaultsTest, EachWriteReportsItsOwnResultAfterAFailedOne)
+{
+    testing_support::ScopedSystemLogCapture log;
+    UserDefaults defaults(path());
+    ASSERT_TRUE(defaults.setInteger("first", 1));
+    // A folder where the file belongs makes the save fail, as a full or read-only disk would.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path())));
+    ASSERT_TRUE(folder.filePath("settings.ini") == QString::fromStdString(path()));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("settings.ini"));
+    EXPECT_FALSE(defaults.setInteger("second", 2));
+    ASSERT_TRUE(QDir(folder.path()).rmdir("settings.ini"));
+    EXPECT_TRUE(defaults.setInteger("third", 3));
+    EXPECT_EQ(UserDefaults(path()).integer("third"), 3);
 }
 
 TEST_F(UserDefaultsTest, DataFolderOverrideHoldsTheDocumentsAndTheSettings)
