@@ -93,15 +93,26 @@ void CarRecordStore::store(const std::optional<CarRecordList>& list, Stored befo
     // list that merely failed to decode; without a safe copy it is not replaced.
     if (before == Stored::unreadable) {
         const auto unreadable = defaults_->string(kKey);
-        if (!unreadable || !defaults_->setString(UNREADABLE_CAR_RECORDS_KEY, *unreadable)) {
+        const std::string keptKey = freeUnreadableKey();
+        if (!unreadable || !defaults_->setString(keptKey, *unreadable)) {
             LogManager::print("The unreadable car list could not be kept aside; it is not replaced.", LogLevel::error,
                               {.function = "saveCarRecords(_:)"});
             return;
         }
         LogManager::print("The unreadable car list was kept aside before being replaced.", LogLevel::warning,
-                          {.values = {{"key", UNREADABLE_CAR_RECORDS_KEY}}, .function = "saveCarRecords(_:)"});
+                          {.values = {{"key", keptKey}}, .function = "saveCarRecords(_:)"});
     }
-    defaults_->setString(kKey, list ? list->encode() : "null");
+    if (!defaults_->setString(kKey, list ? list->encode() : "null"))
+        LogManager::print("The car list could not be stored.", LogLevel::error, {.function = "saveCarRecords(_:)"});
+}
+
+std::string CarRecordStore::freeUnreadableKey() const
+{
+    // Every unreadable list is kept: a second one never replaces the first.
+    std::string key(UNREADABLE_CAR_RECORDS_KEY);
+    for (int number = 2; defaults_->hasObject(key); ++number)
+        key = std::string(UNREADABLE_CAR_RECORDS_KEY) + "_" + std::to_string(number);
+    return key;
 }
 
 } // namespace tolvane::app

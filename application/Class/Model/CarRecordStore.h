@@ -48,6 +48,7 @@ private:
     enum class Stored { absent, loaded, unreadable };
     Stored reload();
     void store(const std::optional<CarRecordList>& list, Stored before);
+    std::string freeUnreadableKey() const;
 
     std::shared_ptr<foundation::UserDefaults> defaults_;
 };

@@ -141,6 +141,12 @@ TEST_F(CarRecordStoreTest, AnUnreadableStoredListIsLoggedKeptAsideAndNeverSilent
     EXPECT_EQ(defaults->string(CarRecordStore::UNREADABLE_CAR_RECORDS_KEY), unreadable);
     EXPECT_EQ(storedIds(), (std::vector<std::string>{"A", "B"}));
     EXPECT_TRUE(log.contains("The unreadable car list was kept aside"));
+
+    const std::string secondUnreadable = R"({"CarRecords":"second"})";
+    defaults->setString(kKey, secondUnreadable);
+    store.addCarRecord(car("C"));
+    EXPECT_EQ(defaults->string(CarRecordStore::UNREADABLE_CAR_RECORDS_KEY), unreadable) << "the first copy is kept";
+    EXPECT_EQ(defaults->string("TolvaneControl_CarRecords_unreadable_2"), secondUnreadable);
 }
 
 TEST_F(CarRecordStoreTest, AnAbsentListInMemoryIsStoredAsNull)
