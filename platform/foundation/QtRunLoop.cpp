@@ -105,8 +105,13 @@ void QtRunLoop::pass()
     }
     itimerspec due{};
     if (auto next = nextTimerDate()) {
-        // At least a nanosecond: a zero time would disarm the descriptor instead of firing it.
-        const auto nanoseconds = static_cast<int64_t>(std::max(1.0, std::ceil((*next - clock_.now()) * 1e9)));
+        // At least a nanosecond: a zero time would disarm the descriptor instead of firing it. At
+        // most a day, so a far-off date never overflows the conversion; the loop arms again then.
+        constexpr double longestWait = 86400.0;
+        double wait = *next - clock_.now();
+        if (!(wait < longestWait))
+            wait = longestWait;
+        const auto nanoseconds = static_cast<int64_t>(std::max(1.0, std::ceil(wait * 1e9)));
         due.it_value.tv_sec = static_cast<time_t>(nanoseconds / 1'000'000'000);
         due.it_value.tv_nsec = static_cast<long>(nanoseconds % 1'000'000'000);
     }

@@ -321,9 +321,11 @@ void TerminalStore::setTerminalOpenRetryTimer(int64_t retryCount, std::function<
         terminalReopenRetryTimer_->invalidate();
     retryCountRemaining_ = retryCount;
     double interval = UserDefaultsValues::intervalOfRetryOpenSession();
-    // A stored interval that is not positive would retry without pause.
+    // A stored interval that is not positive would retry without pause, and an endless one (a huge
+    // number or infinity) would never retry at all.
     if (!(interval > 0))
         interval = 1.0;
+    interval = std::min(interval, LONGEST_RETRY_INTERVAL);
     std::weak_ptr<TerminalStore> weak = weak_from_this();
     terminalReopenRetryTimer_ = foundation::RunLoop::main().scheduleTimer(
         interval, true, [weak, retryCount, open, completion](foundation::Timer&) {

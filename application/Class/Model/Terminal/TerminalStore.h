@@ -61,6 +61,8 @@ public:
     static constexpr foundation::Seconds FINISH_CLOSE_DELAY = 0.3;
     static constexpr foundation::Seconds CLOSE_WAIT_STEP = 0.1;
     static constexpr int CLOSE_WAIT_STEPS = 29;
+    // A stored retry interval longer than this counts as this long.
+    static constexpr foundation::Seconds LONGEST_RETRY_INTERVAL = 60.0;
 
     static std::shared_ptr<TerminalStore> shared();
     // Tears the shared store down and drops it; the next use makes a new one.
