@@ -120,7 +120,7 @@ bool ELCLog::exportLogFiles(const std::string& destinationFile)
     if (folder.empty())
         return false;
     const QStringList names = QDir(QString::fromStdString(folder))
-                                  .entryList({QString(kFilePrefix) + "*" + kFileSuffix}, QDir::Files, QDir::Name);
+                                  .entryList({QString(kFilePrefix) + "*" + kFileSuffix}, QDir::Files | QDir::NoSymLinks, QDir::Name);
     QSaveFile destination(QString::fromStdString(destinationFile));
     if (!destination.open(QIODevice::WriteOnly))
         return false;

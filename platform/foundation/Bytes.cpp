@@ -16,4 +16,12 @@ std::string hexString(std::span<const uint8_t> bytes, std::string_view separator
     return text;
 }
 
+std::string hexStringCut(std::span<const uint8_t> bytes, std::string_view separator, size_t limit)
+{
+    if (bytes.size() <= limit)
+        return hexString(bytes, separator);
+    return hexString(bytes.first(limit), separator) + std::string(separator) + "... (" + std::to_string(bytes.size()) +
+           " bytes)";
+}
+
 } // namespace foundation

@@ -12,6 +12,14 @@ TEST(BytesTest, HexStringJoinsUpperCaseDigitPairs)
     EXPECT_EQ(foundation::hexString({}, " "), "");
 }
 
+TEST(BytesTest, HexStringCutShowsTheFirstBytesAndTheLength)
+{
+    const foundation::Bytes bytes = {0x01, 0x02, 0x03, 0x04};
+    EXPECT_EQ(foundation::hexStringCut(bytes, " ", 4), "01 02 03 04");
+    EXPECT_EQ(foundation::hexStringCut(bytes, " ", 2), "01 02 ... (4 bytes)");
+    EXPECT_EQ(foundation::hexStringCut(bytes, " ", 0), " ... (4 bytes)");
+}
+
 TEST(BytesTest, BigEndianArrayPutsTheHighByteFirst)
 {
     EXPECT_EQ(foundation::bigEndianArray(5), (std::array<uint8_t, 2>{0x00, 0x05}));

@@ -680,7 +680,8 @@ void TerminalStore::centralManagerDidUpdateState(bt::PowerState state)
 
 void TerminalStore::receivedMessage(const foundation::Bytes& message)
 {
-    const std::string hex = foundation::hexString(message, " ");
+    // A peer sending garbage must not fill the disk with its hex: a chunk shows its first bytes.
+    const std::string hex = foundation::hexStringCut(message, " ", LOGGED_CHUNK_BYTES);
     myLog("蓝牙数据", "收到数据：" + hex, false, "receivedMessage(message:)");
     log(hex, LogLevel::information, "receivedMessage(message:)");
     if (auto dataCodingModel = this->dataCodingModel())

@@ -63,6 +63,8 @@ public:
     static constexpr int CLOSE_WAIT_STEPS = 29;
     // A stored retry interval longer than this counts as this long.
     static constexpr foundation::Seconds LONGEST_RETRY_INTERVAL = 60.0;
+    // Bytes of a received chunk written into the log in hex.
+    static constexpr size_t LOGGED_CHUNK_BYTES = 64;
 
     static std::shared_ptr<TerminalStore> shared();
     // Tears the shared store down and drops it; the next use makes a new one.

@@ -8,6 +8,9 @@
 #include "foundation/StandardOutput.h"
 #include "foundation/ThreadName.h"
 
+#include <filesystem>
+#include <utility>
+
 namespace tolvane::app {
 namespace {
 
@@ -104,6 +107,32 @@ void DailyLogger::print(std::string message, LogLevel level, LogOptions options,
     });
 }
 
+namespace {
+
+// Tabs and line breaks separate a log line's fields and lines, so text from outside (an accessory's
+// name, a peer's bytes) never carries them or other control characters as they are.
+void appendEscaped(std::string& out, std::string_view text)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else if (byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += digits[byte >> 4];
+            out += digits[byte & 0x0F];
+        } else
+            out += c;
+    }
+}
+
+} // namespace
+
 void DailyLogger::write(const Line& line)
 {
     std::string logPath;
@@ -129,23 +158,44 @@ void DailyLogger::write(const Line& line)
     field(std::string(lastPathComponent(line.file)) + "(" + std::to_string(line.line) + ")");
     field(line.function);
     text += '\t';
-    text += line.message;
+    appendEscaped(text, line.message);
     for (const LabelledValue& value : line.values) {
         text += '\t';
-        text += value.label;
+        appendEscaped(text, value.label);
         text += ": ";
-        text += value.text;
+        appendEscaped(text, value.text);
     }
     text += '\n';
-    if (!line.isPeriodic)
+    if (append(line.isPeriodic ? periodicPath : logPath, text) && !line.isPeriodic)
         foundation::writeToStandardOutput(text);
-    append(line.isPeriodic ? periodicPath : logPath, text);
 }
 
-void DailyLogger::append(const std::string& path, std::string_view text)
+bool DailyLogger::append(const std::string& path, std::string_view text)
 {
-    if (foundation::appendToFile(path, text) == foundation::AppendResult::openFailed)
+    const bool withinBudget = budget_.withLock([&](Budget& budget) {
+        if (budget.path != path) {
+            std::error_code error;
+            const auto existing = std::filesystem::file_size(path, error);
+            budget = {.path = path, .bytes = error ? 0 : static_cast<uint64_t>(existing)};
+        }
+        if (budget.bytes + text.size() <= DAILY_LOG_BYTES) {
+            budget.bytes += text.size();
+            return true;
+        }
+        if (!std::exchange(budget.fullReported, true))
+            foundation::writeToStandardOutput("Occured error on LogManager. The day's log is full; later lines are dropped.\tURL: file://" +
+                                              path + "\n");
+        return false;
+    });
+    if (!withinBudget)
+        return false;
+    const auto result = foundation::appendToFile(path, text);
+    if (result == foundation::AppendResult::openFailed)
         foundation::writeToStandardOutput("Occured error on LogManager. Failed to open OutputStream.\tURL: file://" + path + "\n");
+    else if (result == foundation::AppendResult::writeFailed &&
+             !budget_.withLock([](Budget& budget) { return std::exchange(budget.writeFailureReported, true); }))
+        foundation::writeToStandardOutput("Occured error on LogManager. Failed to write to OutputStream.\tURL: file://" + path + "\n");
+    return true;
 }
 
 void DailyLogger::startPeriodicTimer()

@@ -4,9 +4,11 @@
 #include "Class/Model/Utility/LogLevel.h"
 
 #include "foundation/Clock.h"
+#include "foundation/Guarded.h"
 #include "foundation/RunLoop.h"
 #include "foundation/Timer.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -51,6 +53,8 @@ public:
     // Days of daily files kept at set-up, as the closed logger keeps its own.
     static constexpr int LOG_SAVE_DAYS = 7;
     static constexpr foundation::Seconds PERIODIC_INTERVAL = 0.5;
+    // What one day's log file may take; later lines of that day are dropped, once reported.
+    static constexpr uint64_t DAILY_LOG_BYTES = 32ull * 1024 * 1024;
 
     explicit DailyLogger(Environment environment);
 
@@ -67,7 +71,8 @@ public:
 private:
     struct Line;
     void write(const Line& line);
-    static void append(const std::string& path, std::string_view text);
+    // Appends within the day's budget; false once the day's log is full.
+    bool append(const std::string& path, std::string_view text);
 
     Environment environment_;
     mutable std::mutex pathsMutex_;
@@ -75,6 +80,14 @@ private:
     std::string logFilePath_;
     std::string periodicLogFilePath_;
     foundation::TimerRef periodicTimer_;
+    // What the log files took on this day, so a peer flooding the link cannot fill the disk.
+    struct Budget {
+        std::string path;
+        uint64_t bytes = 0;
+        bool fullReported = false;
+        bool writeFailureReported = false;
+    };
+    foundation::Guarded<Budget> budget_;
 };
 
 } // namespace tolvane::app

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -108,6 +109,41 @@ TEST_F(DailyLoggerTest, ALineHasItsFieldsInOrderJoinedByTabs)
     ASSERT_EQ(written.size(), cases.size());
     for (size_t i = 0; i < cases.size(); ++i)
         EXPECT_EQ(written[i], head + cases[i].tail);
+}
+
+TEST_F(DailyLoggerTest, ControlCharactersFromOutsideAreEscapedSoEachLineKeepsItsFields)
+{
+    auto logger = setUpLogger();
+    logger->print("Accessory arrived.", LogLevel::information,
+                  {.values = {{"Name", std::string("Unit\tA\nforged line\r\x01\x7F")}}, .function = "f"},
+                  std::source_location::current());
+    const auto written = lines("logging_260301.log");
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_TRUE(written[0].ends_with("\tAccessory arrived.\tName: Unit\\tA\\nforged line\\r\\x01\\x7F")) << written[0];
+}
+
+TEST_F(DailyLoggerTest, AFullDaysLogDropsLaterLinesAndSaysSoOnce)
+{
+    auto logger = setUpLogger();
+    {
+        // A day's file already a few bytes short of 32 MiB; sparse, so the test writes almost nothing.
+        QFile file(folder.filePath("logging_260301.log"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(32ll * 1024 * 1024 - 100));
+    }
+    ::testing::internal::CaptureStdout();
+    for (int i = 0; i < 5; ++i)
+        logger->print("Received a chunk of garbage from the unit.", LogLevel::information, {.function = "f"},
+                      std::source_location::current());
+    time.runUntilIdle();
+    const std::string printed = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(QFileInfo(folder.filePath("logging_260301.log")).size(), 32ll * 1024 * 1024 - 100)
+        << "a line that does not fit is dropped";
+    size_t reports = 0;
+    for (size_t at = printed.find("log is full"); at != std::string::npos; at = printed.find("log is full", at + 1))
+        ++reports;
+    EXPECT_EQ(reports, 1u);
+    EXPECT_EQ(printed.find("Received a chunk"), std::string::npos);
 }
 
 TEST_F(DailyLoggerTest, TheThreadFieldIsTheThreadNameElseTheLoopNameElseUnknown)

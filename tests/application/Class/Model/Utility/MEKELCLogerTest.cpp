@@ -51,9 +51,18 @@ TEST(MEKELCLogerTest, AfterSetUpTaggedLinesAreKeptEchoedAndExported)
     EXPECT_NE(kept.find("MEKELCLogerTest.cpp:"), std::string::npos);
     EXPECT_TRUE(kept.ends_with("\tshowSettings()\t[页面迁移] 迁移到了Settings\n")) << kept;
 
+    // A link planted in the log folder never takes another file into the export.
     QTemporaryDir exportFolder;
+    const QString secret = exportFolder.filePath("secret.txt");
+    {
+        QFile file(secret);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a log");
+    }
+    ASSERT_TRUE(QFile::link(secret, folder + "/elclog_000101.log"));
     ASSERT_TRUE(MEKELCLoger::exportLogFiles(exportFolder.filePath("export.log").toStdString()));
     EXPECT_EQ(readAll(exportFolder.filePath("export.log")), kept);
+    QFile::remove(folder + "/elclog_000101.log");
 }
 
 TEST(MEKELCLogerTest, ADisabledLoggerKeepsNothing)
