@@ -53,3 +53,30 @@ function(tolvane_generated_sound target generator source asset)
     BASE ${CMAKE_CURRENT_BINARY_DIR}/assets
     FILES ${sound})
 endfunction()
+
+# Builds the GIF maker of `maker_dir`, runs it at build time and compiles every animation it draws
+# into `target` as "<name>.gif" of the resource folder `prefix`. The names come from the
+# `.name = "<name>"` lines of the files in `<maker_dir>/animations`.
+function(tolvane_generated_gifs target maker_dir prefix)
+  file(GLOB animation_sources CONFIGURE_DEPENDS ${maker_dir}/animations/*.cpp)
+  add_executable(gif-maker ${maker_dir}/GifMaker.cpp ${maker_dir}/Animation.cpp ${maker_dir}/GifPalette.cpp
+    ${maker_dir}/GifEncoder.cpp ${animation_sources})
+  target_include_directories(gif-maker PRIVATE ${maker_dir})
+  target_link_libraries(gif-maker PRIVATE Qt6::Gui gif tolvane_warnings)
+  set(gif_dir ${CMAKE_CURRENT_BINARY_DIR}/gifs)
+  set(gifs)
+  foreach(source IN LISTS animation_sources)
+    file(STRINGS ${source} name_lines REGEX "^[ \t]*\\.name = \"[A-Za-z0-9_]+\"")
+    foreach(line IN LISTS name_lines)
+      string(REGEX MATCH "\"([A-Za-z0-9_]+)\"" _ "${line}")
+      list(APPEND gifs ${gif_dir}/${CMAKE_MATCH_1}.gif)
+    endforeach()
+  endforeach()
+  add_custom_command(OUTPUT ${gifs}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${gif_dir}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:gif-maker> ${gif_dir}
+    DEPENDS gif-maker
+    COMMENT "Drawing the GIF animations")
+  set_source_files_properties(${gifs} PROPERTIES GENERATED TRUE)
+  qt_add_resources(${target} generated_gifs PREFIX ${prefix} BASE ${gif_dir} FILES ${gifs})
+endfunction()

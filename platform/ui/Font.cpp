@@ -3,6 +3,7 @@
 #include "ui/GuiRuntime.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 
 namespace ui {
 namespace {
@@ -33,7 +34,9 @@ Font Font::systemFont(double pointSize, FontWeight weight)
 QFont Font::qfont() const
 {
     GuiRuntime::ensure();
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font;
+    // Chinese texts take their glyphs from the one CJK font the install script brings.
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize_))));
     font.setWeight(qtWeight(weight_));
     font.setHintingPreference(QFont::PreferNoHinting);

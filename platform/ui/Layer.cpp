@@ -1,5 +1,7 @@
 #include "ui/Layer.h"
 
+#include "ui/ShadowCache.h"
+
 #include "foundation/RunLoop.h"
 #include "ui/BasicAnimation.h"
 #include "ui/View.h"
@@ -25,7 +27,7 @@ double mainClockNow()
 
 } // namespace
 
-Layer::Layer() = default;
+Layer::Layer() : shadowCache_(std::make_unique<ShadowCache>()) {}
 
 Layer::~Layer()
 {

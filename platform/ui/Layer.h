@@ -16,6 +16,7 @@ namespace ui {
 class BasicAnimation;
 class GraphicsContext;
 class Path;
+class ShadowCache;
 class View;
 
 // A rectangle of drawn content with corners, border and shadow, and sublayers on top of it. Every
@@ -84,6 +85,9 @@ public:
 
     void setNeedsDisplay();
 
+    // The last drawn shadow, kept for the next frame by the renderer.
+    ShadowCache& shadowCache() const { return *shadowCache_; }
+
 protected:
     static constexpr const char* opacityKey = "opacity";
 
@@ -112,6 +116,7 @@ private:
     struct RunningAnimation;
     std::map<std::string, std::shared_ptr<RunningAnimation>> animations_;
     unsigned animationSerial_ = 0;
+    const std::unique_ptr<ShadowCache> shadowCache_;
 };
 
 } // namespace ui

@@ -95,6 +95,37 @@ TEST(RenderTest, ShadowFallsBelowTheCardByItsOffset)
     EXPECT_EQ(pixel(image, 50, 40), QColor(Qt::white)) << "the card covers its own shadow";
 }
 
+// The shadow is kept between frames; whatever it is made from must still show at once.
+TEST(RenderTest, AKeptShadowFollowsEveryChangeOfWhatCastsIt)
+{
+    const auto scene = [](double shadowOpacity, Rect cardFrame, Color cardColor) {
+        auto root = std::make_shared<View>(Rect{0, 0, 100, 100});
+        root->setBackgroundColor(Color::white(1));
+        auto card = std::make_shared<View>(cardFrame);
+        card->setBackgroundColor(cardColor);
+        card->layer().setShadowOpacity(shadowOpacity);
+        card->layer().setShadowRadius(4);
+        card->layer().setShadowOffset({0, 10});
+        root->addSubview(card);
+        return std::make_pair(root, card);
+    };
+    auto [root, card] = scene(0.5, Rect{20, 20, 60, 40}, Color::white(1));
+    const ui::LayerRenderer renderer(0);
+    for (const double scale : {1.0, 3.0})
+        EXPECT_EQ(renderer.renderView(*root, scale), renderer.renderView(*scene(0.5, Rect{20, 20, 60, 40}, Color::white(1)).first, scale));
+
+    card->setFrame(Rect{10, 10, 40, 20});
+    EXPECT_EQ(renderer.renderView(*root, 1), renderer.renderView(*scene(0.5, Rect{10, 10, 40, 20}, Color::white(1)).first, 1))
+        << "a moved and smaller card";
+    card->layer().setShadowOpacity(0.9);
+    EXPECT_EQ(renderer.renderView(*root, 1), renderer.renderView(*scene(0.9, Rect{10, 10, 40, 20}, Color::white(1)).first, 1))
+        << "a darker shadow";
+    card->setBackgroundColor(Color::rgb255(0, 0, 0, 0.5));
+    EXPECT_EQ(renderer.renderView(*root, 1),
+              renderer.renderView(*scene(0.9, Rect{10, 10, 40, 20}, Color::rgb255(0, 0, 0, 0.5)).first, 1))
+        << "a half transparent card casts a lighter shadow";
+}
+
 TEST(RenderTest, GradientAndPartlyStrokedShape)
 {
     auto root = std::make_shared<View>(Rect{0, 0, 100, 100});
