@@ -162,6 +162,11 @@ void TolvaneBaseViewController::setupNavigationBar()
     navigationItem().setHidesBackButton(true);
     auto title = std::make_shared<ui::Label>();
     title->setText(R::string::localizable::Common_NavigationTitle(textLanguages()));
+    // A title view does not take the bar's title attributes, and the default dark text would all but
+    // vanish on the dark bar.
+    title->setFont(*appearance.titleFont);
+    title->setTextColor(ui::Color::white(1.0));
+    title->sizeToFit();
     navigationItem().setTitleView(title);
     navigationItem().setLeftBarButtonItems({});
     navigationItem().setRightBarButtonItems({});
