@@ -148,12 +148,17 @@ std::optional<DataController::LoadFailure> DataController::openStore()
     if (!db.open())
         return failure(db.lastError(), isUnreadable(db.lastError()));
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) || !query.exec(kCreateTable) ||
-        !query.exec(kCreateDeviceIndex))
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) || !query.exec(kCreateTable))
         return failure(query.lastError(), isUnreadable(query.lastError()));
-    // A table of another shape is no history store this code can read.
+    // A table of another shape is no history store this code can read; it is checked before
+    // anything else touches the table, so such a store is set aside like a corrupt one.
     if (!query.exec(QStringLiteral("SELECT %1 FROM TolvaneControlHistory LIMIT 0").arg(kColumns)))
         return failure(query.lastError(), true);
+    // Damaged pages would otherwise show only later, as writes that fail and rows that vanish.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next() || query.value(0).toString() != "ok")
+        return LoadFailure{"the store's pages are damaged", true};
+    if (!query.exec(kCreateDeviceIndex))
+        return failure(query.lastError(), isUnreadable(query.lastError()));
     return std::nullopt;
 }
 

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -285,6 +286,46 @@ TEST_F(DataControllerTest, AFileThatIsNoHistoryStoreIsLoggedKeptAsideAndReplaced
     QFile kept(folder.filePath("TolvaneControl.sqlite.unreadable-20260301100203"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), garbage);
+}
+
+TEST_F(DataControllerTest, AStoreOfAnotherShapeOrWithDamagedPagesIsKeptAsideAtOpen)
+{
+    const QString path = folder.filePath("TolvaneControl.sqlite");
+    const std::vector<std::function<void()>> damages = {
+        [&] {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other-shape"));
+            db.setDatabaseName(path);
+            ASSERT_TRUE(db.open());
+            QSqlQuery(db).exec(QStringLiteral("CREATE TABLE TolvaneControlHistory (something TEXT)"));
+            db.close();
+        },
+        [&] {
+            {
+                auto store = open();
+                for (int i = 0; i < 20; ++i)
+                    store->insertHistory();
+                ASSERT_TRUE(store->saveContext());
+            }
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_GT(file.size(), 4096);
+            file.seek(4096); // the table's first page, past the file's header
+            file.write(QByteArray(64, '\xff'));
+        },
+    };
+    for (size_t i = 0; i < damages.size(); ++i) {
+        SCOPED_TRACE(i);
+        QFile::remove(path);
+        damages[i]();
+        QSqlDatabase::removeDatabase(QStringLiteral("other-shape"));
+        setNow(utc(2026, 3, 1, 1, 2, static_cast<int>(i)));
+        testing_support::ScopedLogCapture log;
+        auto store = open();
+        ASSERT_TRUE(store->isLoaded());
+        EXPECT_FALSE(store->insertHistory().empty());
+        EXPECT_TRUE(store->saveContext());
+        EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("TolvaneControl.sqlite.unreadable-2026030110020%1").arg(i))));
+    }
 }
 
 TEST_F(DataControllerTest, AStoreThatCannotBeOpenedFailsEveryOperationSoftly)
