@@ -1,10 +1,12 @@
 #include "Class/Model/Terminal/DataReceiveCenter.h"
 
+#include "Class/SharedObject/AppThreadPolicy.h"
+
 namespace tolvane::app {
 
 DataReceiveCenter::DataReceiveCenter()
     : TaskCenter({.startLine = "受信スレッド立ち上げ",
-                  .nameSuffix = "data_receive",
+                  .threadName = &AppThreadPolicy::dataReceive,
                   .priority = 0.9,
                   .singleTasksInterval = SINGLE_TASKS_INTERVAL})
 {

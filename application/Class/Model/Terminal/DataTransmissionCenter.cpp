@@ -1,5 +1,7 @@
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
 
+#include "Class/SharedObject/AppThreadPolicy.h"
+
 #include "foundation/RunLoop.h"
 #include "foundation/Timer.h"
 
@@ -7,7 +9,7 @@ namespace tolvane::app {
 
 DataTransmissionCenter::DataTransmissionCenter()
     : TaskCenter({.startLine = "送信スレッド立ち上げ",
-                  .nameSuffix = "data_transmission",
+                  .threadName = &AppThreadPolicy::dataTransmission,
                   .priority = 1.0,
                   .singleTasksInterval = SINGLE_TASKS_INTERVAL})
 {

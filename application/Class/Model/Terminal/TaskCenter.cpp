@@ -57,9 +57,7 @@ void TaskCenter::runArmedPass()
 
 std::string TaskCenter::threadName() const
 {
-    const std::string& identifier = foundation::applicationIdentifier();
-    const std::string suffix(profile_.nameSuffix);
-    return identifier.empty() ? suffix : identifier + "." + suffix;
+    return profile_.threadName();
 }
 
 void TaskCenter::startThread(const foundation::Clock& clock)

@@ -50,7 +50,7 @@ public:
 protected:
     struct Profile {
         std::string_view startLine;
-        std::string_view nameSuffix;
+        std::string (*threadName)();
         double priority;
         foundation::Seconds singleTasksInterval;
     };

@@ -65,6 +65,7 @@ public:
     void startPeriodicTimer();
     void stopPeriodicTimer();
 
+    foundation::RunLoop& loggingQueue() const { return environment_.loggingQueue; }
     std::string logFilePath() const;
     std::string periodicLogFilePath() const;
 

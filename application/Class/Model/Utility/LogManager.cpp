@@ -2,11 +2,12 @@
 
 #include "Class/Model/UserDefaultsValues.h"
 #include "Class/Model/Utility/LibraryBundle.h"
+#include "Class/SharedObject/AppThreadPolicy.h"
 
+#include "foundation/RunLoop.h"
 #include "foundation/StandardLocations.h"
 #include "foundation/SystemLog.h"
 #include "foundation/UUID.h"
-#include "foundation/WorkerThread.h"
 
 #include <mutex>
 
@@ -35,12 +36,9 @@ std::shared_ptr<DailyLogger> currentLogger()
 std::shared_ptr<DailyLogger> makeProgramLogger()
 {
     static const foundation::SystemClock clock;
-    // Lives as long as the process, so lines queued at exit never meet a thread being torn down.
-    static auto* loggingThread = new foundation::WorkerThread(foundation::applicationIdentifier() + ".logging", 0.5, clock);
-    loggingThread->start();
     return std::make_shared<DailyLogger>(DailyLogger::Environment{
         .clock = clock,
-        .loggingQueue = loggingThread->loop(),
+        .loggingQueue = AppThreadPolicy::logging(),
         .documentsDirectory = foundation::documentsDirectory(),
         .appVersion = libraryBundle()->shortVersionString(),
         .launchId = foundation::UUID::random().uuidString(),
@@ -64,6 +62,18 @@ void LogManager::print(std::string message, LogLevel level, LogOptions options, 
 {
     if (auto logger = currentLogger())
         logger->print(std::move(message), level, std::move(options), location);
+}
+
+void LogManager::writeOnLoggingQueue(std::function<void()> write)
+{
+    auto logger = currentLogger();
+    const foundation::RunLoop* current = foundation::RunLoop::current();
+    const bool onLinkThread = current && !(foundation::RunLoop::hasMain() && current == &foundation::RunLoop::main()) &&
+                              !(logger && current == &logger->loggingQueue());
+    if (logger && onLinkThread)
+        logger->loggingQueue().post(std::move(write));
+    else
+        write();
 }
 
 void LogManager::startPeriodicTimer()

@@ -2,6 +2,7 @@
 
 #include "Class/Model/Utility/DailyLogger.h"
 
+#include <functional>
 #include <memory>
 #include <source_location>
 #include <string>
@@ -20,6 +21,9 @@ public:
                       std::source_location location = std::source_location::current());
     static void startPeriodicTimer();
     static void stopPeriodicTimer();
+    // Runs `write` on the logging queue when called from a worker thread such as the link's, so
+    // those threads never wait on a file; elsewhere (or before setup) it runs at once.
+    static void writeOnLoggingQueue(std::function<void()> write);
 
     // Puts a logger of the caller's making behind the static calls (tests; null removes it).
     static void install(std::shared_ptr<DailyLogger> logger);

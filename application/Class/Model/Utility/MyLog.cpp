@@ -1,5 +1,7 @@
 #include "Class/Model/Utility/MyLog.h"
 
+#include "Class/Model/Utility/LogManager.h"
+
 #include "elclog/ELCLog.h"
 
 #include "foundation/StandardOutput.h"
@@ -15,9 +17,12 @@ void myLog(std::string_view tag, std::string_view message, bool asynchronous, st
     text += tag;
     text += "] ";
     text += message;
-    const std::string functionName = function.empty() ? std::string(location.function_name()) : std::string(function);
-    elclog::ELCLog::write(text, MY_LOG_FLAG, location.file_name(), functionName.c_str(), location.line(), asynchronous);
-    foundation::writeToStandardOutput("[MyLog]" + text + "\n");
+    std::string functionName = function.empty() ? std::string(location.function_name()) : std::string(function);
+    LogManager::writeOnLoggingQueue([text = std::move(text), functionName = std::move(functionName),
+                                     file = location.file_name(), line = location.line(), asynchronous] {
+        elclog::ELCLog::write(text, MY_LOG_FLAG, file, functionName.c_str(), line, asynchronous);
+        foundation::writeToStandardOutput("[MyLog]" + text + "\n");
+    });
 }
 
 } // namespace tolvane::app
