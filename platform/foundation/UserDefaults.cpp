@@ -75,8 +75,34 @@ void logToSystem(SystemLogType type, const std::string& line)
 
 namespace {
 
-// QSettings reads garbage inside a section as nothing at all, so the file's shape is checked here:
-// text without NULs, every line a section header, a comment or a key with its value.
+// A key or section name as the settings file writes it: other characters are %-escaped.
+bool isEscapedName(QStringView name)
+{
+    if (name.isEmpty())
+        return false;
+    for (const QChar c : name)
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'_' && c != u'-' && c != u'.' && c != u'%' &&
+            c != u'\\' && c != u' ')
+            return false;
+    return true;
+}
+
+// Quotes in a value come in pairs once escaped ones are skipped.
+bool hasBalancedQuotes(QStringView value)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == u'\\')
+            ++i;
+        else if (value[i] == u'"')
+            quoted = !quoted;
+    }
+    return !quoted;
+}
+
+// QSettings reads garbage inside a section as nothing at all, or as other keys than were written,
+// so the file's shape is checked here: text without NULs, every line a section header, a comment
+// or an escaped key with its value, as the settings file writes them.
 bool isWellFormedSettingsText(const QByteArray& bytes)
 {
     if (bytes.contains('\0'))
@@ -89,7 +115,14 @@ bool isWellFormedSettingsText(const QByteArray& bytes)
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
             continue;
-        if (line.startsWith(u'[') ? !line.endsWith(u']') : !line.contains(u'='))
+        if (line.startsWith(u'[')) {
+            if (!line.endsWith(u']') || !isEscapedName(QStringView(line).sliced(1, line.size() - 2)))
+                return false;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals < 0 || !isEscapedName(QStringView(line).first(equals).trimmed()) ||
+            !hasBalancedQuotes(QStringView(line).sliced(equals + 1)))
             return false;
     }
     return true;

@@ -141,6 +141,8 @@ TEST_F(UserDefaultsTest, CorruptionInsideASectionIsFoundAtOpenAndEveryCopyKeptAs
         QByteArray("\xc3\x28\xa0\xa1\xff\xfe random bytes \x80\x81", 22),
         QByteArray("[General]\nTolvaneControl_soundVolume=0.25\n\0\0\0\0", 44),
         QByteArray("[General]\nTolvaneControl_soundVolume=0.25\nno value here\n"),
+        // Read back by QSettings as other keys than a later write puts there.
+        QByteArray("[Geen=ral]\nTlCa9;a=;{\\\"Ca}}\"\n"),
     };
     for (size_t i = 0; i < corruptions.size(); ++i) {
         SCOPED_TRACE(i);
