@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 namespace tolvane::app {
 namespace {
@@ -210,11 +211,52 @@ void DataController::failChanges(const QSqlError& error)
     if (hasChanges_)
         database().rollback();
     hasChanges_ = false;
+    // Replaced before the next use, once the queries of this one are gone.
+    if (isUnreadable(error))
+        isDamaged_ = true;
+}
+
+void DataController::beforeUse()
+{
+    assertOnMain();
+    if (std::exchange(isDamaged_, false))
+        replaceDamagedStore();
+}
+
+void DataController::replaceDamagedStore()
+{
+    // Damage found while running would fail every later write and hide the rows: the rows that
+    // still read are carried into a new store and the damaged file is kept aside.
+    const std::vector<TolvaneControlHistory> salvaged = readableRows();
+    closeStore();
+    keepUnreadableStoreAside();
+    isLoaded_ = !openStore();
+    if (!isLoaded_) {
+        closeStore();
+        return;
+    }
+    size_t carried = 0;
+    for (const TolvaneControlHistory& row : salvaged) {
+        QSqlQuery insert(database());
+        insert.prepare(QStringLiteral("INSERT INTO TolvaneControlHistory (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?)").arg(kColumns));
+        insert.addBindValue(qText(row.id));
+        insert.addBindValue(storedDate(row.launchDate));
+        insert.addBindValue(row.closeDate ? QVariant(storedDate(*row.closeDate)) : QVariant(QMetaType(QMetaType::LongLong)));
+        insert.addBindValue(row.deviceId ? QVariant(qText(*row.deviceId)) : QVariant(QMetaType(QMetaType::QString)));
+        insert.addBindValue(row.carName ? QVariant(qText(*row.carName)) : QVariant(QMetaType(QMetaType::QString)));
+        insert.addBindValue(qText(row.eventCode));
+        insert.addBindValue(qText(row.sdkVersion));
+        insert.addBindValue(qText(row.timeZone));
+        carried += insert.exec() ? 1 : 0;
+    }
+    LogManager::print("The damaged history store was replaced; " + std::to_string(carried) + " of " +
+                          std::to_string(salvaged.size()) + " readable rows were carried over.",
+                      LogLevel::error, {.function = "saveContext()"});
 }
 
 bool DataController::saveContext()
 {
-    assertOnMain();
+    beforeUse();
     if (!hasChanges_)
         return true;
     QSqlDatabase db = database();
@@ -228,7 +270,7 @@ bool DataController::saveContext()
 
 std::string DataController::insertHistory()
 {
-    assertOnMain();
+    beforeUse();
     if (!isLoaded_)
         return {};
     const std::string id = foundation::UUID::random().uuidString();
@@ -260,7 +302,7 @@ std::optional<int64_t> DataController::rowOf(const std::string& id)
 
 bool DataController::updateHistory(const std::string& id, const std::string& deviceId, const std::string& carName)
 {
-    assertOnMain();
+    beforeUse();
     const auto row = rowOf(id);
     if (!row)
         return false;
@@ -274,7 +316,7 @@ bool DataController::updateHistory(const std::string& id, const std::string& dev
 
 bool DataController::closeHistory(const std::string& id, EventCode eventCode, const std::string& carName)
 {
-    assertOnMain();
+    beforeUse();
     const auto row = rowOf(id);
     if (!row)
         return false;
@@ -291,6 +333,18 @@ bool DataController::closeHistory(const std::string& id, EventCode eventCode, co
 
 std::vector<TolvaneControlHistory> DataController::select(std::string_view where, const std::vector<std::string>& values)
 {
+    auto rows = selectOnce(where, values);
+    // Rows behind damaged pages would stay hidden: the store is replaced with what still reads,
+    // and asked again.
+    if (std::exchange(isDamaged_, false)) {
+        replaceDamagedStore();
+        rows = selectOnce(where, values);
+    }
+    return rows;
+}
+
+std::vector<TolvaneControlHistory> DataController::selectOnce(std::string_view where, const std::vector<std::string>& values)
+{
     std::vector<TolvaneControlHistory> rows;
     if (!isLoaded_)
         return rows;
@@ -301,26 +355,50 @@ std::vector<TolvaneControlHistory> DataController::select(std::string_view where
     query.prepare(text + " ORDER BY rowid");
     for (const std::string& value : values)
         query.addBindValue(qText(value));
-    if (!query.exec())
+    if (query.exec())
+        while (query.next())
+            rows.push_back(rowFrom(query));
+    isDamaged_ = isDamaged_ || isUnreadable(query.lastError());
+    return rows;
+}
+
+std::vector<TolvaneControlHistory> DataController::readableRows()
+{
+    // Each row is looked up on its own, so a damaged page loses only the rows it holds; the store
+    // is trimmed to a few hundred rows, and the range looked through is bounded all the same.
+    constexpr qint64 longestRange = 100000;
+    std::vector<TolvaneControlHistory> rows;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("SELECT min(rowid), max(rowid) FROM TolvaneControlHistory")) || !query.next())
         return rows;
-    while (query.next()) {
-        rows.push_back({
-            .closeDate = query.isNull(2) ? std::nullopt : std::optional(dateFrom(query.value(2).toLongLong())),
-            .deviceId = optionalText(query.value(3)),
-            .carName = optionalText(query.value(4)),
-            .eventCode = query.value(5).toString().toStdString(),
-            .id = query.value(0).toString().toStdString(),
-            .launchDate = dateFrom(query.value(1).toLongLong()),
-            .sdkVersion = query.value(6).toString().toStdString(),
-            .timeZone = query.value(7).toString().toStdString(),
-        });
+    const qint64 first = query.value(0).toLongLong();
+    const qint64 last = std::min(query.value(1).toLongLong(), first + longestRange);
+    query.prepare(QStringLiteral("SELECT %1 FROM TolvaneControlHistory WHERE rowid = ?").arg(kColumns));
+    for (qint64 row = first; row <= last; ++row) {
+        query.addBindValue(row);
+        if (query.exec() && query.next())
+            rows.push_back(rowFrom(query));
     }
     return rows;
 }
 
+TolvaneControlHistory DataController::rowFrom(const QSqlQuery& query)
+{
+    return {
+        .closeDate = query.isNull(2) ? std::nullopt : std::optional(dateFrom(query.value(2).toLongLong())),
+        .deviceId = optionalText(query.value(3)),
+        .carName = optionalText(query.value(4)),
+        .eventCode = query.value(5).toString().toStdString(),
+        .id = query.value(0).toString().toStdString(),
+        .launchDate = dateFrom(query.value(1).toLongLong()),
+        .sdkVersion = query.value(6).toString().toStdString(),
+        .timeZone = query.value(7).toString().toStdString(),
+    };
+}
+
 std::vector<TolvaneControlHistory> DataController::fetchHistories(const FetchArguments& arguments)
 {
-    assertOnMain();
+    beforeUse();
     if (arguments.limit < 1)
         return {};
     std::string where;
@@ -358,7 +436,7 @@ std::vector<TolvaneControlHistory> DataController::fetchHistories(const FetchArg
 
 int DataController::countHistories()
 {
-    assertOnMain();
+    beforeUse();
     if (!isLoaded_)
         return 0;
     QSqlQuery query(database());
@@ -369,13 +447,13 @@ int DataController::countHistories()
 
 std::vector<TolvaneControlHistory> DataController::fetchAllHistories()
 {
-    assertOnMain();
+    beforeUse();
     return select({}, {});
 }
 
 bool DataController::deleteHistory(const std::string& id)
 {
-    assertOnMain();
+    beforeUse();
     const auto canonical = canonicalId(id);
     if (!isLoaded_ || !canonical)
         return false;
@@ -387,7 +465,7 @@ bool DataController::deleteHistory(const std::string& id)
 
 bool DataController::deleteHistories(const std::string& deviceId)
 {
-    assertOnMain();
+    beforeUse();
     if (!isLoaded_)
         return false;
     QSqlQuery query(database());

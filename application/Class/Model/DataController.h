@@ -66,14 +66,21 @@ private:
     // the whole transaction back.
     bool change(QSqlQuery& query);
     void failChanges(const QSqlError& error);
+    void beforeUse();
+    void replaceDamagedStore();
+    std::vector<TolvaneControlHistory> readableRows();
+    static TolvaneControlHistory rowFrom(const QSqlQuery& query);
     std::optional<int64_t> rowOf(const std::string& id);
     std::vector<TolvaneControlHistory> select(std::string_view where, const std::vector<std::string>& values);
+    std::vector<TolvaneControlHistory> selectOnce(std::string_view where, const std::vector<std::string>& values);
 
     const std::string storePath_;
     const foundation::Clock& clock_;
     const std::string connectionName_;
     bool isLoaded_ = false;
     bool hasChanges_ = false;
+    // Set when a query meets damaged pages; the store is replaced before the next use.
+    bool isDamaged_ = false;
 };
 
 } // namespace tolvane::app

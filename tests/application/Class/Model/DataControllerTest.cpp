@@ -328,6 +328,36 @@ TEST_F(DataControllerTest, AStoreOfAnotherShapeOrWithDamagedPagesIsKeptAsideAtOp
     }
 }
 
+TEST_F(DataControllerTest, DamageFoundWhileRunningKeepsTheStoreAsideAndCarriesTheRowsThatStillRead)
+{
+    auto store = open();
+    const std::string longName(300, 'n');
+    for (int i = 0; i < 200; ++i)
+        ASSERT_TRUE(store->closeHistory(store->insertHistory(), EventCode::N001, longName));
+    {
+        // Another writer damages a page in the middle and marks the file changed, so the store's
+        // cached pages are read again.
+        QFile file(folder.filePath("TolvaneControl.sqlite"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_GT(file.size(), 10 * 4096);
+        file.seek(6 * 4096);
+        file.write(QByteArray(200, '\xff'));
+        file.seek(24);
+        const QByteArray counter = file.read(4);
+        file.seek(24);
+        file.write(QByteArray(4, static_cast<char>(counter[3] + 1)));
+    }
+    setNow(utc(2026, 3, 1, 1, 2, 9));
+    testing_support::ScopedLogCapture log;
+    const auto rows = store->fetchAllHistories();
+    EXPECT_TRUE(log.contains("The damaged history store was replaced"));
+    EXPECT_GT(rows.size(), 150u) << "only the rows on the damaged page are lost";
+    EXPECT_LT(rows.size(), 200u);
+    EXPECT_TRUE(QFile::exists(folder.filePath("TolvaneControl.sqlite.unreadable-20260301100209")));
+    EXPECT_FALSE(store->insertHistory().empty());
+    EXPECT_EQ(store->fetchAllHistories().size(), rows.size() + 1);
+}
+
 TEST_F(DataControllerTest, AStoreThatCannotBeOpenedFailsEveryOperationSoftly)
 {
     testing_support::ScopedLogCapture log;
