@@ -4,7 +4,7 @@
 // buffer stays capped.
 
 #include "Internal/Model/FrameCutter.h"
-#include "foundation/SystemLog.h"
+#include "SilentSystemLog.h"
 #include "support/FrameworkRig.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -12,24 +12,9 @@
 #include <cstdint>
 #include <memory>
 
-namespace {
-
-// Lines are still composed, as in production, but go nowhere.
-class SilentLog final : public foundation::SystemLogSink {
-public:
-    bool isEnabled(foundation::SystemLogType) const override { return true; }
-    void write(foundation::SystemLogType, std::string_view, std::string_view, std::string_view) override {}
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool silenced = [] {
-        foundation::setSystemLogSink(std::make_shared<SilentLog>());
-        return true;
-    }();
-    (void)silenced;
+    fuzzing::silenceSystemLog();
 
     FuzzedDataProvider input(data, size);
     testing_support::FrameworkRig rig;

@@ -2,7 +2,7 @@
 // settings open, read, take a write and read it back, or the file is set aside and they start
 // empty. Nothing may crash, and no undefined behaviour may occur.
 
-#include "foundation/SystemLog.h"
+#include "SilentSystemLog.h"
 #include "foundation/UserDefaults.h"
 
 #include <QDir>
@@ -12,23 +12,9 @@
 #include <cstdint>
 #include <memory>
 
-namespace {
-
-class SilentLog final : public foundation::SystemLogSink {
-public:
-    bool isEnabled(foundation::SystemLogType) const override { return true; }
-    void write(foundation::SystemLogType, std::string_view, std::string_view, std::string_view) override {}
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool silenced = [] {
-        foundation::setSystemLogSink(std::make_shared<SilentLog>());
-        return true;
-    }();
-    (void)silenced;
+    fuzzing::silenceSystemLog();
     static QTemporaryDir folder;
     const QString path = folder.filePath("settings.ini");
     QDir(folder.path()).removeRecursively();
