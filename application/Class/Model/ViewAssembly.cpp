@@ -3,6 +3,7 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Operating/View/Slider/SliderControlNib.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "R.h"
@@ -57,6 +58,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RequestIdWaitingViewController>(container, storyboard::requestIdWaiting);
     registerScreen<PlanConfirmationViewController>(container, storyboard::planConfirmation);
     registerScreen<OperatingViewController>(container, storyboard::operating);
+    SliderControlNib::registerNib();
     registerScreen<ArrivalViewController>(container, storyboard::arrival);
     registerScreen<ParkInCompletedViewController>(container, storyboard::parkInCompleted);
     registerScreen<ParkOutCompletedViewController>(container, storyboard::parkOutCompleted);

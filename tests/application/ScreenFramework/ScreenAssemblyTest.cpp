@@ -3,6 +3,7 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include <typeindex>
