@@ -29,6 +29,7 @@ public:
     {
         return rx::CurrentValueSubject<ClearSonerDetectionAction>(ClearSonerDetectionAction::none{}).publisher();
     }
+    void sendControlAction(const ControlAction&) override {}
     std::optional<ui::Rect> navigationBarSize() const override { return std::nullopt; }
     void setNavigationBarSize(std::optional<ui::Rect>) override {}
     std::optional<PopupKind> presentedPopup() const override { return std::nullopt; }

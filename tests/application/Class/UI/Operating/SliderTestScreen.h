@@ -42,6 +42,7 @@ public:
     rx::Publisher<Action> action() const override { return actions.publisher(); }
     rx::Publisher<ControlAction> controlAction() const override { return controls.publisher(); }
     rx::Publisher<ClearSonerDetectionAction> clearSonerDetectionAction() const override { return sonar.publisher(); }
+    void sendControlAction(const ControlAction& action) override { controls.send(action); }
     std::optional<ui::Rect> navigationBarSize() const override { return navigationBar; }
     void setNavigationBarSize(std::optional<ui::Rect> frame) override { navigationBar = frame; }
     std::optional<PopupKind> presentedPopup() const override { return std::nullopt; }

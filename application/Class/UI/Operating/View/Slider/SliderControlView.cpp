@@ -9,12 +9,11 @@
 #include "Class/UI/Operating/View/Animation/HoldingAnimationView.h"
 #include "Class/UI/Operating/View/Animation/OperateAnimation.h"
 #include "Class/UI/Operating/View/Slider/SliderControlNib.h"
+#include "Class/UI/Operating/View/ResolveOrStop.h"
 #include "Class/UI/Operating/View/ToleranceFrame.h"
 #include "Class/UI/Operating/View/TouchDetectorView.h"
 
 #include "ISlideViewModel.h"
-#include "di/Container.h"
-#include "foundation/FatalError.h"
 #include "foundation/RunLoop.h"
 #include "foundation/UserDefaults.h"
 #include "ui/ImageView.h"
@@ -56,15 +55,6 @@ bool insideWithEdges(const ui::Rect& rect, const ui::Point& p)
 double now()
 {
     return foundation::RunLoop::main().clock().now();
-}
-
-template <class Service>
-std::shared_ptr<Service> resolveOrStop(std::source_location location = std::source_location::current())
-{
-    auto service = di::Container::defaultContainer().resolve<Service>();
-    if (!service)
-        foundation::fatalError("Fatal error", location.file_name(), location.line());
-    return service;
 }
 
 ui::Rect windowFrame(const ui::View& view)
