@@ -2,12 +2,10 @@
 
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Operating/View/DriveProgress/DriveProgressNib.h"
-#include "Class/UI/Operating/View/ResolveOrStop.h"
 
 #include "foundation/LocalizedStrings.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
-#include "ui/NibRegistry.h"
 
 #include "R.h"
 
@@ -25,47 +23,20 @@ std::string DriveProgressView::formattedDistance(double metres)
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(tenths / 10, 'f', 1).toStdString() + " m";
 }
 
-DriveProgressView::DriveProgressView(const ui::Rect& frame) : ui::View(frame)
+DriveProgressView::DriveProgressView(const ui::Rect& frame) : OperatingModelView(frame)
 {
-    setup();
+    if (auto* nib = dynamic_cast<DriveProgressNib*>(loadContent(DriveProgressNib::name).get()))
+        outlets_ = nib->outlets;
 }
 
-void DriveProgressView::setup()
+void DriveProgressView::subscribe(const std::shared_ptr<IOperatingViewModel>& viewModel, rx::CancellableSet& subscriptions)
 {
-    auto content = ui::NibRegistry::shared().instantiate(DriveProgressNib::name);
-    auto* nib = dynamic_cast<DriveProgressNib*>(content.get());
-    if (!nib)
-        return;
-    content->setFrame({0, 0, bounds().width(), bounds().height()});
-    addSubview(content);
-    content_ = content;
-    outlets_ = nib->outlets;
-    viewModel_ = resolveOrStop<IOperatingViewModel>();
-}
-
-void DriveProgressView::layoutSubviews()
-{
-    if (content_)
-        content_->setFrame({0, 0, bounds().width(), bounds().height()});
-    bind();
-}
-
-void DriveProgressView::bind()
-{
-    cancellables_.removeAll();
-    if (!viewModel_)
-        return;
     auto weak = std::weak_ptr<DriveProgressView>(std::static_pointer_cast<DriveProgressView>(shared_from_this()));
-    cancellables_.insert(viewModel_->action().sink([weak](const IOperatingViewModel::Action& action) {
+    subscriptions.insert(viewModel->action().sink([weak](const IOperatingViewModel::Action& action) {
         auto self = weak.lock();
         auto* drive = std::get_if<IOperatingViewModel::Action::applyDriveDirectionAndProgress>(&action.value);
         if (self && drive)
             self->apply(drive->direction, drive->remainDistance);
-    }));
-    cancellables_.insert(viewModel_->controlAction().dropFirst().sink([weak](const IOperatingViewModel::ControlAction& action) {
-        auto self = weak.lock();
-        if (self && std::holds_alternative<IOperatingViewModel::ControlAction::willDisappear>(action.value))
-            self->cancellables_.removeAll();
     }));
 }
 

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
-
-#include "rx/Cancellable.h"
-#include "ui/View.h"
+#include "Class/UI/Operating/View/OperatingModelView.h"
 
 #include <memory>
 #include <string>
@@ -18,7 +15,7 @@ namespace tolvane::app {
 // How far the vehicle still has to go in the current movement and which way it turns: the distance
 // in front of or behind the car and one of six trajectory pictures. It follows the operating view
 // model itself. Main thread only.
-class DriveProgressView : public ui::View {
+class DriveProgressView : public OperatingModelView {
 public:
     struct Outlets {
         std::shared_ptr<ui::Label> remainingDistanceFrontLabel;
@@ -37,18 +34,13 @@ public:
     explicit DriveProgressView(const ui::Rect& frame = {});
 
     const Outlets& outlets() const { return outlets_; }
-    void layoutSubviews() override;
     void apply(OperateDirection direction, double remainDistance);
 
 private:
-    void setup();
-    void bind();
+    void subscribe(const std::shared_ptr<IOperatingViewModel>& viewModel, rx::CancellableSet& subscriptions) override;
     void showTrajectory(OperateDirection direction);
 
-    std::shared_ptr<IOperatingViewModel> viewModel_;
-    std::shared_ptr<ui::View> content_;
     Outlets outlets_;
-    rx::CancellableSet cancellables_;
 };
 
 } // namespace tolvane::app

@@ -1,11 +1,9 @@
 #include "Class/UI/Operating/View/Sonar/ClearSonerDetectionView.h"
 
 #include "Class/UI/Base/View/TextLanguages.h"
-#include "Class/UI/Operating/View/ResolveOrStop.h"
 #include "Class/UI/Operating/View/Sonar/ClearSonerDetectionNib.h"
 
 #include "ui/Label.h"
-#include "ui/NibRegistry.h"
 
 #include "R.h"
 
@@ -90,46 +88,21 @@ std::string ClearSonerDetectionView::barName(ObstaclePosition position, Obstacle
     return std::string(positionName(position)) + bandName(distance) + "ObstacleDetectionBarView";
 }
 
-ClearSonerDetectionView::ClearSonerDetectionView(const ui::Rect& frame) : ui::View(frame)
+ClearSonerDetectionView::ClearSonerDetectionView(const ui::Rect& frame) : OperatingModelView(frame)
 {
-    setup();
-}
-
-void ClearSonerDetectionView::setup()
-{
-    auto content = ui::NibRegistry::shared().instantiate(ClearSonerDetectionNib::name);
-    auto* nib = dynamic_cast<ClearSonerDetectionNib*>(content.get());
+    auto* nib = dynamic_cast<ClearSonerDetectionNib*>(loadContent(ClearSonerDetectionNib::name).get());
     if (!nib)
         return;
-    content->setFrame({0, 0, bounds().width(), bounds().height()});
-    addSubview(content);
-    content_ = content;
     outlets_ = nib->outlets;
-    viewModel_ = resolveOrStop<IOperatingViewModel>();
     outlets_.movingObjectsDetectionLabel->setText(R::string::localizable::Parking_DetectedMovingObjects(textLanguages()));
 }
 
-void ClearSonerDetectionView::layoutSubviews()
+void ClearSonerDetectionView::subscribe(const std::shared_ptr<IOperatingViewModel>& viewModel, rx::CancellableSet& subscriptions)
 {
-    if (content_)
-        content_->setFrame({0, 0, bounds().width(), bounds().height()});
-    bind();
-}
-
-void ClearSonerDetectionView::bind()
-{
-    cancellables_.removeAll();
-    if (!viewModel_)
-        return;
     auto weak = std::weak_ptr<ClearSonerDetectionView>(std::static_pointer_cast<ClearSonerDetectionView>(shared_from_this()));
-    cancellables_.insert(viewModel_->clearSonerDetectionAction().sink([weak](const IOperatingViewModel::ClearSonerDetectionAction& action) {
+    subscriptions.insert(viewModel->clearSonerDetectionAction().sink([weak](const IOperatingViewModel::ClearSonerDetectionAction& action) {
         if (auto self = weak.lock())
             self->apply(action);
-    }));
-    cancellables_.insert(viewModel_->controlAction().dropFirst().sink([weak](const IOperatingViewModel::ControlAction& action) {
-        auto self = weak.lock();
-        if (self && std::holds_alternative<IOperatingViewModel::ControlAction::willDisappear>(action.value))
-            self->cancellables_.removeAll();
     }));
 }
 

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
-
-#include "rx/Cancellable.h"
-#include "ui/View.h"
+#include "Class/UI/Operating/View/OperatingModelView.h"
 
 #include <map>
 #include <memory>
@@ -20,7 +17,7 @@ namespace tolvane::app {
 // The obstacles the vehicle's sonar reports: one bar lit per obstacle at its position and distance
 // band, a frame on each side that has any, and a notice when objects move. It follows the operating
 // view model itself. Main thread only.
-class ClearSonerDetectionView : public ui::View {
+class ClearSonerDetectionView : public OperatingModelView {
 public:
     using BarKey = std::pair<ObstaclePosition, ObstacleDistance>;
     struct Outlets {
@@ -44,18 +41,13 @@ public:
     const std::map<ObstaclePosition, ObstacleDistance>& obstacles() const { return obstacles_; }
     bool detectedMovingObjects() const { return detectedMovingObjects_; }
 
-    void layoutSubviews() override;
     void apply(const IOperatingViewModel::ClearSonerDetectionAction& action);
 
 private:
-    void setup();
-    void bind();
+    void subscribe(const std::shared_ptr<IOperatingViewModel>& viewModel, rx::CancellableSet& subscriptions) override;
     void updateObstacleDetectionBars();
 
-    std::shared_ptr<IOperatingViewModel> viewModel_;
-    std::shared_ptr<ui::View> content_;
     Outlets outlets_;
-    rx::CancellableSet cancellables_;
     std::map<ObstaclePosition, ObstacleDistance> obstacles_;
     bool detectedMovingObjects_ = false;
 };
