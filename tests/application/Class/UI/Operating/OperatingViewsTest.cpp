@@ -26,6 +26,12 @@ using enum ObstaclePosition;
 using enum ObstacleDistance;
 using Sonar = IOperatingViewModel::ClearSonerDetectionAction;
 
+// A recogniser the test puts into a state.
+class ScriptedGesture final : public ui::GestureRecognizer {
+public:
+    using GestureRecognizer::setState;
+};
+
 class CountingRingViewModel final : public IRingViewModel {
 public:
     void setOnTouchListenerOperate(ui::View&) override { ++attached; }
@@ -160,6 +166,13 @@ TEST(RingControlViewTest, TheStickFollowsTheFingerAndShakesEveryTenPoints)
     EXPECT_TRUE(ring->isPointsFocused());
     EXPECT_EQ(rig.model->shakes, 1);
     EXPECT_EQ(stick.center(), (ui::Point{130, 130}));
+    // A second press while one is tracked is ignored.
+    auto second = std::make_shared<ScriptedGesture>();
+    ring->addGestureRecognizer(second);
+    second->setState(ui::GestureRecognizerState::began);
+    ring->onLongTap(*second);
+    EXPECT_EQ(rig.model->shakes, 1);
+    ring->removeGestureRecognizer(second.get());
 
     struct Step {
         ui::Point to;
