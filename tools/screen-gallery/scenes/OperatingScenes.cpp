@@ -12,6 +12,8 @@
 #include "ui/StoryboardRegistry.h"
 #include "ui/TouchDriver.h"
 
+#include <cmath>
+
 namespace screen_gallery {
 namespace {
 
@@ -54,6 +56,19 @@ void holdSlider(GalleryStage& stage)
     fingers->move(finger, {195, 640});
 }
 
+// A finger drawn round part of the ring's circle, so the stick leads its trail.
+void holdRing(GalleryStage& stage)
+{
+    static std::unique_ptr<ui::TouchDriver> fingers;
+    fingers = std::make_unique<ui::TouchDriver>(stage.stageWindow());
+    const ui::Point centre{195, 650};
+    auto finger = fingers->begin(centre);
+    for (int step = 0; step <= 10; ++step) {
+        const double angle = -1.2 + 0.12 * step;
+        fingers->move(finger, {centre.x + 80 * std::sin(angle), centre.y - 80 * std::cos(angle)});
+    }
+}
+
 const GalleryScenes operatingScenes{
     {"Operating", "initial"},
     {"Operating", "forward", [](GalleryStage&) { report(OperateDirection::FORWARD, 123, false); }},
@@ -65,6 +80,13 @@ const GalleryScenes operatingScenes{
      0.5},
     {"Operating", "backward-moving-objects", [](GalleryStage&) { report(OperateDirection::BACKWARD_RIGHT, 42, true); }},
     {"OperatingRing", "forward", [](GalleryStage&) { report(OperateDirection::FORWARD, 123, false); }},
+    {"OperatingRing", "forward-held",
+     [](GalleryStage& stage) {
+         report(OperateDirection::FORWARD, 123, false);
+         report(OperateDirection::FORWARD, 80, false);
+         holdRing(stage);
+     },
+     0.2},
 };
 
 } // namespace
