@@ -54,6 +54,13 @@ void OperateAnimation::startHoldingAnimation(const std::shared_ptr<HoldingAnimat
     start(view, holdingAnimationTimer, holdingAnimationTime, &OperateAnimation::holdingTick);
 }
 
+void OperateAnimation::invalidateTimers() const
+{
+    for (const auto& timer : {beforeAnimationTimer, holdingAnimationTimer})
+        if (timer)
+            timer->invalidate();
+}
+
 std::optional<OperateAnimation::Look> OperateAnimation::beforeTick(bool& stop)
 {
     const double t = beforeAnimationTime + step;

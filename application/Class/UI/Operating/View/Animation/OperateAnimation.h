@@ -32,6 +32,8 @@ public:
     // Starts the animation, or restarts a running one from its beginning.
     void startBeforeAnimation(const std::shared_ptr<BeforeAnimationView>& view);
     void startHoldingAnimation(const std::shared_ptr<HoldingAnimationView>& view);
+    // Invalidates both timers and leaves them in their fields: a later start only resets the time.
+    void invalidateTimers() const;
 
 private:
     // What one step shows: none for a step that changes nothing.

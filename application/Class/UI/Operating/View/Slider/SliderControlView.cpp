@@ -75,9 +75,7 @@ SliderControlView::~SliderControlView()
 {
     if (tutorialAnimationTimer_)
         tutorialAnimationTimer_->invalidate();
-    for (const auto& timer : {operateAnimation_->beforeAnimationTimer, operateAnimation_->holdingAnimationTimer})
-        if (timer)
-            timer->invalidate();
+    operateAnimation_->invalidateTimers();
 }
 
 void SliderControlView::setup()
@@ -301,9 +299,7 @@ void SliderControlView::handleControlAction(const IOperatingViewModel::ControlAc
     } else if (std::holds_alternative<A::didLayoutSubviews>(action.value)) {
         canDetectOverride_ = true;
     } else if (std::holds_alternative<A::willDisappear>(action.value)) {
-        for (const auto& timer : {operateAnimation_->beforeAnimationTimer, operateAnimation_->holdingAnimationTimer})
-            if (timer)
-                timer->invalidate();
+        operateAnimation_->invalidateTimers();
         canDetectOverride_ = false;
         cancellables_.removeAll();
         foundation::UserDefaults::standard()->setBool(rawValue(UserDefaultsKey::notShowFirstOperate), true);
