@@ -33,6 +33,8 @@ public:
 
     void advance(double seconds);
     QImage draw(double scale) const;
+    // The stage's window, for scenes that put fingers on the screen.
+    ui::Window& stageWindow() const { return *window; }
 
 private:
     // A screen not built yet says so, with the name of the screen it stands for.

@@ -3,7 +3,8 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
-#include "Class/UI/Operating/View/Slider/SliderControlNib.h"
+#include "Class/UI/Operating/View/OperatingScene.h"
+#include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "R.h"
@@ -58,7 +59,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RequestIdWaitingViewController>(container, storyboard::requestIdWaiting);
     registerScreen<PlanConfirmationViewController>(container, storyboard::planConfirmation);
     registerScreen<OperatingViewController>(container, storyboard::operating);
-    SliderControlNib::registerNib();
+    OperatingScene::registerNibs();
     registerScreen<ArrivalViewController>(container, storyboard::arrival);
     registerScreen<ParkInCompletedViewController>(container, storyboard::parkInCompleted);
     registerScreen<ParkOutCompletedViewController>(container, storyboard::parkOutCompleted);

@@ -4,6 +4,7 @@
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
 #include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
+#include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include <typeindex>

@@ -1,6 +1,7 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "ui/BasicAnimation.h"

@@ -15,7 +15,6 @@ const GalleryScenes standInScenes{
     {"TutorialConnectionFlow", "initial"},
     {"Arrival", "initial"},
     {"Warn", "initial"},
-    {"Operating", "initial"},
     {"PlanConfirmation", "initial"},
     {"Registration", "initial"},
     {"RegistrationDevices", "initial"},

@@ -6,7 +6,6 @@
 
 #include "Class/UI/Base/View/InAppWarningKind.h"
 #include "Class/UI/Base/View/ScreenViewController.h"
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
 #include "Class/UI/StandIn/StandInViewModel.h"
 
 #include "Internal/Model/CauseId.h"
@@ -164,7 +163,6 @@ using ConnectingViewController = ScreenViewController<IConnectingViewModel>;
 using ActivationViewController = ScreenViewController<IActivationViewModel>;
 using RequestIdWaitingViewController = ScreenViewController<IRequestIdWaitingViewModel>;
 using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
-using OperatingViewController = ScreenViewController<IOperatingViewModel>;
 using ArrivalViewController = ScreenViewController<IArrivalViewModel>;
 using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
 using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
