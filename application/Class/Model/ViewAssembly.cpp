@@ -3,7 +3,9 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
 

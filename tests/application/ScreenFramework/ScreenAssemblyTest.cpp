@@ -3,7 +3,11 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
+#include "Class/UI/IGONWarn/ViewModel/IGONWarnViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
+#include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
 #include <typeindex>
 

@@ -1,7 +1,9 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "ui/BasicAnimation.h"
 #include "ui/Layer.h"
