@@ -50,7 +50,9 @@ void WorkGroup::release(std::vector<std::shared_ptr<Waiter>>::iterator waiter)
     auto released = *waiter;
     waiters_.erase(waiter);
     released->deadline->invalidate();
-    RunLoop::main().post(std::move(released->then));
+    // At the very end of the program the main loop may be gone, and with it whoever waited.
+    if (RunLoop::hasMain())
+        RunLoop::main().post(std::move(released->then));
 }
 
 } // namespace foundation

@@ -18,8 +18,6 @@
 
 namespace tolvane::app {
 
-WarnViewController::WarnViewController() = default;
-
 WarnViewController::~WarnViewController()
 {
     stopCanceledTimer();

@@ -33,7 +33,6 @@ public:
     // The link closes this long after a screen that starts with its final texts, without a report.
     static constexpr foundation::Seconds FINAL_CLOSE_DELAY = 1.5;
 
-    WarnViewController();
     ~WarnViewController() override;
 
     std::optional<InAppWarningKind> inAppWarningKind;
