@@ -6,7 +6,9 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
 

@@ -3,9 +3,11 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/Operating/View/OperatingScene.h"
 #include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
 

@@ -4,8 +4,10 @@
 #include "Class/Model/ITransitionManager.h"
 #include "Class/UI/Base/ViewModel/InteruptCustomAlertViewModel.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/IGONWarn/ViewModel/IGONWarnViewModel.h"
 #include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
 #include "Internal/Model/IBatteryModel.h"
 #include "ISlideViewModel.h"

@@ -3,9 +3,13 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
-#include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
+#include "Class/UI/IGONWarn/ViewModel/IGONWarnViewModel.h"
 #include "Class/UI/Operating/View/OperatingViewController.h"
+#include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
+#include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
 #include <typeindex>
 

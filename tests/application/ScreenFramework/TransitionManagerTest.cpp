@@ -1,8 +1,10 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "ui/BasicAnimation.h"
 #include "ui/Layer.h"

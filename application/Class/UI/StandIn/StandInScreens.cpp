@@ -132,13 +132,6 @@ TutorialMovieFlowViewModel::TutorialMovieFlowViewModel(BaseViewModelInjection in
 {
 }
 
-IGONWarnViewModel::IGONWarnViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "IgonWarn"})
-{
-}
-
-WarnViewModel::WarnViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {.screenName = "Warn"}) {}
-
 PreConfirmationViewModel::PreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IBatteryModel> batteryModel,
                                                    std::shared_ptr<ISdkStateData> sdkStateData)
     : StandInScreenViewModel(std::move(injection), {.isNavigationBarHidden = true, .followsVehicle = false}),

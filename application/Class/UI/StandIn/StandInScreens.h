@@ -58,8 +58,6 @@ using ITutorialConnectionFlowViewModel = IStandInScreenViewModel<struct Tutorial
 using ITutorialParkInFlowViewModel = IStandInScreenViewModel<struct TutorialParkInFlowScreen>;
 using ITutorialParkOutFlowViewModel = IStandInScreenViewModel<struct TutorialParkOutFlowScreen>;
 using ITutorialMovieFlowViewModel = IStandInScreenViewModel<struct TutorialMovieFlowScreen>;
-using IIGONWarnViewModel = IStandInScreenViewModel<struct IGONWarnScreen>;
-using IWarnViewModel = IStandInScreenViewModel<struct WarnScreen>;
 
 // A stand-in view model answering to its screen's protocol.
 template <class Protocol>
@@ -96,8 +94,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(TutorialConnectionFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkInFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkOutFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMovieFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(IGONWarnViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(WarnViewModel);
 
 #undef TOLVANE_STAND_IN_VIEW_MODEL
 
@@ -185,17 +181,6 @@ class SettingsViewController final : public ScreenViewController<ISettingsViewMo
 public:
     // The settings never present stacked alerts.
     void showAlert() override {}
-};
-
-class WarnViewController final : public ScreenViewController<IWarnViewModel> {
-public:
-    CauseId causeId = CauseId::DEF;
-    InAppWarningKind inAppWarningKind = InAppWarningKind::none;
-};
-
-class IGONWarnViewController final : public ScreenViewController<IIGONWarnViewModel> {
-public:
-    CauseId causeId = CauseId::DEF;
 };
 
 } // namespace tolvane::app
