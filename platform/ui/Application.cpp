@@ -2,6 +2,7 @@
 
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
+#include "foundation/SystemLog.h"
 #include "ui/IApplicationDelegate.h"
 
 namespace ui {
@@ -93,6 +94,13 @@ void Application::suspend()
 void Application::reset()
 {
     *this = Application();
+}
+
+bool Application::openSettings()
+{
+    foundation::systemLog().write(foundation::SystemLogType::info, foundation::applicationIdentifier(), "ui",
+                                  "No settings page of the application to open on this system");
+    return false;
 }
 
 } // namespace ui

@@ -49,6 +49,10 @@ public:
     void suspend();
     void setSuspendHandler(std::function<void()> handler) { suspendHandler_ = std::move(handler); }
 
+    // Opens the system's settings page of the application; whether a page was opened. A desktop
+    // has no such page.
+    bool openSettings();
+
     // Forgets the state, the delegate and the suspend handler (tests).
     void reset();
 
