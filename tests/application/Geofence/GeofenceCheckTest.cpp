@@ -139,10 +139,9 @@ TEST_F(UndeterminedGeofenceCheckTest, GrantingThePromptStartsOneNewCheckWithOneR
 {
     answer(safeFix, 0.1);
     open();
-    EXPECT_TRUE(geofence->isShowOSDialog);
-    advance(0.1);
     EXPECT_EQ(authorization->status(), AuthorizationStatus::authorizedWhenInUse);
     EXPECT_FALSE(geofence->isShowOSDialog);
+    EXPECT_EQ(shown(), "checking");
     advance(1);
     EXPECT_EQ(shown(), "touch pre-confirmation");
     EXPECT_EQ(source->requestCount(), 1) << "one event per change, so one new check";
@@ -184,7 +183,7 @@ TEST_F(GeofenceCheckTest, WithServicesOffThePermissionPopUpGoesInTheBackgroundAn
 
     enterBackground();
     advance(1);
-    EXPECT_EQ(shown(), "checking") << "the permission pop-up goes with the move to the background";
+    EXPECT_EQ(shown(), "geofence without spinner") << "the permission pop-up goes with the move to the background";
     source->setAvailable(true);
     answer(safeFix, 0.2);
     enterForeground();
@@ -245,8 +244,9 @@ TEST_F(GeofenceCheckTest, TheViewModelRefusesEveryRequestOfTheVehicleAndShowsSta
     open();
     auto viewModel = std::dynamic_pointer_cast<tolvane::app::GeofenceViewModel>(geofence->viewModel);
     ASSERT_TRUE(viewModel);
-    for (RequiredDisplayId displayId : foundation::allCases<RequiredDisplayId>())
-        EXPECT_FALSE(viewModel->transitionEnabled(displayId)) << caseName(displayId);
+    for (tolvane::RequiredDisplayId displayId : foundation::allCases<tolvane::RequiredDisplayId>()) {
+        EXPECT_FALSE(viewModel->transitionEnabled(displayId)) << tolvane::caseName(displayId);
+    }
     EXPECT_EQ(viewModel->screenName(), "Geofence");
     EXPECT_FALSE(viewModel->showsExitButton());
     EXPECT_TRUE(viewModel->showsIndicatorOnOpening());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScreenFramework/ApplicationTest.h"
+#include "../ScreenFramework/ApplicationTest.h"
 #include "TowerBundle.h"
 
 #include "Class/UI/Geofence/View/GeofencePopups.h"
@@ -9,6 +9,7 @@
 
 #include "foundation/UserDefaults.h"
 #include "location/Authorization.h"
+#include "ui/ActivityIndicatorView.h"
 #include "location/LocationServices.h"
 #include "location/ScriptedPositionSource.h"
 #include "ui/Application.h"
@@ -50,9 +51,9 @@ protected:
     void open()
     {
         transitionManager->showGeofence();
-        time.runUntilIdle();
         geofence = std::dynamic_pointer_cast<tolvane::app::GeofenceViewController>(stack->viewControllers().back());
         ASSERT_TRUE(geofence);
+        time.runUntilIdle();
     }
 
     void advance(double seconds)

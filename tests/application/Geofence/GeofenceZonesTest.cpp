@@ -116,8 +116,9 @@ TEST(GeofenceZonesTest, TheReaderTakesOnlyCompleteTowersAndIgnoresOtherKeys)
         const AreaList list = AreaList::decode(json);
         EXPECT_FALSE(list.isValid()) << json;
         EXPECT_TRUE(list.areas.empty());
-        if (!error.empty())
+        if (!error.empty()) {
             EXPECT_EQ(list.error, error);
+        }
     }
 }
 
