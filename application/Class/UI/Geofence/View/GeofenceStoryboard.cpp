@@ -50,6 +50,16 @@ ui::Rect designed(double x, double y, double width, double height)
     return {x * h, y * v, width * h, height * v};
 }
 
+// A button's action: the pop-up's member, while the pop-up lives.
+template <class Owner>
+std::function<void()> action(ui::ViewController& popup, void (Owner::*member)())
+{
+    return [weak = popup.weak_from_this(), member] {
+        if (auto self = weak.lock())
+            (static_cast<Owner&>(*self).*member)();
+    };
+}
+
 enum class ButtonRole { primary, secondary, leave };
 
 std::shared_ptr<ui::Button> makeButton(ui::View& card, double y, ButtonRole role, std::function<void()> action)
@@ -136,15 +146,8 @@ std::shared_ptr<ui::View> continueOrExitScene(Popup& popup, const std::string& s
     message = parts.message;
     card = parts.card;
     scrollView = parts.scrollView;
-    std::weak_ptr<ui::ViewController> weak = popup.weak_from_this();
-    auto on = [weak](void (GeofencePopupViewController::*action)()) {
-        return [weak, action] {
-            if (auto self = weak.lock())
-                (static_cast<GeofencePopupViewController&>(*self).*action)();
-        };
-    };
-    popup.okButton = makeButton(*parts.card, 538, ButtonRole::primary, on(&GeofencePopupViewController::tapContinueBtn));
-    popup.endButton = makeButton(*parts.card, 594, ButtonRole::leave, on(&GeofencePopupViewController::tapExitBtn));
+    popup.okButton = makeButton(*parts.card, 538, ButtonRole::primary, action(popup, &GeofencePopupViewController::tapContinueBtn));
+    popup.endButton = makeButton(*parts.card, 594, ButtonRole::leave, action(popup, &GeofencePopupViewController::tapExitBtn));
     return parts.root;
 }
 
@@ -154,16 +157,9 @@ std::shared_ptr<ui::View> permissionScene(LocationUsePermitViewController& popup
     popup.locssionUsePrermitPopView = parts.card;
     popup.locssionUsePrermitScrollView = parts.scrollView;
     popup.locssionUsePrermitLabel = parts.message;
-    std::weak_ptr<ui::ViewController> weak = popup.weak_from_this();
-    auto on = [weak](void (LocationUsePermitViewController::*action)()) {
-        return [weak, action] {
-            if (auto self = weak.lock())
-                (static_cast<LocationUsePermitViewController&>(*self).*action)();
-        };
-    };
-    popup.okButton = makeButton(*parts.card, 474, ButtonRole::primary, on(&LocationUsePermitViewController::tapAllowBtn));
-    popup.middleButton = makeButton(*parts.card, 530, ButtonRole::secondary, on(&LocationUsePermitViewController::tapDontAllowBtn));
-    popup.endButton = makeButton(*parts.card, 586, ButtonRole::leave, on(&LocationUsePermitViewController::tapExitBtn));
+    popup.okButton = makeButton(*parts.card, 474, ButtonRole::primary, action(popup, &LocationUsePermitViewController::tapAllowBtn));
+    popup.middleButton = makeButton(*parts.card, 530, ButtonRole::secondary, action(popup, &LocationUsePermitViewController::tapDontAllowBtn));
+    popup.endButton = makeButton(*parts.card, 586, ButtonRole::leave, action(popup, &GeofencePopupViewController::tapExitBtn));
     return parts.root;
 }
 
