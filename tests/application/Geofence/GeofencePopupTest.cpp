@@ -102,6 +102,23 @@ TEST_F(GeofencePopupTest, EachButtonDismissesThePopUpAndThenActsOnTheGeofenceScr
     EXPECT_TRUE(flag("not_permitted_flag")) << "don't allow remembers the refusal";
 }
 
+TEST_F(GeofencePopupTest, ExitingLeavesTheHostAndThenRunsTheExitCycleOnlyWhenEmbedded)
+{
+    present(GeofenceDialog::failedGPS);
+    popup<FailedGPSViewController>()->endButton->tap();
+    settle();
+    EXPECT_TRUE(closedTheRun());
+    EXPECT_TRUE(sdkModel->calls.empty()) << "stand-alone, the screen stays";
+
+    auto host = std::make_shared<ui::ViewController>();
+    tolvane::app::TolvaneIntegrationAppHelper::shared().superViewController = host;
+    present(GeofenceDialog::warningArea);
+    popup<WarningAreaViewController>()->endButton->tap();
+    settle();
+    tolvane::app::TolvaneIntegrationAppHelper::shared().superViewController.reset();
+    EXPECT_EQ(sdkModel->calls, std::vector<std::string>{"requestFinishSdk"});
+}
+
 TEST_F(GeofencePopupTest, WhenTheSettingsCannotOpenAllowingChecksAgainAtOnce)
 {
     authorization->setStatus(AuthorizationStatus::denied);

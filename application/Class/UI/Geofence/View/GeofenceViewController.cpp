@@ -137,6 +137,7 @@ void GeofenceViewController::handleAuthorization(location::AuthorizationStatus s
         startLocationRequest();
         return;
     }
+    // A status this code does not know counts as refused, without ending the checks.
     later(&GeofenceViewController::handleLocationDenied);
 }
 
