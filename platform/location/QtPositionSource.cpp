@@ -2,6 +2,7 @@
 
 #include "foundation/RunLoop.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGeoPositionInfoSource>
 #include <QNmeaPositionInfoSource>
@@ -51,6 +52,8 @@ QtPositionSource::QtPositionSource(QGeoPositionInfoSource* source) : source_(sou
 {
     if (!source_)
         return;
+    if (auto* application = QCoreApplication::instance())
+        source_->setParent(application);
     QObject::connect(source_, &QGeoPositionInfoSource::positionUpdated, source_, [this](const QGeoPositionInfo& info) {
         const QGeoCoordinate coordinate = info.coordinate();
         answerAll(std::vector<Location>{{coordinate.latitude(), coordinate.longitude()}});
@@ -61,7 +64,7 @@ QtPositionSource::QtPositionSource(QGeoPositionInfoSource* source) : source_(sou
 
 QtPositionSource::~QtPositionSource()
 {
-    delete source_;
+    delete source_.data();
 }
 
 void QtPositionSource::requestUpdate(Completion completion)

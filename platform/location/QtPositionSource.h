@@ -2,6 +2,8 @@
 
 #include "location/IPositionSource.h"
 
+#include <QPointer>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,14 +21,15 @@ public:
     static std::shared_ptr<QtPositionSource> provider(const std::string& name);
     ~QtPositionSource() override;
 
-    bool isAvailable() const override { return source_ != nullptr; }
+    bool isAvailable() const override { return !source_.isNull(); }
     void requestUpdate(Completion completion) override;
 
 private:
     explicit QtPositionSource(QGeoPositionInfoSource* source);
     void answerAll(const Answer& answer);
 
-    QGeoPositionInfoSource* source_;
+    // Owned by the application object when there is one, so it goes before Qt does at exit.
+    QPointer<QGeoPositionInfoSource> source_;
     // Every request waiting for the next fix; one fix answers them all.
     std::vector<Completion> waiting_;
 };
