@@ -29,7 +29,7 @@ std::shared_ptr<Authorization> Authorization::fromEnvironment()
 
 void Authorization::requestWhenInUse()
 {
-    foundation::assertOnMainLoop("Authorization::requestWhenInUse");
+    loopChecker_.check(typeid(*this));
     if (status_ != AuthorizationStatus::notDetermined || prompting_)
         return;
     prompting_ = true;
@@ -43,7 +43,7 @@ void Authorization::requestWhenInUse()
 
 void Authorization::setStatus(AuthorizationStatus status)
 {
-    foundation::assertOnMainLoop("Authorization::setStatus");
+    loopChecker_.check(typeid(*this));
     if (status == status_)
         return;
     status_ = status;

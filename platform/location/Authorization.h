@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/LoopChecker.h"
 #include "location/AuthorizationStatus.h"
 #include "rx/Subject.h"
 
@@ -36,6 +37,7 @@ private:
     AuthorizationStatus answer_;
     bool prompting_ = false;
     rx::PassthroughSubject<AuthorizationStatus> changes_;
+    foundation::LoopChecker loopChecker_;
 };
 
 } // namespace location

@@ -5,8 +5,6 @@
 #include "location/IPositionSource.h"
 #include "location/LocationServices.h"
 
-#include "foundation/RunLoop.h"
-
 namespace location {
 
 LocationManager::LocationManager() = default;
@@ -49,7 +47,7 @@ void LocationManager::requestWhenInUseAuthorization()
 
 void LocationManager::setDelegate(std::weak_ptr<ILocationManagerDelegate> delegate)
 {
-    foundation::assertOnMainLoop("LocationManager::setDelegate");
+    loopChecker_.check(typeid(*this));
     delegate_ = std::move(delegate);
     // Subscribed anew, so the old subscription ends.
     authorizationChanges_ = authorization().changes().sink([weak = weak_from_this()](AuthorizationStatus) {
@@ -63,7 +61,7 @@ void LocationManager::setDelegate(std::weak_ptr<ILocationManagerDelegate> delega
 
 void LocationManager::requestLocation()
 {
-    foundation::assertOnMainLoop("LocationManager::requestLocation");
+    loopChecker_.check(typeid(*this));
     source().requestUpdate([weak = weak_from_this()](const IPositionSource::Answer& answer) {
         auto self = weak.lock();
         if (!self)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/LoopChecker.h"
 #include "location/AuthorizationStatus.h"
 #include "rx/Cancellable.h"
 
@@ -43,6 +44,7 @@ private:
     std::weak_ptr<ILocationManagerDelegate> delegate_;
     double desiredAccuracy_ = 0;
     rx::Cancellable authorizationChanges_;
+    foundation::LoopChecker loopChecker_;
 };
 
 } // namespace location

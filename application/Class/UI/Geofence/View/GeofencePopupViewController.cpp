@@ -13,6 +13,7 @@
 #include "ui/ScrollView.h"
 
 namespace tolvane::app {
+
 void GeofencePopupViewController::loadView()
 {
     setView(GeofenceStoryboard::popupScene(*this));

@@ -106,6 +106,7 @@ void GeofenceViewController::hideCheckIndicator()
 
 void GeofenceViewController::startLocationCheck()
 {
+    loopChecker_.check(typeid(*this));
     if (checkCompleteFlag)
         return;
     startTime = mainLoop().clock().now();
@@ -214,6 +215,7 @@ void GeofenceViewController::invalidateTimer()
 
 void GeofenceViewController::didUpdateLocations(location::LocationManager&, const std::vector<location::Location>& locations)
 {
+    loopChecker_.check(typeid(*this));
     if (!model.delegateEnableFLag)
         return;
     invalidateTimer();
@@ -248,6 +250,7 @@ void GeofenceViewController::didUpdateLocations(location::LocationManager&, cons
 
 void GeofenceViewController::didFailWithError(location::LocationManager&, const location::LocationError&)
 {
+    loopChecker_.check(typeid(*this));
     if (!model.delegateEnableFLag)
         return;
     invalidateTimer();
@@ -261,6 +264,7 @@ void GeofenceViewController::didFailWithError(location::LocationManager&, const 
 
 void GeofenceViewController::locationManagerDidChangeAuthorization(location::LocationManager&)
 {
+    loopChecker_.check(typeid(*this));
     if (!model.delegateEnableFLag)
         return;
     if (isShowOSDialog) {

@@ -6,6 +6,7 @@
 #include "Class/UI/Geofence/ViewModel/IGeofenceViewModel.h"
 
 #include "foundation/Clock.h"
+#include "foundation/LoopChecker.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/Timer.h"
 #include "location/AuthorizationStatus.h"
@@ -87,6 +88,7 @@ private:
     std::shared_ptr<PopupTransition> popupTransition_;
     foundation::NotificationCenter::Observation foregroundObserver_;
     foundation::NotificationCenter::Observation backgroundObserver_;
+    foundation::LoopChecker loopChecker_;
 };
 
 } // namespace tolvane::app
