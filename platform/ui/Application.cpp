@@ -91,16 +91,17 @@ void Application::suspend()
         enterBackground();
 }
 
+bool Application::openSettings()
+{
+    ++settingsRequests_;
+    foundation::systemLog().write(foundation::SystemLogType::info, foundation::applicationIdentifier(), "ui",
+                                  "Opening the settings was requested; no settings page is configured here.");
+    return false;
+}
+
 void Application::reset()
 {
     *this = Application();
-}
-
-bool Application::openSettings()
-{
-    foundation::systemLog().write(foundation::SystemLogType::info, foundation::applicationIdentifier(), "ui",
-                                  "No settings page of the application to open on this system");
-    return false;
 }
 
 } // namespace ui

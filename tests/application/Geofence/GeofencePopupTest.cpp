@@ -129,6 +129,7 @@ TEST_F(GeofencePopupTest, WhenTheSettingsCannotOpenAllowingChecksAgainAtOnce)
     ASSERT_TRUE(geofence->checkCompleteFlag);
     popup<LocationUsePermitViewController>()->okButton->tap();
     advance(1);
+    EXPECT_EQ(ui::Application::shared().settingsRequestCount(), 1);
     EXPECT_EQ(shown(), "permission pop-up");
     EXPECT_NE(geofence->popupViewController, first) << "a new check presented a new pop-up";
 
