@@ -229,6 +229,29 @@ TEST_F(GeofencePopupLayoutTest, AMessageTallerThanItsScrollViewScrollsAndAShortO
     EXPECT_EQ(scrolls->warningAreaScrollView->contentSize(), scrolls->warningAreaLabel->frame().size);
 }
 
+TEST_F(GeofencePopupLayoutTest, EachPopUpShowsItsOwnTextsInItsOwnOutlets)
+{
+    auto text = [](const std::shared_ptr<ui::Label>& label) { return label ? label->text().value_or("") : "no label"; };
+    auto title = [](const std::shared_ptr<ui::Button>& button) { return button ? button->currentTitle().value_or("") : "no button"; };
+    auto warning = laidOut<WarningAreaViewController>(GeofenceDialog::warningArea, {390, 844});
+    EXPECT_EQ(text(warning->warningTitleLabel), "Remote parking may not work here");
+    EXPECT_EQ(text(warning->warningAreaLabel).rfind("Your phone is close to a radio transmitter.", 0), 0u);
+    EXPECT_EQ(title(warning->okButton), "Continue anyway");
+    EXPECT_EQ(title(warning->endButton), "Exit");
+    auto caution = laidOut<CautionAreaViewController>(GeofenceDialog::cautionArea, {390, 844});
+    EXPECT_EQ(text(caution->cautionTitleLabel), "Radio transmitter nearby");
+    EXPECT_EQ(text(caution->cautionAreaLabel).rfind("Your phone is near the edge", 0), 0u);
+    EXPECT_EQ(title(caution->okButton), "Continue");
+    auto failed = laidOut<FailedGPSViewController>(GeofenceDialog::failedGPS, {390, 844});
+    EXPECT_EQ(text(failed->timeoutGPSTitleLabel), "Position not found");
+    EXPECT_EQ(text(failed->timeoutGPSLabel).rfind("Your phone could not determine its position", 0), 0u);
+    auto permit = laidOut<LocationUsePermitViewController>(GeofenceDialog::locationUsePermit, {390, 844});
+    EXPECT_EQ(text(permit->locssionUsePrermitLabel).rfind("Location access is off.", 0), 0u);
+    EXPECT_EQ(title(permit->okButton), "Open settings");
+    EXPECT_EQ(title(permit->middleButton), "Continue without location");
+    EXPECT_EQ(title(permit->endButton), "Exit");
+}
+
 class GeofenceGoldenTest : public GeofencePopupTest {
 protected:
     QImage picture() const { return ui::LayerRenderer(time.now()).renderView(*window, 1); }
