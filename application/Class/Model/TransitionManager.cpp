@@ -346,6 +346,12 @@ void TransitionManager::showTouchPreConfirmation()
           .display = DisplayType::touchPreConfirmation, .displayId = RequiredDisplayId::DEF});
 }
 
+void TransitionManager::showGeofence()
+{
+    show({.function = "showGeofence()", .logText = "迁移到了geofence", .storyboard = R::storyboard::geofence, .display = DisplayType::geofence,
+          .displayId = RequiredDisplayId::DEF});
+}
+
 void TransitionManager::showConnecting()
 {
     show({.function = "showConnecting()", .logText = "迁移到了connecting", .storyboard = R::storyboard::connecting,

@@ -3,6 +3,9 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Geofence/View/GeofencePopups.h"
+#include "Class/UI/Geofence/View/GeofenceStoryboard.h"
+#include "Class/UI/Geofence/View/GeofenceViewController.h"
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/Operating/View/OperatingScene.h"
 #include "Class/UI/Operating/View/OperatingViewController.h"
@@ -49,7 +52,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RegistrationViewController>(container, storyboard::registration);
     registerScreen<ConnectionConfirmationViewController>(container, storyboard::connectionConfirmation);
     registerScreen<DisclaimerViewController>(container, storyboard::disclaimer);
-    // The geofence screens come out of the geofence check's own flow.
+    GeofenceStoryboard::registerScenes();
     injectViewModel<GeofenceViewController>(container);
     injectViewModel<WarningAreaViewController>(container);
     injectViewModel<CautionAreaViewController>(container);

@@ -4,6 +4,7 @@
 #include "Class/Model/ITransitionManager.h"
 #include "Class/UI/Base/ViewModel/InteruptCustomAlertViewModel.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/Geofence/ViewModel/GeofenceViewModel.h"
 #include "Class/UI/IGONWarn/ViewModel/IGONWarnViewModel.h"
 #include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"

@@ -70,12 +70,6 @@ DisclaimerViewModel::DisclaimerViewModel(BaseViewModelInjection injection)
 {
 }
 
-GeofenceViewModel::GeofenceViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "Geofence", .showsStackedAlerts = true, .skipsKeyHaltPopup = true,
-                                                    .followsVehicle = false})
-{
-}
-
 ConnectingViewModel::ConnectingViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .connectionFailure = ConnectionFailure::nothing})
 {

@@ -40,7 +40,6 @@ using IConnectionCompletionForRegistrationViewModel = IStandInScreenViewModel<st
 using IRegistrationViewModel = IStandInScreenViewModel<struct RegistrationScreen>;
 using IConnectionConfirmationViewModel = IStandInScreenViewModel<struct ConnectionConfirmationScreen>;
 using IDisclaimerViewModel = IStandInScreenViewModel<struct DisclaimerScreen>;
-using IGeofenceViewModel = IStandInScreenViewModel<struct GeofenceScreen>;
 using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
 using IConnectingViewModel = IStandInScreenViewModel<struct ConnectingScreen>;
 using IActivationViewModel = IStandInScreenViewModel<struct ActivationScreen>;
@@ -81,7 +80,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(ConnectionCompletionForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectionConfirmationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(DisclaimerViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(GeofenceViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectingViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ActivationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ArrivalViewModel);
@@ -149,11 +147,6 @@ using ConnectionCompletionForRegistrationViewController = ScreenViewController<I
 using RegistrationViewController = ScreenViewController<IRegistrationViewModel>;
 using ConnectionConfirmationViewController = ScreenViewController<IConnectionConfirmationViewModel>;
 using DisclaimerViewController = ScreenViewController<IDisclaimerViewModel>;
-using GeofenceViewController = ScreenViewController<IGeofenceViewModel, struct GeofenceScreen>;
-using WarningAreaViewController = ScreenViewController<IGeofenceViewModel, struct WarningAreaScreen>;
-using CautionAreaViewController = ScreenViewController<IGeofenceViewModel, struct CautionAreaScreen>;
-using FailedGPSViewController = ScreenViewController<IGeofenceViewModel, struct FailedGPSScreen>;
-using LocationUsePermitViewController = ScreenViewController<IGeofenceViewModel, struct LocationUsePermitScreen>;
 using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
 using ConnectingViewController = ScreenViewController<IConnectingViewModel>;
 using ActivationViewController = ScreenViewController<IActivationViewModel>;
