@@ -15,7 +15,9 @@
 #include "foundation/TimeZone.h"
 #include "support/ScopedEnvironment.h"
 #include "ui/GoldenImage.h"
+#include "ui/BasicAnimation.h"
 #include "ui/ImageView.h"
+#include "ui/Layer.h"
 #include "ui/Label.h"
 #include "ui/LayerRenderer.h"
 #include "ui/NavigationController.h"
@@ -119,6 +121,26 @@ TEST_F(MenuScreensRenderTest, TheVehicleRowIsUsableOnlyOverTheScreensThatLeadToA
         ASSERT_NE(version, nullptr);
         EXPECT_EQ(version->versionLabel->text(), "Ver.1.0.0");
     }
+}
+
+TEST_F(MenuScreensRenderTest, TheMenuArrivesFromTheRightAndLeavesToTheLeftOfTheWindow)
+{
+    registerCars({"Family car"});
+    auto settings = openSettingsOver([this] { transitionManager->showOperating(); });
+    ASSERT_NE(settings, nullptr);
+    const double center = window->center().x;
+    displayModel->calls.clear();
+    transitionManager->showSettingsOperationHistory();
+    time.runUntilIdle();
+    settings->tapNavigationButtonLeave();
+    const ui::BasicAnimation* push = window->layer().animation("transition");
+    ASSERT_NE(push, nullptr);
+    EXPECT_EQ(push->fromValue, center - 390);
+    EXPECT_EQ(push->toValue, center);
+    settle();
+    EXPECT_EQ(stack->presentedViewController(), nullptr) << "nothing pending and no link: the menu just closes";
+    EXPECT_EQ(displayModel->calls, (std::vector<std::string>{"display:DEF", "outside:false", "display:OPERATE"}))
+        << "the history, then the display of the screen under the menu again";
 }
 
 TEST_F(MenuScreensRenderTest, SettingsOverTheConnectionConfirmation)
