@@ -5,6 +5,7 @@
 
 #include "application/ScreenFramework/ScreenFrameworkFakes.h"
 
+#include "Class/Model/CarRecordStore.h"
 #include "Class/Model/DataController.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
@@ -59,6 +60,8 @@ void BM_OpenOperationHistory(benchmark::State& state)
 {
     History history;
     foundation::Locale::setCurrentIdentifier("en_US");
+    // Each row looks its car up in the registered cars.
+    CarRecordStore::shared().saveCarRecords({{.CarID = "VIN0001", .CarName = "Family car"}, {.CarID = "VIN0002", .CarName = "Van"}});
     double fetchSeconds = 0;
     double openSeconds = 0;
     for (auto _ : state) {

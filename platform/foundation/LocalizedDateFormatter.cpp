@@ -43,14 +43,19 @@ std::string bestPattern(const std::string& locale, std::string_view dateTemplate
 
 } // namespace
 
-struct LocalizedDateFormatter::Formatter {
-    std::unique_ptr<icu::SimpleDateFormat> format;
+struct LocalizedDateFormatter::Formatters {
+    struct Entry {
+        std::unique_ptr<icu::SimpleDateFormat> format;
+        // The zone the format was last set to.
+        std::string zone;
+    };
+    std::map<std::pair<std::string, std::string>, Entry> entries;
+    std::unique_ptr<icu::TimeZone> zone;
 };
 
 LocalizedDateFormatter::LocalizedDateFormatter()
-    : locale_(Locale::currentIdentifier()), timeZone_(TimeZone::current()), formatter_(std::make_unique<Formatter>())
+    : locale_(Locale::currentIdentifier()), timeZone_(TimeZone::current()), formatters_(std::make_unique<Formatters>())
 {
-    rebuild();
 }
 
 LocalizedDateFormatter::~LocalizedDateFormatter() = default;
@@ -58,43 +63,43 @@ LocalizedDateFormatter::~LocalizedDateFormatter() = default;
 void LocalizedDateFormatter::setLocale(std::string identifier)
 {
     locale_ = std::move(identifier);
-    rebuild();
 }
 
 void LocalizedDateFormatter::setTimeZone(TimeZone timeZone)
 {
+    if (timeZone != timeZone_)
+        formatters_->zone.reset();
     timeZone_ = std::move(timeZone);
-    rebuild();
 }
 
 void LocalizedDateFormatter::setLocalizedDateFormatFromTemplate(std::string_view dateTemplate)
 {
     dateFormat_ = bestPattern(locale_, dateTemplate);
-    rebuild();
-}
-
-void LocalizedDateFormatter::rebuild()
-{
-    const icu::Locale locale(locale_.c_str());
-    UErrorCode status = U_ZERO_ERROR;
-    auto format = std::make_unique<icu::SimpleDateFormat>(unicode(dateFormat_), locale, status);
-    if (U_FAILURE(status)) {
-        formatter_->format.reset();
-        return;
-    }
-    // Some locales count years in another calendar; the dates shown here are always Gregorian.
-    icu::TimeZone* zone = icu::TimeZone::createTimeZone(unicode(timeZone_.identifier()));
-    format->adoptCalendar(new icu::GregorianCalendar(zone, locale, status));
-    formatter_->format = U_SUCCESS(status) ? std::move(format) : nullptr;
 }
 
 std::string LocalizedDateFormatter::string(Date date) const
 {
-    if (!formatter_->format)
-        return {};
+    auto& entry = formatters_->entries[{locale_, dateFormat_}];
+    if (!entry.format) {
+        const icu::Locale locale(locale_.c_str());
+        UErrorCode status = U_ZERO_ERROR;
+        auto format = std::make_unique<icu::SimpleDateFormat>(unicode(dateFormat_), locale, status);
+        // Some locales count years in another calendar; the dates shown here are always Gregorian.
+        if (U_SUCCESS(status))
+            format->adoptCalendar(new icu::GregorianCalendar(locale, status));
+        if (U_FAILURE(status))
+            return {};
+        entry.format = std::move(format);
+    }
+    if (entry.zone != timeZone_.identifier()) {
+        if (!formatters_->zone)
+            formatters_->zone.reset(icu::TimeZone::createTimeZone(unicode(timeZone_.identifier())));
+        entry.format->setTimeZone(*formatters_->zone);
+        entry.zone = timeZone_.identifier();
+    }
     const auto ms = std::chrono::duration_cast<std::chrono::duration<double, std::milli>>(date.time_since_epoch()).count();
     icu::UnicodeString text;
-    formatter_->format->format(static_cast<UDate>(ms), text);
+    entry.format->format(static_cast<UDate>(ms), text);
     return utf8(text);
 }
 

@@ -31,13 +31,14 @@ public:
     std::string string(Date date) const;
 
 private:
-    struct Formatter;
-    void rebuild();
+    // ICU's formatters, one per locale and pattern, made when first used: making one costs far more
+    // than formatting, and a list re-sets locale, zone and template for every row.
+    struct Formatters;
 
     std::string locale_;
     TimeZone timeZone_;
     std::string dateFormat_;
-    std::unique_ptr<Formatter> formatter_;
+    std::unique_ptr<Formatters> formatters_;
 };
 
 } // namespace foundation

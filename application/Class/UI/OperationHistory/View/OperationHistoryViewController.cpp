@@ -65,6 +65,12 @@ void OperationHistoryViewController::viewWillAppear(bool animated)
 {
     ScreenViewController::viewWillAppear(animated);
     navigationItem().setTitleView(makeNavigationTitleLabel(R::string::localizable::OperationHistory_Title(textLanguages())));
+    reloadRows();
+}
+
+void OperationHistoryViewController::reloadRows()
+{
+    registeredCars_ = CarRecordStore::shared().loadCarRecords().value_or(std::vector<CarRecord>{});
     operationHistoryTableView->reloadData();
 }
 
@@ -80,7 +86,7 @@ void OperationHistoryViewController::viewWillLayoutSubviews()
     const ui::Rect table{0, HEADING_HEIGHT, bounds.width(), bounds.height() - HEADING_HEIGHT};
     if (operationHistoryTableView->frame() != table) {
         operationHistoryTableView->setFrame(table);
-        operationHistoryTableView->reloadData();
+        reloadRows();
     }
 }
 
@@ -111,8 +117,7 @@ std::shared_ptr<ui::TableViewCell> OperationHistoryViewController::cellForRow(ui
     const auto& list = viewModel->operationHistoryList();
     if (!list || indexPath.row < 0 || static_cast<size_t>(indexPath.row) >= list->size())
         return std::make_shared<ui::TableViewCell>();
-    const auto texts = presenter_.texts((*list)[static_cast<size_t>(indexPath.row)],
-                                        CarRecordStore::shared().loadCarRecords().value_or(std::vector<CarRecord>{}));
+    const auto texts = presenter_.texts((*list)[static_cast<size_t>(indexPath.row)], registeredCars_);
     auto cell = std::dynamic_pointer_cast<OperationHistoryCell>(table.dequeueReusableCell(OperationHistoryCell::REUSE_IDENTIFIER, indexPath));
     if (!cell)
         return std::make_shared<ui::TableViewCell>();

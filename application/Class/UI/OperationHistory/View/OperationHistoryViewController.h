@@ -37,7 +37,11 @@ public:
     double heightForHeader(ui::TableView&, int) override;
 
 private:
+    // The registered cars are read once per reload, not once per row.
+    void reloadRows();
+
     OperationHistoryRowPresenter presenter_;
+    std::vector<CarRecord> registeredCars_;
 };
 
 } // namespace tolvane::app
