@@ -21,6 +21,7 @@
 #include "ui/Label.h"
 #include "ui/LayerRenderer.h"
 #include "ui/NavigationController.h"
+#include "ui/TouchDriver.h"
 
 #include <QTemporaryDir>
 
@@ -120,6 +121,23 @@ TEST_F(MenuScreensRenderTest, TheVehicleRowIsUsableOnlyOverTheScreensThatLeadToA
         auto version = std::dynamic_pointer_cast<VersionCell>(settings->tableView->cellForRow({2, 2}));
         ASSERT_NE(version, nullptr);
         EXPECT_EQ(version->versionLabel->text(), "Ver.1.0.0");
+    }
+}
+
+TEST_F(MenuScreensRenderTest, ATapOnTheVehicleRowOpensTheListOnlyWhenTheRowIsEnabled)
+{
+    for (const bool enabled : {false, true}) {
+        auto settings = openSettingsOver([this, enabled] {
+            if (enabled)
+                transitionManager->showConnectionConfirmation();
+            else
+                transitionManager->showOperating();
+        });
+        ASSERT_NE(settings, nullptr);
+        const ui::Rect row = settings->tableView->convert(settings->tableView->rectForRow({1, 0}), nullptr);
+        ui::TouchDriver(*window).tap({row.midX(), row.midY()});
+        settle();
+        EXPECT_EQ(shown<EditDevicesViewController>() != nullptr, enabled);
     }
 }
 

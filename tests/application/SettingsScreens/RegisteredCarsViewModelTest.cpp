@@ -250,6 +250,30 @@ TEST_F(RegisteredCarsViewModelTest, APictureIsRemovedOnlyWhenItIsAFileInsideTheD
     EXPECT_TRUE(fs::is_symlink(picture("link.png")));
 }
 
+TEST_F(RegisteredCarsViewModelTest, ARequestThatEndsTheRunStopsTheLinkButMovesNoScreen)
+{
+    const struct {
+        RequiredDisplayId displayId;
+        CauseId cause;
+        bool stops;
+    } cases[] = {
+        {RequiredDisplayId::STOP, CauseId::USER_SELF, true},
+        {RequiredDisplayId::COMPLETE_PARK_IN, CauseId::DEF, true},
+        {RequiredDisplayId::STOP, CauseId::LOW_BATTERY, false},
+        {RequiredDisplayId::HALT, CauseId::BT_LOSS, false},
+    };
+    for (const auto& c : cases) {
+        for (RegisteredCarsViewModel* model : {static_cast<RegisteredCarsViewModel*>(edit.get()), static_cast<RegisteredCarsViewModel*>(deletion.get())}) {
+            store->isConnectionStop = false;
+            EXPECT_FALSE(model->transition(c.displayId, c.cause));
+            // The cause reaches the link store, so a stop with a cause ends the link too.
+            EXPECT_EQ(store->isConnectionStop, c.stops) << caseName(c.displayId) << " " << caseName(c.cause);
+        }
+    }
+    EXPECT_TRUE(router->calls.empty());
+    time.advance(1.0);
+}
+
 TEST_F(RegisteredCarsViewModelTest, ACarNameIsShownVerbatimInTheConfirmation)
 {
     CarRecordStore::shared().saveCarRecords({{.CarID = "VIN0001", .CarName = "100%s %@ %n"}});

@@ -3,10 +3,15 @@
 #include "Class/Model/UserDefaultsKey.h"
 #include "Class/Model/UserDefaultsValues.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
+#include "Class/UI/Settings/View/SoundMuteCell.h"
+#include "Class/UI/Settings/View/SoundSliderCell.h"
 #include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
 
 #include "foundation/UserDefaults.h"
 #include "support/RecordingAudioSystem.h"
+#include "ui/Label.h"
+#include "ui/Slider.h"
+#include "ui/Switch.h"
 
 #include <bit>
 #include <cmath>
@@ -62,6 +67,31 @@ TEST_F(SettingsViewModelTest, TheSoundSwitchStoresTheFlagGreysTheSliderAndTellsT
     ASSERT_EQ(sound->updates.size(), 1u);
     EXPECT_EQ(sound->updates[0].sound, false);
     EXPECT_EQ(sound->updates[0].volume, std::nullopt);
+}
+
+TEST_F(SettingsViewModelTest, TheSoundCellsShowTheStoredSettingsAndTheSwitchGreysTheSliderWithoutMovingIt)
+{
+    auto mute = std::make_shared<SoundMuteCell>();
+    auto slider = std::make_shared<SoundSliderCell>();
+    mute->setup(viewModel);
+    slider->setup(viewModel);
+    EXPECT_TRUE(mute->soundMute->isOn());
+    EXPECT_EQ(slider->soundVolume->value(), 1.0f);
+    EXPECT_TRUE(slider->soundVolume->isEnabled());
+    EXPECT_EQ(mute->label->text(), "Alarm ON/OFF");
+    EXPECT_EQ(slider->label->text(), "Volume");
+    EXPECT_TRUE(slider->soundVolume->minimumValueImage() && slider->soundVolume->maximumValueImage());
+
+    slider->soundVolume->setValue(0.5f);
+    slider->sondVolumeChanged();
+    mute->soundMute->setOn(false, false);
+    mute->onTapSoundMute();
+    EXPECT_FALSE(slider->soundVolume->isEnabled());
+    EXPECT_EQ(slider->soundVolume->value(), 0.5f);
+    mute->soundMute->setOn(true, false);
+    mute->onTapSoundMute();
+    EXPECT_TRUE(slider->soundVolume->isEnabled());
+    EXPECT_EQ(slider->soundVolume->value(), 0.5f);
 }
 
 TEST_F(SettingsViewModelTest, TheVolumeGoesToTheFrameworkInSeventhsAndIsStoredBitForBit)
