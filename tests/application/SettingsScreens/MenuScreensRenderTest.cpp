@@ -8,6 +8,7 @@
 #include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
 #include "Class/UI/Settings/View/SettingsTableViewCell.h"
 #include "Class/UI/Settings/View/SettingsViewController.h"
+#include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
 #include "Class/UI/Settings/View/VersionCell.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
@@ -159,6 +160,21 @@ TEST_F(MenuScreensRenderTest, TheMenuArrivesFromTheRightAndLeavesToTheLeftOfTheW
     EXPECT_EQ(stack->presentedViewController(), nullptr) << "nothing pending and no link: the menu just closes";
     EXPECT_EQ(displayModel->calls, (std::vector<std::string>{"display:DEF", "outside:false", "display:OPERATE"}))
         << "the history, then the display of the screen under the menu again";
+}
+
+TEST_F(MenuScreensRenderTest, LeavingForRegistrationClosesTheMenuFromTheRightThenOpensFirstRegistration)
+{
+    auto settings = openSettingsOver([this] { transitionManager->showConnectionConfirmation(); });
+    ASSERT_NE(settings, nullptr);
+    auto viewModel = std::dynamic_pointer_cast<SettingsViewModel>(settings->viewModel);
+    ASSERT_NE(viewModel, nullptr);
+    viewModel->disconnectForRegistration();
+    const ui::BasicAnimation* push = window->layer().animation("transition");
+    ASSERT_NE(push, nullptr);
+    EXPECT_EQ(push->fromValue, window->center().x + 390);
+    settle();
+    EXPECT_EQ(stack->presentedViewController(), nullptr);
+    EXPECT_NE(std::dynamic_pointer_cast<FirstRegistrationViewController>(stack->viewControllers().back()), nullptr);
 }
 
 TEST_F(MenuScreensRenderTest, SettingsOverTheConnectionConfirmation)
