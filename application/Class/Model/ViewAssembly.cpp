@@ -6,6 +6,7 @@
 #include "Class/UI/DeleteDevices/View/DeleteDevicesViewController.h"
 #include "Class/UI/EditDevices/View/EditDevicesViewController.h"
 #include "Class/UI/EditDevices/View/SettingsDeviceCell.h"
+#include "Class/UI/Operating/View/Slider/SliderControlNib.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryCell.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
 #include "Class/UI/Settings/View/SettingsTableViewCell.h"
@@ -75,6 +76,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RequestIdWaitingViewController>(container, storyboard::requestIdWaiting);
     registerScreen<PlanConfirmationViewController>(container, storyboard::planConfirmation);
     registerScreen<OperatingViewController>(container, storyboard::operating);
+    SliderControlNib::registerNib();
     registerScreen<ArrivalViewController>(container, storyboard::arrival);
     registerScreen<ParkInCompletedViewController>(container, storyboard::parkInCompleted);
     registerScreen<ParkOutCompletedViewController>(container, storyboard::parkOutCompleted);

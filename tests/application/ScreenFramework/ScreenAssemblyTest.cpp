@@ -7,6 +7,7 @@
 #include "Class/UI/DeleteDevices/ViewModel/DeleteDevicesViewModel.h"
 #include "Class/UI/EditDevices/View/EditDevicesViewController.h"
 #include "Class/UI/EditDevices/ViewModel/EditDevicesViewModel.h"
+#include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
 #include "Class/UI/OperationHistory/ViewModel/OperationHistoryViewModel.h"
 #include "Class/UI/Settings/View/SettingsViewController.h"
