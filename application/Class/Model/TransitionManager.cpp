@@ -6,6 +6,7 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
+#include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "R.h"

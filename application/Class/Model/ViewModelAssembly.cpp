@@ -2,8 +2,16 @@
 
 #include "Class/Model/AssemblyResolution.h"
 #include "Class/Model/ITransitionManager.h"
+#include "Class/UI/Activation/ViewModel/ActivationViewModel.h"
+#include "Class/UI/Arrival/ViewModel/ArrivalViewModel.h"
 #include "Class/UI/Base/ViewModel/InteruptCustomAlertViewModel.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/Connecting/ViewModel/ConnectingViewModel.h"
+#include "Class/UI/ConnectionConfirmation/ViewModel/ConnectionConfirmationViewModel.h"
+#include "Class/UI/Disclaimer/ViewModel/DisclaimerViewModel.h"
+#include "Class/UI/FirstRegistration/ViewModel/FirstRegistrationViewModel.h"
+#include "Class/UI/PreConfirmation/ViewModel/PreConfirmationViewModel.h"
+#include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "Internal/Model/IBatteryModel.h"

@@ -6,6 +6,7 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 
+#include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "foundation/NotificationCenter.h"

@@ -1,6 +1,14 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Activation/View/ActivationViewController.h"
+#include "Class/UI/Arrival/View/ArrivalViewController.h"
+#include "Class/UI/Connecting/View/ConnectingViewController.h"
+#include "Class/UI/ConnectionConfirmation/View/ConnectionConfirmationViewController.h"
+#include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
+#include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
+#include "Class/UI/PreConfirmation/View/PreConfirmationViewController.h"
+#include "Class/UI/RequestIdWaiting/View/RequestIdWaitingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "ui/BasicAnimation.h"

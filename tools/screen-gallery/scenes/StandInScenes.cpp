@@ -7,13 +7,10 @@ namespace screen_gallery {
 namespace {
 
 const GalleryScenes standInScenes{
-    {"PreConfirmation", "initial"},
     {"TutorialParkOutFlow", "initial"},
-    {"FirstRegistration", "initial"},
     {"TutorialParkInFlow", "initial"},
     {"IGONWarn", "initial"},
     {"TutorialConnectionFlow", "initial"},
-    {"Arrival", "initial"},
     {"Warn", "initial"},
     {"Operating", "initial"},
     {"PlanConfirmation", "initial"},
@@ -24,16 +21,11 @@ const GalleryScenes standInScenes{
     {"OperationHistory", "initial"},
     {"ConnectionCompletionForRegistration", "initial"},
     {"DeleteDevices", "initial"},
-    {"Connecting", "initial"},
     {"EditDevices", "initial"},
-    {"Activation", "initial"},
     {"FirstTutorialFlow", "initial"},
-    {"RequestIdWaiting", "initial"},
     {"TouchPreConfirmation", "initial"},
     {"TutorialMovieFlow", "initial"},
     {"ConnectingForRegistration", "initial"},
-    {"Disclaimer", "initial"},
-    {"ConnectionConfirmation", "initial"},
     {"Settings", "initial"},
 };
 

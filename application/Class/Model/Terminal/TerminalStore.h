@@ -92,6 +92,8 @@ public:
     bool openTerminal();
     void reopen();
     void closeTerminal();
+    // Gives up opening: stops the retries, closes what was opened and forgets the target.
+    void cancelOpen();
     void shutdownTerminal(std::function<void()> completion);
     // Waits for both streams to end, forces them closed after about 2.9 s, drops the terminal, then
     // calls the completion; asynchronous on the main thread.

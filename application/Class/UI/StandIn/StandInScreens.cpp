@@ -1,7 +1,5 @@
 #include "Class/UI/StandIn/StandInScreens.h"
 
-#include "Class/Model/Terminal/TerminalStore.h"
-
 namespace tolvane::app {
 namespace {
 
@@ -35,11 +33,6 @@ FirstTutorialFlowViewModel::FirstTutorialFlowViewModel(BaseViewModelInjection in
 {
 }
 
-FirstRegistrationViewModel::FirstRegistrationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::warn))
-{
-}
-
 RegistrationDevicesViewModel::RegistrationDevicesViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::warn))
 {
@@ -60,36 +53,9 @@ RegistrationViewModel::RegistrationViewModel(BaseViewModelInjection injection)
 {
 }
 
-ConnectionConfirmationViewModel::ConnectionConfirmationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false})
-{
-}
-
-DisclaimerViewModel::DisclaimerViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false})
-{
-}
-
 GeofenceViewModel::GeofenceViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), {.screenName = "Geofence", .showsStackedAlerts = true, .skipsKeyHaltPopup = true,
                                                     .followsVehicle = false})
-{
-}
-
-ConnectingViewModel::ConnectingViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .connectionFailure = ConnectionFailure::nothing})
-{
-}
-
-ActivationViewModel::ActivationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "Activation", .showsStackedAlerts = true, .skipsKeyHaltPopup = true,
-                                                    .connectionFailure = ConnectionFailure::restart})
-{
-}
-
-ArrivalViewModel::ArrivalViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsExitButton = true, .screenName = "Arrival", .showsStackedAlerts = true,
-                                                    .routing = Routing::dropsReachPoint})
 {
 }
 
@@ -139,13 +105,6 @@ IGONWarnViewModel::IGONWarnViewModel(BaseViewModelInjection injection)
 
 WarnViewModel::WarnViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {.screenName = "Warn"}) {}
 
-PreConfirmationViewModel::PreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IBatteryModel> batteryModel,
-                                                   std::shared_ptr<ISdkStateData> sdkStateData)
-    : StandInScreenViewModel(std::move(injection), {.isNavigationBarHidden = true, .followsVehicle = false}),
-      batteryModel(std::move(batteryModel)), sdkStateData(std::move(sdkStateData))
-{
-}
-
 TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IDisplayModel>,
                                                              std::shared_ptr<ISlideViewModel> slideViewModel)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false}),
@@ -165,19 +124,6 @@ OperatingViewModel::OperatingViewModel(BaseViewModelInjection injection, std::sh
     : StandInViewModel(std::move(injection), {.showsExitButton = true, .screenName = "Controlling", .showsStackedAlerts = true}),
       vehicleStateData(std::move(vehicleStateData))
 {
-}
-
-RequestIdWaitingViewModel::RequestIdWaitingViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .screenName = "RequestIDWaiting", .showsStackedAlerts = true,
-                                                    .connectionFailure = ConnectionFailure::restart})
-{
-}
-
-void RequestIdWaitingViewModel::tapCancelConfirmationPopupButtonNo()
-{
-    BaseViewModel::tapCancelConfirmationPopupButtonNo();
-    if (TerminalStore::shared()->isTimedOut)
-        displayWarnConfirmation(InAppWarningKind::timedOutRequestIDWaiting);
 }
 
 SettingsViewModel::SettingsViewModel(BaseViewModelInjection injection, std::shared_ptr<ISdkStateData> sdkStateData,

@@ -14,7 +14,6 @@
 #include <memory>
 
 namespace tolvane {
-class IBatteryModel;
 class IDisplayModel;
 class ISdkStateData;
 class ISlideViewModel;
@@ -32,22 +31,14 @@ public:
     virtual ~IStandInScreenViewModel() = default;
 };
 
-using IPreConfirmationViewModel = IStandInScreenViewModel<struct PreConfirmationScreen>;
 using IFirstTutorialFlowViewModel = IStandInScreenViewModel<struct FirstTutorialFlowScreen>;
-using IFirstRegistrationViewModel = IStandInScreenViewModel<struct FirstRegistrationScreen>;
 using IRegistrationDevicesViewModel = IStandInScreenViewModel<struct RegistrationDevicesScreen>;
 using IConnectingForRegistrationViewModel = IStandInScreenViewModel<struct ConnectingForRegistrationScreen>;
 using IConnectionCompletionForRegistrationViewModel = IStandInScreenViewModel<struct ConnectionCompletionForRegistrationScreen>;
 using IRegistrationViewModel = IStandInScreenViewModel<struct RegistrationScreen>;
-using IConnectionConfirmationViewModel = IStandInScreenViewModel<struct ConnectionConfirmationScreen>;
-using IDisclaimerViewModel = IStandInScreenViewModel<struct DisclaimerScreen>;
 using IGeofenceViewModel = IStandInScreenViewModel<struct GeofenceScreen>;
 using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
-using IConnectingViewModel = IStandInScreenViewModel<struct ConnectingScreen>;
-using IActivationViewModel = IStandInScreenViewModel<struct ActivationScreen>;
-using IRequestIdWaitingViewModel = IStandInScreenViewModel<struct RequestIdWaitingScreen>;
 using IPlanConfirmationViewModel = IStandInScreenViewModel<struct PlanConfirmationScreen>;
-using IArrivalViewModel = IStandInScreenViewModel<struct ArrivalScreen>;
 using IParkInCompletedViewModel = IStandInScreenViewModel<struct ParkInCompletedScreen>;
 using IParkOutCompletedViewModel = IStandInScreenViewModel<struct ParkOutCompletedScreen>;
 using ISettingsViewModel = IStandInScreenViewModel<struct SettingsScreen>;
@@ -77,17 +68,11 @@ public:
     }
 
 TOLVANE_STAND_IN_VIEW_MODEL(FirstTutorialFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(FirstRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationDevicesViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectingForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectionCompletionForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ConnectionConfirmationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(DisclaimerViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(GeofenceViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ConnectingViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ActivationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ArrivalViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(OperationHistoryViewModel);
@@ -101,14 +86,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(IGONWarnViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(WarnViewModel);
 
 #undef TOLVANE_STAND_IN_VIEW_MODEL
-
-class PreConfirmationViewModel final : public StandInScreenViewModel<IPreConfirmationViewModel> {
-public:
-    PreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IBatteryModel> batteryModel,
-                             std::shared_ptr<ISdkStateData> sdkStateData);
-    const std::shared_ptr<IBatteryModel> batteryModel;
-    const std::shared_ptr<ISdkStateData> sdkStateData;
-};
 
 class TouchPreConfirmationViewModel final : public StandInScreenViewModel<ITouchPreConfirmationViewModel> {
 public:
@@ -134,13 +111,6 @@ public:
     void didRequestEndHalfway() override {}
 };
 
-class RequestIdWaitingViewModel final : public StandInScreenViewModel<IRequestIdWaitingViewModel> {
-public:
-    explicit RequestIdWaitingViewModel(BaseViewModelInjection injection);
-    // A declined stop after the vehicle's request timed out offers the time-out warning again.
-    void tapCancelConfirmationPopupButtonNo() override;
-};
-
 class SettingsViewModel final : public StandInScreenViewModel<ISettingsViewModel> {
 public:
     SettingsViewModel(BaseViewModelInjection injection, std::shared_ptr<ISdkStateData> sdkStateData,
@@ -156,26 +126,18 @@ public:
 };
 
 // Controllers.
-using PreConfirmationViewController = ScreenViewController<IPreConfirmationViewModel>;
-using FirstRegistrationViewController = ScreenViewController<IFirstRegistrationViewModel>;
 using RegistrationDevicesViewController = ScreenViewController<IRegistrationDevicesViewModel>;
 using ConnectingForRegistrationViewController = ScreenViewController<IConnectingForRegistrationViewModel>;
 using ConnectionCompletionForRegistrationViewController = ScreenViewController<IConnectionCompletionForRegistrationViewModel>;
 using RegistrationViewController = ScreenViewController<IRegistrationViewModel>;
-using ConnectionConfirmationViewController = ScreenViewController<IConnectionConfirmationViewModel>;
-using DisclaimerViewController = ScreenViewController<IDisclaimerViewModel>;
 using GeofenceViewController = ScreenViewController<IGeofenceViewModel, struct GeofenceScreen>;
 using WarningAreaViewController = ScreenViewController<IGeofenceViewModel, struct WarningAreaScreen>;
 using CautionAreaViewController = ScreenViewController<IGeofenceViewModel, struct CautionAreaScreen>;
 using FailedGPSViewController = ScreenViewController<IGeofenceViewModel, struct FailedGPSScreen>;
 using LocationUsePermitViewController = ScreenViewController<IGeofenceViewModel, struct LocationUsePermitScreen>;
 using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
-using ConnectingViewController = ScreenViewController<IConnectingViewModel>;
-using ActivationViewController = ScreenViewController<IActivationViewModel>;
-using RequestIdWaitingViewController = ScreenViewController<IRequestIdWaitingViewModel>;
 using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
 using OperatingViewController = ScreenViewController<IOperatingViewModel>;
-using ArrivalViewController = ScreenViewController<IArrivalViewModel>;
 using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
 using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
 using DeleteDevicesViewController = ScreenViewController<IDeleteDevicesViewModel>;
