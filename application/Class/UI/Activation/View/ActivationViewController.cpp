@@ -32,7 +32,6 @@ void ActivationViewController::loadView()
     startButton = ScreenElements::primaryButton({24, area.maxY() - 140, width, 52});
     powerOnButton = ScreenElements::primaryButton({24, area.maxY() - 140, width, 52});
     powerOnButton->setBackgroundColor(ui::Color::rgb255(0xFF, 0x5A, 0x4E));
-    powerOnButton->setImage(R::image::powerButton(), ui::ControlState::normal);
     // The storyboard's title of the power-on button.
     powerOnButton->setTitle(R::string::localizable::Activation_PowerOn(textLanguages()), ui::ControlState::normal);
     startButton->addTarget(ui::ControlEvent::touchUpInside, [this](ui::Control&) { onTapActivateButton(); });
@@ -81,7 +80,7 @@ void ActivationViewController::apply(const IActivationViewModel::Action& action)
         carName = name->carName;
         setConnectionText();
     } else if (const auto* image = std::get_if<ActivationAction::setCarImage>(&action)) {
-        carImageView->setImage(ScreenElements::carPicture(image->carImagePath, "#Tolvane_VehicleIcon"));
+        carImageView->setImage(ScreenElements::carPicture(image->carImagePath, "#Tolvane_VehicleIcon", carImageView->bounds().size));
     } else if (const auto* buttons = std::get_if<ActivationAction::setButtonImage>(&action)) {
         isReceivedParkOut = buttons->isReceivedParkOut;
         startButton->setHidden(buttons->isReceivedParkOut);

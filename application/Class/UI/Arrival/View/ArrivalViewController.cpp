@@ -33,7 +33,7 @@ void ArrivalViewController::viewDidLoad()
     cancellables.insert(viewModel->actionPublisher().sink([weak](const IArrivalViewModel::Action& action) {
         const auto self = weak.lock();
         if (const auto* image = std::get_if<ArrivalAction::setCarImage>(&action); self && image)
-            self->carImageView->setImage(ScreenElements::carPicture(image->carImagePath, "#Tolvane_VehicleIcon"));
+            self->carImageView->setImage(ScreenElements::carPicture(image->carImagePath, "#Tolvane_VehicleIcon", self->carImageView->bounds().size));
     }));
     announceLabel->setText(R::string::localizable::Arrival_Announce(textLanguages()));
     const auto& selected = CarRecordStore::shared().selectedCarRecord;

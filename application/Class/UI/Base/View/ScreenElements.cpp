@@ -3,6 +3,7 @@
 #include "Class/Model/CarImagePathResolver.h"
 #include "Class/Model/Utility/LibraryBundle.h"
 #include "Class/UI/Base/View/GifImage.h"
+#include "Class/UI/Base/View/ImageFitting.h"
 
 #include "foundation/Bundle.h"
 #include "foundation/StandardLocations.h"
@@ -15,6 +16,9 @@
 #include "ui/ScreenMetrics.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <algorithm>
 
@@ -44,8 +48,9 @@ ui::Rect ScreenElements::contentArea()
 {
     const ui::Rect screen = ui::ScreenMetrics::shared().mainBounds();
     const ui::EdgeInsets insets = ui::ScreenMetrics::shared().deviceSafeAreaInsets();
+    // A screen with a navigation bar is laid out below the bar.
     const double top = insets.top + ui::NavigationBar::contentHeight;
-    return {0, top, screen.size.width, screen.size.height - top - insets.bottom};
+    return {0, 0, screen.size.width, screen.size.height - top - insets.bottom};
 }
 
 std::shared_ptr<ui::Label> ScreenElements::label(const ui::Rect& frame, double fontSize, ui::FontWeight weight, ui::Color color)
@@ -118,7 +123,25 @@ void ScreenElements::showLibraryGif(ui::ImageView& view, const std::string& name
     GifImage::setGifImage(view, foundation::Bytes(bytes.begin(), bytes.end()));
 }
 
-std::optional<ui::Image> ScreenElements::carPicture(const std::optional<std::string>& storedPath, const std::string& fallbackAsset)
+std::optional<ui::Image> ScreenElements::asset(const std::string& name, const ui::Size& size)
+{
+    // Drawn at three pixels per point, the densest screen the pictures are made for.
+    constexpr double scale = 3.0;
+    QSvgRenderer drawing(QStringLiteral(":/TolvaneIntegrationApp/Images/%1.svg").arg(QString::fromStdString(name)));
+    if (!drawing.isValid())
+        return ui::AssetCatalog::shared().image(name);
+    const QSizeF natural = drawing.defaultSize();
+    const ui::Size fitted = ImageFitting::fittedSize({natural.width(), natural.height()}, size);
+    QImage pixels(static_cast<int>(fitted.width * scale), static_cast<int>(fitted.height * scale), QImage::Format_ARGB32_Premultiplied);
+    pixels.fill(Qt::transparent);
+    QPainter painter(&pixels);
+    drawing.render(&painter);
+    painter.end();
+    return ui::Image(pixels, scale);
+}
+
+std::optional<ui::Image> ScreenElements::carPicture(const std::optional<std::string>& storedPath, const std::string& fallbackAsset,
+                                                    const ui::Size& size)
 {
     if (storedPath) {
         if (const auto file = CarImagePathResolver(foundation::documentsDirectory()).fileFor(*storedPath)) {
@@ -126,7 +149,7 @@ std::optional<ui::Image> ScreenElements::carPicture(const std::optional<std::str
                 return image;
         }
     }
-    return ui::AssetCatalog::shared().image(fallbackAsset);
+    return asset(fallbackAsset, size);
 }
 
 } // namespace tolvane::app

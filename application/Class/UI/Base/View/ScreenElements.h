@@ -26,7 +26,8 @@ public:
     static ui::Color muted();
     static ui::Color accent();
 
-    // The part of the main screen below the navigation bar and above the home indicator.
+    // The part of a screen's view above the home indicator, in the view's coordinates; the view
+    // itself starts below the navigation bar.
     static ui::Rect contentArea();
 
     // Centred, wrapping text.
@@ -44,9 +45,12 @@ public:
     // Plays the library's "<name>.gif" in `view`, or leaves it without a picture when the file is missing.
     static void showLibraryGif(ui::ImageView& view, const std::string& name);
 
-    // The picture of a car from its stored path, or the named asset when the path names no readable
-    // picture in the data folder.
-    static std::optional<ui::Image> carPicture(const std::optional<std::string>& storedPath, const std::string& fallbackAsset);
+    // The named asset drawn sharp as large as fits in `size` (its drawing scaled, not its pixels).
+    static std::optional<ui::Image> asset(const std::string& name, const ui::Size& size);
+    // The picture of a car from its stored path, or the named asset fitted to `size` when the path
+    // names no readable picture in the data folder.
+    static std::optional<ui::Image> carPicture(const std::optional<std::string>& storedPath, const std::string& fallbackAsset,
+                                               const ui::Size& size);
 };
 
 } // namespace tolvane::app

@@ -25,7 +25,7 @@ void ConnectingViewController::loadView()
     const double width = area.size.width - 48;
     connectingLabel = ScreenElements::label({24, area.minY() + 24, width, 64}, 22, ui::FontWeight::semibold);
     guideLabel = ScreenElements::label({24, area.minY() + 92, width, 48}, 15, ui::FontWeight::regular, ScreenElements::muted());
-    smartKeyImage = ScreenElements::picture({area.midX() - 100, area.minY() + 152, 96, 120}, R::image::smartKey());
+    smartKeyImage = ScreenElements::picture({area.midX() - 100, area.minY() + 152, 96, 120}, ScreenElements::asset("smartKey", {96, 120}));
     BTConnect = ScreenElements::picture({area.midX() + 8, area.minY() + 172, 96, 80});
     waitLabel = ScreenElements::label({24, area.minY() + 296, width, 24}, 15, ui::FontWeight::medium);
     carPlayLabel = ScreenElements::label({24, area.minY() + 332, width, 96}, 14, ui::FontWeight::regular, ScreenElements::muted());
@@ -104,6 +104,11 @@ void ConnectingViewController::showTimeoutAlert()
     carPlayLabel->setText(R::string::localizable::Connecting_Timeout_Infomation(languages));
     waitLabel->setHidden(true);
     appendLabel->setHidden(false);
+    // The hints move up into the room the pictures leave.
+    const ui::Rect hints = carPlayLabel->frame();
+    carPlayLabel->setFrame({hints.minX(), guideLabel->frame().maxY() + 24, hints.size.width, hints.size.height});
+    const ui::Rect closing = appendLabel->frame();
+    appendLabel->setFrame({closing.minX(), carPlayLabel->frame().maxY() + 16, closing.size.width, closing.size.height});
     smartKeyImage->setHidden(true);
     BTConnect->setHidden(true);
     backButton->setHidden(true);

@@ -31,9 +31,9 @@ void ConnectionConfirmationViewController::loadView()
     auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
     root->setBackgroundColor(ScreenElements::ground());
     const double width = area.size.width - 48;
-    startLabel = ScreenElements::label({24, area.minY() + 24, width, 40}, 22, ui::FontWeight::semibold);
+    startLabel = ScreenElements::label({24, area.minY() + 20, width, 64}, 22, ui::FontWeight::semibold);
     slideOperationLabel = ScreenElements::label({24, 0, width, 28}, 15, ui::FontWeight::regular, ScreenElements::muted());
-    scrollView = std::make_shared<ui::ScrollView>(ui::Rect{0, area.minY() + 120, area.size.width, 360});
+    scrollView = std::make_shared<ui::ScrollView>(ui::Rect{0, area.minY() + 136, area.size.width, 360});
     scrollView->setClipsToBounds(true);
     pageControl = std::make_shared<ConnectionConfirmationPageControl>(
         ui::Rect{area.midX(), scrollView->frame().maxY() + 16, 0, PAGE_CONTROL_HEIGHT});
@@ -93,7 +93,7 @@ void ConnectionConfirmationViewController::setScrollView(const std::vector<CarRe
     for (size_t i = 0; i < carRecords.size(); ++i) {
         auto card = std::make_shared<ScrollContentView>(ui::Rect{page.width * static_cast<double>(i), 0, page.width, page.height});
         card->deviceName->setText(carRecords[i].CarName);
-        card->vehicleImage->setImage(ScreenElements::carPicture(carRecords[i].CarImagePath, "icon_vehicle"));
+        card->vehicleImage->setImage(ScreenElements::carPicture(carRecords[i].CarImagePath, "icon_vehicle", card->vehicleImage->bounds().size));
         content->addSubview(card);
     }
     scrollView->addSubview(content);

@@ -21,7 +21,7 @@ void FirstRegistrationViewController::loadView()
     root->setBackgroundColor(ScreenElements::ground());
     const double width = area.size.width - 48;
     registerLabel = ScreenElements::label({24, area.minY() + 48, width, 96}, 22, ui::FontWeight::semibold);
-    root->addSubview(ScreenElements::picture({area.midX() - 56, area.minY() + 176, 112, 112}, R::image::icon_vehicle()));
+    root->addSubview(ScreenElements::picture({area.midX() - 56, area.minY() + 176, 112, 112}, ScreenElements::asset("icon_vehicle", {112, 112})));
     pairingLabel = ScreenElements::label({24, area.minY() + 312, width, 48}, 16, ui::FontWeight::regular, ScreenElements::muted());
     registCompleteBtn = ScreenElements::secondaryButton({24, area.maxY() - 72, width, 52});
     addPairingBtn = ScreenElements::primaryButton({24, area.maxY() - 140, width, 52});

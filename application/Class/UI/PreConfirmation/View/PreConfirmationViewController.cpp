@@ -79,7 +79,7 @@ void PreConfirmationViewController::loadView()
     auto root = std::make_shared<ui::View>(bounds);
     root->setBackgroundColor(ScreenElements::ground());
     const double middle = bounds.size.height / 2;
-    root->addSubview(ScreenElements::picture({bounds.size.width / 2 - 60, middle - 130, 120, 120}, R::image::_Tolvane_VehicleIcon()));
+    root->addSubview(ScreenElements::picture({bounds.size.width / 2 - 60, middle - 130, 120, 120}, ScreenElements::asset("#Tolvane_VehicleIcon", {120, 120})));
     auto name = ScreenElements::label({24, middle + 6, bounds.size.width - 48, 40}, 28, ui::FontWeight::bold);
     name->setText(R::string::localizable::Common_NavigationTitle(textLanguages()));
     root->addSubview(name);
