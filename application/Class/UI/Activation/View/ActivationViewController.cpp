@@ -10,7 +10,6 @@
 #include "ui/Button.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
-#include "ui/ScreenMetrics.h"
 #include "ui/View.h"
 
 namespace tolvane::app {
@@ -23,8 +22,7 @@ constexpr const char* POWER_ON_KEY = "tirmalunesko/lanyayilianjie/qidongcheliang
 void ActivationViewController::loadView()
 {
     const ui::Rect area = ScreenElements::contentArea();
-    auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
-    root->setBackgroundColor(ScreenElements::ground());
+    auto root = ScreenElements::groundView();
     const double width = area.size.width - 48;
     carImageView = ScreenElements::picture({24, area.minY() + 40, width, width * 0.75});
     connectionSuccessLabel = ScreenElements::label({24, carImageView->frame().maxY() + 28, width, 84}, 19, ui::FontWeight::semibold);

@@ -8,7 +8,6 @@
 
 #include "ui/ImageView.h"
 #include "ui/Label.h"
-#include "ui/ScreenMetrics.h"
 #include "ui/View.h"
 
 namespace tolvane::app {
@@ -16,8 +15,7 @@ namespace tolvane::app {
 void ArrivalViewController::loadView()
 {
     const ui::Rect area = ScreenElements::contentArea();
-    auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
-    root->setBackgroundColor(ScreenElements::ground());
+    auto root = ScreenElements::groundView();
     const double width = area.size.width - 48;
     carImageView = ScreenElements::picture({24, area.minY() + 72, width, width * 0.75});
     announceLabel = ScreenElements::label({24, carImageView->frame().maxY() + 40, width, 72}, 22, ui::FontWeight::semibold);

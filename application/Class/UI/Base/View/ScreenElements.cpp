@@ -53,6 +53,13 @@ ui::Rect ScreenElements::contentArea()
     return {0, 0, screen.size.width, screen.size.height - top - insets.bottom};
 }
 
+std::shared_ptr<ui::View> ScreenElements::groundView()
+{
+    auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
+    root->setBackgroundColor(ground());
+    return root;
+}
+
 std::shared_ptr<ui::Label> ScreenElements::label(const ui::Rect& frame, double fontSize, ui::FontWeight weight, ui::Color color)
 {
     auto label = std::make_shared<ui::Label>(frame);

@@ -13,6 +13,7 @@ namespace ui {
 class Button;
 class ImageView;
 class Label;
+class View;
 } // namespace ui
 
 namespace tolvane::app {
@@ -29,6 +30,9 @@ public:
     // The part of a screen's view above the home indicator, in the view's coordinates; the view
     // itself starts below the navigation bar.
     static ui::Rect contentArea();
+
+    // A screen's root view: the main screen's size on the light ground.
+    static std::shared_ptr<ui::View> groundView();
 
     // Centred, wrapping text.
     static std::shared_ptr<ui::Label> label(const ui::Rect& frame, double fontSize, ui::FontWeight weight = ui::FontWeight::regular,

@@ -12,7 +12,6 @@
 #include "ui/Button.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
-#include "ui/ScreenMetrics.h"
 #include "ui/View.h"
 
 namespace tolvane::app {
@@ -20,8 +19,7 @@ namespace tolvane::app {
 void ConnectingViewController::loadView()
 {
     const ui::Rect area = ScreenElements::contentArea();
-    auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
-    root->setBackgroundColor(ScreenElements::ground());
+    auto root = ScreenElements::groundView();
     const double width = area.size.width - 48;
     connectingLabel = ScreenElements::label({24, area.minY() + 24, width, 64}, 22, ui::FontWeight::semibold);
     guideLabel = ScreenElements::label({24, area.minY() + 92, width, 48}, 15, ui::FontWeight::regular, ScreenElements::muted());

@@ -12,7 +12,6 @@
 #include "ui/Button.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
-#include "ui/ScreenMetrics.h"
 #include "ui/View.h"
 
 #include <algorithm>
@@ -28,8 +27,7 @@ constexpr double PAGE_CONTROL_HEIGHT = 20;
 void ConnectionConfirmationViewController::loadView()
 {
     const ui::Rect area = ScreenElements::contentArea();
-    auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
-    root->setBackgroundColor(ScreenElements::ground());
+    auto root = ScreenElements::groundView();
     const double width = area.size.width - 48;
     startLabel = ScreenElements::label({24, area.minY() + 20, width, 64}, 22, ui::FontWeight::semibold);
     slideOperationLabel = ScreenElements::label({24, 0, width, 28}, 15, ui::FontWeight::regular, ScreenElements::muted());

@@ -7,7 +7,6 @@
 #include "Class/UI/Base/View/ScreenElements.h"
 #include "Class/UI/Disclaimer/View/DisclaimerPopViewController.h"
 
-#include "ui/ScreenMetrics.h"
 #include "ui/View.h"
 
 namespace tolvane::app {
@@ -18,8 +17,7 @@ DisclaimerViewController::~DisclaimerViewController() = default;
 
 void DisclaimerViewController::loadView()
 {
-    auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
-    root->setBackgroundColor(ScreenElements::ground());
+    auto root = ScreenElements::groundView();
     setView(root);
 }
 

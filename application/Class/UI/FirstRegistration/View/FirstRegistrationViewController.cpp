@@ -9,7 +9,6 @@
 #include "ui/Button.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
-#include "ui/ScreenMetrics.h"
 #include "ui/View.h"
 
 namespace tolvane::app {
@@ -17,8 +16,7 @@ namespace tolvane::app {
 void FirstRegistrationViewController::loadView()
 {
     const ui::Rect area = ScreenElements::contentArea();
-    auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
-    root->setBackgroundColor(ScreenElements::ground());
+    auto root = ScreenElements::groundView();
     const double width = area.size.width - 48;
     registerLabel = ScreenElements::label({24, area.minY() + 48, width, 96}, 22, ui::FontWeight::semibold);
     root->addSubview(ScreenElements::picture({area.midX() - 56, area.minY() + 176, 112, 112}, ScreenElements::asset("icon_vehicle", {112, 112})));

@@ -22,7 +22,6 @@
 #include "ui/Application.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
-#include "ui/ScreenMetrics.h"
 #include "ui/View.h"
 
 namespace tolvane::app {
@@ -75,9 +74,8 @@ std::weak_ptr<PreConfirmationViewController> PreConfirmationViewController::weak
 void PreConfirmationViewController::loadView()
 {
     // The ground the checks run over: the car mark and the feature's name, nothing to touch.
-    const ui::Rect bounds = ui::ScreenMetrics::shared().mainBounds();
-    auto root = std::make_shared<ui::View>(bounds);
-    root->setBackgroundColor(ScreenElements::ground());
+    auto root = ScreenElements::groundView();
+    const ui::Rect bounds = root->bounds();
     const double middle = bounds.size.height / 2;
     root->addSubview(ScreenElements::picture({bounds.size.width / 2 - 60, middle - 130, 120, 120}, ScreenElements::asset("#Tolvane_VehicleIcon", {120, 120})));
     auto name = ScreenElements::label({24, middle + 6, bounds.size.width - 48, 40}, 28, ui::FontWeight::bold);

@@ -9,7 +9,6 @@
 #include "ui/AffineTransform.h"
 #include "ui/Label.h"
 #include "ui/NavigationController.h"
-#include "ui/ScreenMetrics.h"
 #include "ui/View.h"
 
 namespace tolvane::app {
@@ -17,8 +16,7 @@ namespace tolvane::app {
 void RequestIdWaitingViewController::loadView()
 {
     const ui::Rect area = ScreenElements::contentArea();
-    auto root = std::make_shared<ui::View>(ui::ScreenMetrics::shared().mainBounds());
-    root->setBackgroundColor(ScreenElements::ground());
+    auto root = ScreenElements::groundView();
     indicatorView = std::make_shared<ui::ActivityIndicatorView>(ui::ActivityIndicatorStyle::medium);
     indicatorView->setCenter({area.midX(), area.midY() - 40});
     waitingLabel = ScreenElements::label({24, area.midY(), area.size.width - 48, 60}, 18, ui::FontWeight::medium);
