@@ -1,5 +1,6 @@
 #include "application/ScreenFramework/ApplicationTest.h"
 
+#include "Class/UI/Base/View/CustomAlertController.h"
 #include "Class/UI/ConnectionConfirmation/ViewModel/ConnectionConfirmationViewModel.h"
 #include "Class/UI/Disclaimer/View/DisclaimerPopViewController.h"
 #include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
@@ -7,7 +8,9 @@
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
+#include "ui/Application.h"
 #include "ui/Button.h"
+#include "ui/Label.h"
 #include "ui/GoldenImage.h"
 #include "ui/LayerRenderer.h"
 #include "ui/NavigationController.h"
@@ -125,6 +128,26 @@ TEST_F(ConnectionScreensTest, ExitingTheDisclaimerRecordsE003)
     popup->endButton->sendActions(ui::ControlEvent::touchUpInside);
     settle();
     EXPECT_EQ(EventStack::shared().stack(), std::vector<EventCode>{EventCode::E003});
+}
+
+TEST_F(ConnectionScreensTest, WithoutBluetoothPermissionTheFirstScreenAsksForItAndRecordsE002WhileAsking)
+{
+    power->setAuthorization(bt::Authorization::denied);
+    ui::Application::shared().becomeActive();
+    show("PreConfirmation");
+    settle();
+    auto* alert = dynamic_cast<CustomAlertController*>(stack->presentedViewController());
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->titleLabel().text(), "To use Tolvane, please allow Bluetooth permission in the app settings");
+    EXPECT_EQ(alert->preferredStyle, CustomAlertControlerStyle::alert);
+    EXPECT_EQ(EventStack::shared().stack(), std::vector<EventCode>{EventCode::E002});
+
+    alert->firstButtonTapped();
+    settle();
+    EXPECT_EQ(ui::Application::shared().settingsRequestCount(), 1);
+    EXPECT_TRUE(EventStack::shared().stack().empty());
+    EXPECT_EQ(stack->topViewController(), shown.get()) << "no route without permission";
+    ui::Application::shared().reset();
 }
 
 } // namespace

@@ -92,6 +92,8 @@ public:
     bool openTerminal();
     void reopen();
     void closeTerminal();
+    // The phone's Bluetooth as the accessory backend in use sees it.
+    const std::shared_ptr<bt::IBluetoothPower>& bluetoothPower() const { return environment_.bluetoothPower; }
     // Gives up opening: stops the retries, closes what was opened and forgets the target.
     void cancelOpen();
     void shutdownTerminal(std::function<void()> completion);

@@ -4,6 +4,7 @@
 #include "Class/Model/EventStack.h"
 #include "Class/Model/IDataController.h"
 #include "Class/Model/RunExit.h"
+#include "Class/Model/Terminal/TerminalStore.h"
 #include "Class/Model/Utility/LogManager.h"
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
@@ -62,7 +63,11 @@ struct Overloaded : Cases... {
 
 } // namespace
 
-PreConfirmationViewController::PreConfirmationViewController() : popupTransition_(std::make_shared<PopupTransition>()) {}
+// The Bluetooth the link follows, that of the accessory backend in use, even before the link starts.
+PreConfirmationViewController::PreConfirmationViewController()
+    : central(TerminalStore::shared()->bluetoothPower()), popupTransition_(std::make_shared<PopupTransition>())
+{
+}
 
 PreConfirmationViewController::~PreConfirmationViewController() = default;
 
@@ -114,7 +119,7 @@ void PreConfirmationViewController::viewWillAppear(bool animated)
         const auto self = weak.lock();
         if (!self)
             return;
-        LogManager::print("didEnterBackgroundNotification received.", LogLevel::information);
+        LogManager::print("didEnterBackgroundNotification received.", LogLevel::information, {.function = "viewWillAppear(_:)"});
         self->viewModel->stopMonitoring();
     }));
 }
@@ -146,7 +151,8 @@ void PreConfirmationViewController::apply(const IPreConfirmationViewModel::Actio
 
 void PreConfirmationViewController::centralManagerDidUpdateState(bt::PowerState state)
 {
-    LogManager::print("centralManagerDidUpdateState received. state: " + stateName(state), LogLevel::information);
+    LogManager::print("centralManagerDidUpdateState received. state: " + stateName(state), LogLevel::information,
+                      {.function = "centralManagerDidUpdateState(_:)"});
     viewModel->setCentralState(state);
     alerts.clear();
     dismissCustomAlert();
@@ -157,7 +163,7 @@ void PreConfirmationViewController::centralManagerDidUpdateState(bt::PowerState 
 
 void PreConfirmationViewController::didBecomeActive()
 {
-    LogManager::print("didBecomeActiveNotification received.", LogLevel::information);
+    LogManager::print("didBecomeActiveNotification received.", LogLevel::information, {.function = "didBecomeActive()"});
     restartPreConfirmation();
     isInitialiDidBecomeActive = false;
 }
