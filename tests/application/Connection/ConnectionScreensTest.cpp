@@ -150,5 +150,25 @@ TEST_F(ConnectionScreensTest, WithoutBluetoothPermissionTheFirstScreenAsksForItA
     ui::Application::shared().reset();
 }
 
+TEST_F(ConnectionScreensTest, BluetoothOffAtLaunchAsksToEnableItUntilItComesOnThenTheRunGoesOn)
+{
+    power->setState(bt::PowerState::poweredOff);
+    ui::Application::shared().becomeActive();
+    show("PreConfirmation");
+    settle();
+    auto* alert = dynamic_cast<CustomAlertController*>(stack->presentedViewController());
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->titleLabel().text(), "Please enable Bluetooth");
+    EXPECT_EQ(alert->preferredStyle, CustomAlertControlerStyle::alertUpDown);
+    EXPECT_EQ(titles(alert->actions()), std::vector<std::string>{"确定"});
+
+    power->setState(bt::PowerState::poweredOn);
+    settle();
+    settle();
+    EXPECT_EQ(stack->presentedViewController(), nullptr);
+    EXPECT_NE(dynamic_cast<FirstTutorialFlowViewController*>(stack->topViewController()), nullptr);
+    ui::Application::shared().reset();
+}
+
 } // namespace
 } // namespace screen_testing

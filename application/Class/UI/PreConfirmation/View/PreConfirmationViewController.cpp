@@ -202,23 +202,22 @@ void PreConfirmationViewController::handlePreConfirmationResult()
         goOn();
         return;
     }
-    const auto weak = weakSelf();
-    // Each link of the chain shows the next queued alert when its button lets the user go on.
-    auto shown = std::make_shared<size_t>(0);
-    auto onClose = std::make_shared<std::function<void(CloseActionType)>>();
-    *onClose = [weak, shown, onClose](CloseActionType closeAction) {
+    presentAlertInChain(0);
+}
+
+void PreConfirmationViewController::presentAlertInChain(size_t index)
+{
+    // A button that lets the user go on shows the next queued alert, or routes on after the last.
+    const auto onClose = [weak = weakSelf(), index](CloseActionType closeAction) {
         const auto self = weak.lock();
         if (!self || closeAction != CloseActionType::nothing)
             return;
-        if (*shown + 1 >= self->alerts.size()) {
+        if (index + 1 < self->alerts.size())
+            self->presentAlertInChain(index + 1);
+        else
             self->goOn();
-            return;
-        }
-        ++*shown;
-        const Alert& next = self->alerts[*shown];
-        self->presentAlert(next, self->buttonsOf(next, *onClose));
     };
-    presentAlert(alerts.front(), buttonsOf(alerts.front(), *onClose));
+    presentAlert(alerts[index], buttonsOf(alerts[index], onClose));
 }
 
 std::vector<std::shared_ptr<CustomAlertAction>> PreConfirmationViewController::buttonsOf(const Alert& alert,

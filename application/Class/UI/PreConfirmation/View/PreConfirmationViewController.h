@@ -66,6 +66,7 @@ public:
 private:
     void apply(const IPreConfirmationViewModel::Action& action);
     std::vector<std::shared_ptr<CustomAlertAction>> buttonsOf(const Alert& alert, std::function<void(CloseActionType)> afterClose);
+    void presentAlertInChain(size_t index);
     void presentAlert(const Alert& alert, std::vector<std::shared_ptr<CustomAlertAction>> actions);
     void dismissCustomAlert();
     void goOn();
