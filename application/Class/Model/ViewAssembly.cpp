@@ -9,9 +9,16 @@
 #include "Class/UI/ConnectionConfirmation/View/ConnectionConfirmationViewController.h"
 #include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
 #include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
+#include "Class/UI/Geofence/View/GeofencePopups.h"
+#include "Class/UI/Geofence/View/GeofenceStoryboard.h"
+#include "Class/UI/Geofence/View/GeofenceViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
+#include "Class/UI/Operating/View/OperatingScene.h"
+#include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/PreConfirmation/View/PreConfirmationViewController.h"
 #include "Class/UI/RequestIdWaiting/View/RequestIdWaitingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
 
@@ -53,7 +60,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RegistrationViewController>(container, storyboard::registration);
     registerScreen<ConnectionConfirmationViewController>(container, storyboard::connectionConfirmation);
     registerScreen<DisclaimerViewController>(container, storyboard::disclaimer);
-    // The geofence screens come out of the geofence check's own flow.
+    GeofenceStoryboard::registerScenes();
     injectViewModel<GeofenceViewController>(container);
     injectViewModel<WarningAreaViewController>(container);
     injectViewModel<CautionAreaViewController>(container);
@@ -65,6 +72,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RequestIdWaitingViewController>(container, storyboard::requestIdWaiting);
     registerScreen<PlanConfirmationViewController>(container, storyboard::planConfirmation);
     registerScreen<OperatingViewController>(container, storyboard::operating);
+    OperatingScene::registerNibs();
     registerScreen<ArrivalViewController>(container, storyboard::arrival);
     registerScreen<ParkInCompletedViewController>(container, storyboard::parkInCompleted);
     registerScreen<ParkOutCompletedViewController>(container, storyboard::parkOutCompleted);

@@ -10,9 +10,13 @@
 #include "Class/UI/ConnectionConfirmation/ViewModel/ConnectionConfirmationViewModel.h"
 #include "Class/UI/Disclaimer/ViewModel/DisclaimerViewModel.h"
 #include "Class/UI/FirstRegistration/ViewModel/FirstRegistrationViewModel.h"
+#include "Class/UI/Geofence/ViewModel/GeofenceViewModel.h"
+#include "Class/UI/IGONWarn/ViewModel/IGONWarnViewModel.h"
+#include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/PreConfirmation/ViewModel/PreConfirmationViewModel.h"
 #include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
 #include "Internal/Model/IBatteryModel.h"
 #include "ISlideViewModel.h"

@@ -9,10 +9,7 @@ namespace {
 const GalleryScenes standInScenes{
     {"TutorialParkOutFlow", "initial"},
     {"TutorialParkInFlow", "initial"},
-    {"IGONWarn", "initial"},
     {"TutorialConnectionFlow", "initial"},
-    {"Warn", "initial"},
-    {"Operating", "initial"},
     {"PlanConfirmation", "initial"},
     {"Registration", "initial"},
     {"RegistrationDevices", "initial"},

@@ -53,12 +53,6 @@ RegistrationViewModel::RegistrationViewModel(BaseViewModelInjection injection)
 {
 }
 
-GeofenceViewModel::GeofenceViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "Geofence", .showsStackedAlerts = true, .skipsKeyHaltPopup = true,
-                                                    .followsVehicle = false})
-{
-}
-
 ParkInCompletedViewModel::ParkInCompletedViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {}) {}
 
 ParkOutCompletedViewModel::ParkOutCompletedViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {}) {}
@@ -98,13 +92,6 @@ TutorialMovieFlowViewModel::TutorialMovieFlowViewModel(BaseViewModelInjection in
 {
 }
 
-IGONWarnViewModel::IGONWarnViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "IgonWarn"})
-{
-}
-
-WarnViewModel::WarnViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {.screenName = "Warn"}) {}
-
 TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IDisplayModel>,
                                                              std::shared_ptr<ISlideViewModel> slideViewModel)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false}),
@@ -115,13 +102,6 @@ TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInject
 PlanConfirmationViewModel::PlanConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
                                                      std::shared_ptr<IUserOperationModel>)
     : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .showsStackedAlerts = true}),
-      vehicleStateData(std::move(vehicleStateData))
-{
-}
-
-OperatingViewModel::OperatingViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                                       std::shared_ptr<IUserOperationModel>)
-    : StandInViewModel(std::move(injection), {.showsExitButton = true, .screenName = "Controlling", .showsStackedAlerts = true}),
       vehicleStateData(std::move(vehicleStateData))
 {
 }

@@ -6,7 +6,6 @@
 
 #include "Class/UI/Base/View/InAppWarningKind.h"
 #include "Class/UI/Base/View/ScreenViewController.h"
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
 #include "Class/UI/StandIn/StandInViewModel.h"
 
 #include "Internal/Model/CauseId.h"
@@ -36,7 +35,6 @@ using IRegistrationDevicesViewModel = IStandInScreenViewModel<struct Registratio
 using IConnectingForRegistrationViewModel = IStandInScreenViewModel<struct ConnectingForRegistrationScreen>;
 using IConnectionCompletionForRegistrationViewModel = IStandInScreenViewModel<struct ConnectionCompletionForRegistrationScreen>;
 using IRegistrationViewModel = IStandInScreenViewModel<struct RegistrationScreen>;
-using IGeofenceViewModel = IStandInScreenViewModel<struct GeofenceScreen>;
 using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
 using IPlanConfirmationViewModel = IStandInScreenViewModel<struct PlanConfirmationScreen>;
 using IParkInCompletedViewModel = IStandInScreenViewModel<struct ParkInCompletedScreen>;
@@ -50,8 +48,6 @@ using ITutorialConnectionFlowViewModel = IStandInScreenViewModel<struct Tutorial
 using ITutorialParkInFlowViewModel = IStandInScreenViewModel<struct TutorialParkInFlowScreen>;
 using ITutorialParkOutFlowViewModel = IStandInScreenViewModel<struct TutorialParkOutFlowScreen>;
 using ITutorialMovieFlowViewModel = IStandInScreenViewModel<struct TutorialMovieFlowScreen>;
-using IIGONWarnViewModel = IStandInScreenViewModel<struct IGONWarnScreen>;
-using IWarnViewModel = IStandInScreenViewModel<struct WarnScreen>;
 
 // A stand-in view model answering to its screen's protocol.
 template <class Protocol>
@@ -72,7 +68,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(RegistrationDevicesViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectingForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectionCompletionForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(GeofenceViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(OperationHistoryViewModel);
@@ -82,8 +77,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(TutorialConnectionFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkInFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkOutFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMovieFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(IGONWarnViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(WarnViewModel);
 
 #undef TOLVANE_STAND_IN_VIEW_MODEL
 
@@ -99,16 +92,6 @@ public:
     PlanConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
                               std::shared_ptr<IUserOperationModel> userOperationModel);
     const std::shared_ptr<IVehicleStateData> vehicleStateData;
-};
-
-class OperatingViewModel final : public StandInViewModel, public IOperatingViewModel {
-public:
-    OperatingViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                       std::shared_ptr<IUserOperationModel> userOperationModel);
-    const std::shared_ptr<IVehicleStateData> vehicleStateData;
-
-    // The end-halfway confirmation belongs to the operating screen.
-    void didRequestEndHalfway() override {}
 };
 
 class SettingsViewModel final : public StandInScreenViewModel<ISettingsViewModel> {
@@ -130,14 +113,8 @@ using RegistrationDevicesViewController = ScreenViewController<IRegistrationDevi
 using ConnectingForRegistrationViewController = ScreenViewController<IConnectingForRegistrationViewModel>;
 using ConnectionCompletionForRegistrationViewController = ScreenViewController<IConnectionCompletionForRegistrationViewModel>;
 using RegistrationViewController = ScreenViewController<IRegistrationViewModel>;
-using GeofenceViewController = ScreenViewController<IGeofenceViewModel, struct GeofenceScreen>;
-using WarningAreaViewController = ScreenViewController<IGeofenceViewModel, struct WarningAreaScreen>;
-using CautionAreaViewController = ScreenViewController<IGeofenceViewModel, struct CautionAreaScreen>;
-using FailedGPSViewController = ScreenViewController<IGeofenceViewModel, struct FailedGPSScreen>;
-using LocationUsePermitViewController = ScreenViewController<IGeofenceViewModel, struct LocationUsePermitScreen>;
 using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
 using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
-using OperatingViewController = ScreenViewController<IOperatingViewModel>;
 using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
 using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
 using DeleteDevicesViewController = ScreenViewController<IDeleteDevicesViewModel>;
@@ -159,17 +136,6 @@ class SettingsViewController final : public ScreenViewController<ISettingsViewMo
 public:
     // The settings never present stacked alerts.
     void showAlert() override {}
-};
-
-class WarnViewController final : public ScreenViewController<IWarnViewModel> {
-public:
-    CauseId causeId = CauseId::DEF;
-    InAppWarningKind inAppWarningKind = InAppWarningKind::none;
-};
-
-class IGONWarnViewController final : public ScreenViewController<IIGONWarnViewModel> {
-public:
-    CauseId causeId = CauseId::DEF;
 };
 
 } // namespace tolvane::app

@@ -188,6 +188,11 @@ void PreConfirmationViewController::goOn()
 
 void PreConfirmationViewController::handlePreConfirmationResult()
 {
+    // A result that comes once another screen covers this one would route or alert over that screen.
+    if (!isAppeared()) {
+        isRequestPreConfirmation = false;
+        return;
+    }
     if (ui::Application::shared().applicationState() != ui::ApplicationState::active) {
         foundation::RunLoop::main().scheduleTimer(NOT_ACTIVE_RETRY, false, [weak = weakSelf()](foundation::Timer&) {
             if (const auto self = weak.lock())
