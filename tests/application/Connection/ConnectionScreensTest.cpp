@@ -170,5 +170,19 @@ TEST_F(ConnectionScreensTest, BluetoothOffAtLaunchAsksToEnableItUntilItComesOnTh
     ui::Application::shared().reset();
 }
 
+TEST_F(ConnectionScreensTest, AResultHeldBackWhileInactiveDoesNotRouteOverAScreenPushedMeanwhile)
+{
+    show("PreConfirmation");
+    transitionManager->showConnecting();
+    settle();
+    const auto* covering = stack->topViewController();
+    ui::Application::shared().becomeActive();
+    time.advance(10.0);
+    settle();
+    EXPECT_EQ(stack->topViewController(), covering);
+    EXPECT_EQ(stack->presentedViewController(), nullptr);
+    ui::Application::shared().reset();
+}
+
 } // namespace
 } // namespace screen_testing
