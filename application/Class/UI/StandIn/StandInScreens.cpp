@@ -96,6 +96,4 @@ PlanConfirmationViewModel::PlanConfirmationViewModel(BaseViewModelInjection inje
 {
 }
 
-}
-
 } // namespace tolvane::app

@@ -84,8 +84,6 @@ public:
     const std::shared_ptr<IVehicleStateData> vehicleStateData;
 };
 
-};
-
 // Controllers.
 using RegistrationDevicesViewController = ScreenViewController<IRegistrationDevicesViewModel>;
 using ConnectingForRegistrationViewController = ScreenViewController<IConnectingForRegistrationViewModel>;
