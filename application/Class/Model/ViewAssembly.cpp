@@ -3,6 +3,10 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
+#include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
+#include "Class/UI/Registration/View/RegistrationViewController.h"
+#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "R.h"

@@ -4,6 +4,10 @@
 #include "Class/Model/ITransitionManager.h"
 #include "Class/UI/Base/ViewModel/InteruptCustomAlertViewModel.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/ConnectingForRegistration/ViewModel/ConnectingForRegistrationViewModel.h"
+#include "Class/UI/ConnectionCompletionForRegistration/ViewModel/ConnectionCompletionForRegistrationViewModel.h"
+#include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
+#include "Class/UI/RegistrationDevices/ViewModel/RegistrationDevicesViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "Internal/Model/IBatteryModel.h"

@@ -3,6 +3,7 @@
 
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
+#include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include <map>

@@ -3,6 +3,14 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
+#include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
+#include "Class/UI/Registration/View/RegistrationViewController.h"
+#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
+#include "Class/UI/ConnectingForRegistration/ViewModel/ConnectingForRegistrationViewModel.h"
+#include "Class/UI/ConnectionCompletionForRegistration/ViewModel/ConnectionCompletionForRegistrationViewModel.h"
+#include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
+#include "Class/UI/RegistrationDevices/ViewModel/RegistrationDevicesViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include <typeindex>

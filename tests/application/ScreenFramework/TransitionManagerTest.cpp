@@ -1,6 +1,10 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
+#include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
+#include "Class/UI/Registration/View/RegistrationViewController.h"
+#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "ui/BasicAnimation.h"

@@ -40,26 +40,6 @@ FirstRegistrationViewModel::FirstRegistrationViewModel(BaseViewModelInjection in
 {
 }
 
-RegistrationDevicesViewModel::RegistrationDevicesViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::warn))
-{
-}
-
-ConnectingForRegistrationViewModel::ConnectingForRegistrationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(true, ConnectionFailure::nothing))
-{
-}
-
-ConnectionCompletionForRegistrationViewModel::ConnectionCompletionForRegistrationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::nothing))
-{
-}
-
-RegistrationViewModel::RegistrationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::nothing))
-{
-}
-
 ConnectionConfirmationViewModel::ConnectionConfirmationViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false})
 {

@@ -35,10 +35,6 @@ public:
 using IPreConfirmationViewModel = IStandInScreenViewModel<struct PreConfirmationScreen>;
 using IFirstTutorialFlowViewModel = IStandInScreenViewModel<struct FirstTutorialFlowScreen>;
 using IFirstRegistrationViewModel = IStandInScreenViewModel<struct FirstRegistrationScreen>;
-using IRegistrationDevicesViewModel = IStandInScreenViewModel<struct RegistrationDevicesScreen>;
-using IConnectingForRegistrationViewModel = IStandInScreenViewModel<struct ConnectingForRegistrationScreen>;
-using IConnectionCompletionForRegistrationViewModel = IStandInScreenViewModel<struct ConnectionCompletionForRegistrationScreen>;
-using IRegistrationViewModel = IStandInScreenViewModel<struct RegistrationScreen>;
 using IConnectionConfirmationViewModel = IStandInScreenViewModel<struct ConnectionConfirmationScreen>;
 using IDisclaimerViewModel = IStandInScreenViewModel<struct DisclaimerScreen>;
 using IGeofenceViewModel = IStandInScreenViewModel<struct GeofenceScreen>;
@@ -78,10 +74,6 @@ public:
 
 TOLVANE_STAND_IN_VIEW_MODEL(FirstTutorialFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(FirstRegistrationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(RegistrationDevicesViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ConnectingForRegistrationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ConnectionCompletionForRegistrationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(RegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectionConfirmationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(DisclaimerViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(GeofenceViewModel);
@@ -158,10 +150,6 @@ public:
 // Controllers.
 using PreConfirmationViewController = ScreenViewController<IPreConfirmationViewModel>;
 using FirstRegistrationViewController = ScreenViewController<IFirstRegistrationViewModel>;
-using RegistrationDevicesViewController = ScreenViewController<IRegistrationDevicesViewModel>;
-using ConnectingForRegistrationViewController = ScreenViewController<IConnectingForRegistrationViewModel>;
-using ConnectionCompletionForRegistrationViewController = ScreenViewController<IConnectionCompletionForRegistrationViewModel>;
-using RegistrationViewController = ScreenViewController<IRegistrationViewModel>;
 using ConnectionConfirmationViewController = ScreenViewController<IConnectionConfirmationViewModel>;
 using DisclaimerViewController = ScreenViewController<IDisclaimerViewModel>;
 using GeofenceViewController = ScreenViewController<IGeofenceViewModel, struct GeofenceScreen>;
