@@ -21,6 +21,12 @@
 namespace vehiclesim {
 namespace {
 
+// The phone asks with the plain id and then echoes whichever answer it got.
+bool isRegistrationConfirmation(tolvane::BtMekDspId disp)
+{
+    return disp == tolvane::BtMekDspId::vehicle_registration_confirmation || disp == tolvane::BtMekDspId::blinker_registration_confirmation;
+}
+
 constexpr uint8_t kCounterJump = 9;
 
 } // namespace
@@ -145,7 +151,9 @@ void VehicleUnit::readFromPhone()
             {
                 std::lock_guard lock(mutex_);
                 received_.push_back({loop_.clock().now(), foundation::Bytes(frame.begin(), frame.end()), read});
-                if (read) {
+                if (read)
+                    confirmingRegistration_ = isRegistrationConfirmation(read->operation.disp);
+                if (read && !confirmingRegistration_) {
                     manoeuvre_.operationReceived(read->operation);
                     if (manoeuvre_.isHeld() && read->checksumValid)
                         lastHeldFrame_ = loop_.clock().now();
@@ -174,6 +182,9 @@ void VehicleUnit::tick()
         }
         manoeuvre_.step();
         request = manoeuvre_.controlStateRequest();
+        if (confirmingRegistration_)
+            request.MEKDSPID = options_.blinkerRegistration ? tolvane::BtMekDspId::blinker_registration_confirmation
+                                                            : tolvane::BtMekDspId::vehicle_registration_confirmation;
     }
     if (deadManStop)
         log("dead man: no held frame read for " + std::to_string(options_.deadManInterval) + " s, the car stops");

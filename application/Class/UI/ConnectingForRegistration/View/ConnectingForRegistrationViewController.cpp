@@ -41,11 +41,7 @@ void ConnectingForRegistrationViewController::loadView()
 void ConnectingForRegistrationViewController::viewDidLoad()
 {
     ScreenViewController::viewDidLoad();
-    std::weak_ptr<ui::ViewController> weak = weak_from_this();
-    cancellables.insert(viewModel->actionPublisher().sink([weak](const IConnectingForRegistrationViewModel::Action& action) {
-        if (auto self = std::static_pointer_cast<ConnectingForRegistrationViewController>(weak.lock()))
-            self->apply(action);
-    }));
+    cancellables.insert(viewModel->actionPublisher().sink(whileAlive(this, &ConnectingForRegistrationViewController::apply)));
     startConnectingAnimation();
     viewModel->setTerminalInfo();
 }

@@ -16,26 +16,23 @@ void ConnectionCompletionForRegistrationViewController::loadView()
     deviceName = root->deviceName.get();
     carImageView = root->carImageView.get();
     addButton = root->addButton.get();
-    std::weak_ptr<ui::ViewController> weak = weak_from_this();
-    addButton->addTarget(ui::ControlEvent::touchUpInside, [weak](ui::Control&) {
-        if (auto self = std::static_pointer_cast<ConnectionCompletionForRegistrationViewController>(weak.lock()))
-            self->onTapRegisterButton();
-    });
+    addButton->addTarget(ui::ControlEvent::touchUpInside, whileAlive(this, &ConnectionCompletionForRegistrationViewController::onTapRegisterButton));
     setView(root);
 }
 
 void ConnectionCompletionForRegistrationViewController::viewDidLoad()
 {
     ScreenViewController::viewDidLoad();
-    std::weak_ptr<ui::ViewController> weak = weak_from_this();
-    cancellables.insert(viewModel->actionPublisher().sink([weak](const IConnectionCompletionForRegistrationViewModel::Action& action) {
-        auto self = std::static_pointer_cast<ConnectionCompletionForRegistrationViewController>(weak.lock());
-        using Action = IConnectionCompletionForRegistrationViewModel::Action;
-        if (const auto* command = self ? std::get_if<Action::setDeviceView>(&action.value) : nullptr)
-            self->deviceName->setText(command->deviceName);
-    }));
+    cancellables.insert(viewModel->actionPublisher().sink(whileAlive(this, &ConnectionCompletionForRegistrationViewController::apply)));
     addButton->setTitle(R::string::localizable::ConnectionCompletionForRegistration_Add(textLanguages()), addButton->state());
     viewModel->loadDevice();
+}
+
+void ConnectionCompletionForRegistrationViewController::apply(const IConnectionCompletionForRegistrationViewModel::Action& action)
+{
+    using Action = IConnectionCompletionForRegistrationViewModel::Action;
+    if (const auto* command = std::get_if<Action::setDeviceView>(&action.value))
+        deviceName->setText(command->deviceName);
 }
 
 void ConnectionCompletionForRegistrationViewController::onTapRegisterButton()

@@ -23,6 +23,9 @@ public:
     void viewDidLoad() override;
     void onTapRegisterButton();
     void tapNavigationButtonLeave() override;
+
+private:
+    void apply(const IConnectionCompletionForRegistrationViewModel::Action& action);
 };
 
 } // namespace tolvane::app

@@ -27,16 +27,6 @@ constexpr const char* EDIT_TITLE = "编辑资料";
 constexpr const char* REGISTER_BUTTON_TEXT = "完成绑定";
 constexpr const char* SAVE_BUTTON_TEXT = "保存";
 
-template <class Controller>
-auto weakly(Controller* controller, void (Controller::*method)())
-{
-    std::weak_ptr<ui::ViewController> weak = controller->weak_from_this();
-    return [weak, method](auto&&...) {
-        if (auto self = std::static_pointer_cast<Controller>(weak.lock()))
-            ((*self).*method)();
-    };
-}
-
 bool isBlank(const std::string& text)
 {
     return text.find_first_not_of(" \t") == std::string::npos;
@@ -54,8 +44,8 @@ void RegistrationViewController::loadView()
     registerBtn = root->registerBtn.get();
     changeImageButton = root->changeImageButton.get();
     setView(root);
-    registerBtn->addTarget(ui::ControlEvent::touchUpInside, weakly(this, &RegistrationViewController::onTapRegisterButton));
-    changeImageButton->addTarget(ui::ControlEvent::touchUpInside, weakly(this, &RegistrationViewController::tapChangeImageBtn));
+    registerBtn->addTarget(ui::ControlEvent::touchUpInside, whileAlive(this, &RegistrationViewController::onTapRegisterButton));
+    changeImageButton->addTarget(ui::ControlEvent::touchUpInside, whileAlive(this, &RegistrationViewController::tapChangeImageBtn));
 }
 
 void RegistrationViewController::viewDidLoad()
@@ -63,18 +53,16 @@ void RegistrationViewController::viewDidLoad()
     ScreenViewController::viewDidLoad();
     setupNavigationBar();
     setTexts();
-    std::weak_ptr<ui::ViewController> weak = weak_from_this();
-    cancellables.insert(viewModel->actionPublisher().sink([weak](const IRegistrationViewModel::Action& action) {
-        if (auto self = std::static_pointer_cast<RegistrationViewController>(weak.lock()))
-            self->apply(action);
-    }));
+    cancellables.insert(viewModel->actionPublisher().sink(whileAlive(this, &RegistrationViewController::apply)));
     deviceNameText->setDelegate(std::static_pointer_cast<RegistrationViewController>(shared_from_this()));
-    deviceNameText->addTarget(ui::ControlEvent::editingChanged, weakly(this, &RegistrationViewController::textFieldDidChange));
-    cancellables.insert(rx::Cancellable([weak] {
-        if (auto self = std::static_pointer_cast<RegistrationViewController>(weak.lock()))
-            self->deviceNameText->removeTargets(ui::ControlEvent::editingChanged);
-    }));
+    deviceNameText->addTarget(ui::ControlEvent::editingChanged, whileAlive(this, &RegistrationViewController::textFieldDidChange));
+    cancellables.insert(rx::Cancellable(whileAlive(this, &RegistrationViewController::stopFollowingTheName)));
     viewModel->loadDeviceInfo();
+}
+
+void RegistrationViewController::stopFollowingTheName()
+{
+    deviceNameText->removeTargets(ui::ControlEvent::editingChanged);
 }
 
 void RegistrationViewController::setTexts()
@@ -145,12 +133,13 @@ void RegistrationViewController::tapChangeImageBtn()
     const auto& picker = ui::ImageFilePicker::shared();
     if (!picker.isAvailable())
         return;
-    std::weak_ptr<ui::ViewController> weak = weak_from_this();
-    picker.pick([weak](std::optional<ui::Image> image) {
-        auto self = std::static_pointer_cast<RegistrationViewController>(weak.lock());
-        if (self && image)
-            self->deviceImageView->setImage(CarPicture::redrawn(*image));
-    });
+    picker.pick(whileAlive(this, &RegistrationViewController::showPickedImage));
+}
+
+void RegistrationViewController::showPickedImage(std::optional<ui::Image> image)
+{
+    if (image)
+        deviceImageView->setImage(CarPicture::redrawn(*image));
 }
 
 void RegistrationViewController::onTapRegisterButton()

@@ -3,6 +3,7 @@
 #include "Class/UI/Base/View/ScreenViewController.h"
 #include "Class/UI/Registration/ViewModel/IRegistrationViewModel.h"
 
+#include "ui/Image.h"
 #include "ui/TextField.h"
 
 namespace ui {
@@ -41,6 +42,8 @@ public:
 
 private:
     void setTexts();
+    void stopFollowingTheName();
+    void showPickedImage(std::optional<ui::Image> image);
     void apply(const IRegistrationViewModel::Action& action);
 };
 

@@ -31,11 +31,8 @@ void RegistrationDevicesViewController::loadView()
 void RegistrationDevicesViewController::viewDidLoad()
 {
     ScreenViewController::viewDidLoad();
-    std::weak_ptr<ui::ViewController> weak = weak_from_this();
-    didBecomeActiveObservation_ = foundation::NotificationCenter::defaultCenter().addObserver(Application::didBecomeActiveNotification, [weak] {
-        if (auto self = std::static_pointer_cast<RegistrationDevicesViewController>(weak.lock()))
-            self->viewDidBecomeActive();
-    });
+    didBecomeActiveObservation_ = foundation::NotificationCenter::defaultCenter().addObserver(
+        Application::didBecomeActiveNotification, whileAlive(this, &RegistrationDevicesViewController::viewDidBecomeActive));
     setTexts();
 }
 
@@ -51,11 +48,7 @@ void RegistrationDevicesViewController::viewWillAppear(bool animated)
 {
     ScreenViewController::viewWillAppear(animated);
     navigationItem().setTitleView(ScenePalette::navigationTitle(R::string::localizable::FirstRegistration_Register(textLanguages())));
-    std::weak_ptr<ui::ViewController> weak = weak_from_this();
-    cancellables.insert(viewModel->actionPublisher().sink([weak](IRegistrationDevicesViewModel::Action action) {
-        if (auto self = std::static_pointer_cast<RegistrationDevicesViewController>(weak.lock()))
-            self->apply(action);
-    }));
+    cancellables.insert(viewModel->actionPublisher().sink(whileAlive(this, &RegistrationDevicesViewController::apply)));
     viewModel->startSearchingTerminals();
 }
 
@@ -70,7 +63,7 @@ void RegistrationDevicesViewController::viewDidBecomeActive()
     viewWillAppear(false);
 }
 
-void RegistrationDevicesViewController::apply(IRegistrationDevicesViewModel::Action action)
+void RegistrationDevicesViewController::apply(const IRegistrationDevicesViewModel::Action& action)
 {
     using Action = IRegistrationDevicesViewModel::Action;
     switch (action) {
@@ -82,15 +75,15 @@ void RegistrationDevicesViewController::apply(IRegistrationDevicesViewModel::Act
         deviceList->setDataSource(std::static_pointer_cast<ui::ITableViewDataSource>(self));
         [[fallthrough]];
     }
-    case Action::reloadDeviceList: {
-        std::weak_ptr<ui::ViewController> weak = weak_from_this();
-        foundation::RunLoop::main().post([weak] {
-            if (auto self = std::static_pointer_cast<RegistrationDevicesViewController>(weak.lock()))
-                self->deviceList->reloadData();
-        });
+    case Action::reloadDeviceList:
+        foundation::RunLoop::main().post(whileAlive(this, &RegistrationDevicesViewController::reloadDeviceList));
         break;
     }
-    }
+}
+
+void RegistrationDevicesViewController::reloadDeviceList()
+{
+    deviceList->reloadData();
 }
 
 void RegistrationDevicesViewController::tapNavigationButtonLeave()

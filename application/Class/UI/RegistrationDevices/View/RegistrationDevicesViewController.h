@@ -42,7 +42,8 @@ public:
 private:
     void setTexts();
     void viewDidBecomeActive();
-    void apply(IRegistrationDevicesViewModel::Action action);
+    void apply(const IRegistrationDevicesViewModel::Action& action);
+    void reloadDeviceList();
 
     foundation::NotificationCenter::Observation didBecomeActiveObservation_;
 };

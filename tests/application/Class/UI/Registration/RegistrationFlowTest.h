@@ -9,11 +9,9 @@
 #include "ui/TouchDriver.h"
 #include "ui/View.h"
 
-#include <QTemporaryDir>
+#include "application/support/ScopedDocumentsFolder.h"
 
-#include <cstdlib>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace screen_testing {
@@ -24,18 +22,10 @@ class RegistrationFlowTest : public ApplicationTest {
 protected:
     RegistrationFlowTest()
     {
-        if (const char* previous = std::getenv("TOLVANE_DATA_DIR"))
-            previousDataDir_ = previous;
-        setenv("TOLVANE_DATA_DIR", documents.path().toLocal8Bit().constData(), 1);
         CarRecordStore::destroyShared();
         showStack();
     }
-    ~RegistrationFlowTest() override
-    {
-        CarRecordStore::destroyShared();
-        if (previousDataDir_)
-            setenv("TOLVANE_DATA_DIR", previousDataDir_->c_str(), 1);
-    }
+    ~RegistrationFlowTest() override { CarRecordStore::destroyShared(); }
 
     static void registerCar(const std::string& carID, const std::string& name)
     {
@@ -82,10 +72,7 @@ protected:
         time.runUntilIdle();
     }
 
-    QTemporaryDir documents;
-
-private:
-    std::optional<std::string> previousDataDir_;
+    testing_support::ScopedDocumentsFolder documents;
 };
 
 } // namespace screen_testing

@@ -67,7 +67,7 @@ protected:
         field.insertText(text);
     }
 
-    std::filesystem::path documentsPath() const { return documents.path().toStdString(); }
+    std::filesystem::path documentsPath() const { return documents.path(); }
 
     // Every picture in `root` and its subfolders.
     static std::vector<std::string> pngFilesUnder(const std::filesystem::path& root)
