@@ -41,8 +41,11 @@ void ConnectingForRegistrationView::layoutSubviews()
     const double bottomInset = ui::ScreenMetrics::shared().deviceSafeAreaInsets().bottom;
     registrationInfo->setFrame({kMargin, 40, width, 32});
     deviceName->setFrame({kMargin, 84, width, 56});
-    BTConnect->setFrame({(area.width() - kAnimationWidth) / 2, 180, kAnimationWidth, kAnimationHeight});
-    registrationDecription->setFrame({kMargin, area.height() - bottomInset - 140, width, 120});
+    const double descriptionTop = area.height() - bottomInset - 140;
+    registrationDecription->setFrame({kMargin, descriptionTop, width, 120});
+    // The animation sits in the middle of the space between the name and the advice.
+    const double animationMiddle = (deviceName->frame().maxY() + descriptionTop) / 2;
+    BTConnect->setFrame({(area.width() - kAnimationWidth) / 2, animationMiddle - kAnimationHeight / 2, kAnimationWidth, kAnimationHeight});
 }
 
 } // namespace tolvane::app

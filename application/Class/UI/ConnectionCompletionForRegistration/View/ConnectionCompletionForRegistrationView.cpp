@@ -10,6 +10,8 @@
 #include "ui/Label.h"
 #include "ui/ScreenMetrics.h"
 
+#include <algorithm>
+
 namespace tolvane::app {
 namespace {
 
@@ -17,6 +19,7 @@ constexpr double kMargin = 24;
 constexpr double kPictureWidth = 240;
 constexpr double kPictureHeight = 180;
 constexpr double kButtonHeight = 52;
+constexpr double kBlockHeight = kPictureHeight + 120;
 
 } // namespace
 
@@ -41,10 +44,13 @@ void ConnectionCompletionForRegistrationView::layoutSubviews()
     const ui::Rect area = bounds();
     const double width = area.width() - 2 * kMargin;
     const double bottomInset = ui::ScreenMetrics::shared().deviceSafeAreaInsets().bottom;
-    carImageView->setFrame({(area.width() - kPictureWidth) / 2, 72, kPictureWidth, kPictureHeight});
-    headingLabel->setFrame({kMargin, 276, width, 32});
-    deviceName->setFrame({kMargin, 316, width, 56});
-    addButton->setFrame({kMargin, area.height() - bottomInset - kButtonHeight - 24, width, kButtonHeight});
+    const double buttonTop = area.height() - bottomInset - kButtonHeight - 24;
+    addButton->setFrame({kMargin, buttonTop, width, kButtonHeight});
+    // Picture, heading and name as one block in the middle of the space above the button.
+    const double top = std::max(24.0, (buttonTop - kBlockHeight) / 2);
+    carImageView->setFrame({(area.width() - kPictureWidth) / 2, top, kPictureWidth, kPictureHeight});
+    headingLabel->setFrame({kMargin, top + kPictureHeight + 24, width, 32});
+    deviceName->setFrame({kMargin, top + kPictureHeight + 64, width, 56});
 }
 
 } // namespace tolvane::app

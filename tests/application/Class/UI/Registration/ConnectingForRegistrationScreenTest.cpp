@@ -7,6 +7,7 @@
 #include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
 #include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 
+#include "support/ListeningUnitSocket.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 
@@ -106,6 +107,23 @@ TEST_F(ConnectingForRegistrationScreenTest, AUnitThatCannotBeOpenedEndsInTheSame
     EXPECT_EQ(availabilityRequests(), 0u);
     EXPECT_TRUE(hasE018());
     EXPECT_TRUE(failureAlert());
+}
+
+TEST_F(ConnectingForRegistrationScreenTest, AnOpenTheStoreRefusesStillEndsInTheAlertAfterFortySeconds)
+{
+    // Another open is still retrying a unit that went away; the store refuses a new first open.
+    unit.reset();
+    testing_support::ListeningUnitSocket otherUnit(folderPath(), "VIN0002");
+    store->open(kUnit, TerminalStore::ConnectionOpenPattern::first, 60);
+    ASSERT_TRUE(store->hasRetryTimer());
+    chooseUnit();
+    EXPECT_TRUE(logs.contains("Cannot open terminal because it is retrying open."));
+    time.advance(39.9);
+    EXPECT_FALSE(failureAlert());
+    time.advance(0.2);
+    EXPECT_TRUE(hasE018());
+    EXPECT_TRUE(failureAlert());
+    EXPECT_EQ(availabilityRequests(), 0u);
 }
 
 TEST_F(ConnectingForRegistrationScreenTest, OtherDisplayIdsAreRejectedWithTheirLogLineAndTheWaitGoesOn)
