@@ -101,7 +101,9 @@ void RegistrationViewController::apply(const IRegistrationViewModel::Action& act
 
 void RegistrationViewController::setDeviceImage(const std::optional<std::string>& path)
 {
-    deviceImageView->setImage(path ? ui::Image::fromFile(*path) : CarPicture::defaultImage());
+    // A stored picture that is gone or unreadable shows the default one, so the car can still be saved.
+    const auto stored = path ? ui::Image::fromFile(*path) : std::nullopt;
+    deviceImageView->setImage(stored ? stored : CarPicture::defaultImage());
 }
 
 void RegistrationViewController::textFieldDidChange()

@@ -2,6 +2,7 @@
 
 #include "Class/Model/CarImagePathResolver.h"
 #include "Class/Model/EventStack.h"
+#include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
 #include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
 #include "Class/UI/Registration/View/RegistrationViewController.h"
@@ -10,6 +11,7 @@
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "ui/Button.h"
+#include "ui/ImageFilePicker.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
 #include "ui/TextField.h"
@@ -157,6 +159,52 @@ TEST_F(RegistrationScreenTest, EditingKeepsTheIdentityAndCreationDateRewritesThe
 
     editCar(after);
     EXPECT_TRUE(shown<RegistrationViewController>()->deviceImageView->image()) << "the stored picture is shown";
+}
+
+TEST_F(RegistrationScreenTest, APickedPictureIsShownAndStoredAt640By480AndWithoutAChooserOnlyTheTapIsCounted)
+{
+    std::vector<std::string> statistics;
+    TolvaneIntegrationAppHelper::shared().statisticsActionBlockAction = [&](const std::map<std::string, std::string>& event) {
+        statistics.push_back(event.at("key"));
+    };
+    reachRegistrationScreen();
+    const auto screen = shown<RegistrationViewController>();
+    const auto defaultPicture = screen->deviceImageView->image()->pixels();
+
+    screen->changeImageButton->tap();
+    EXPECT_EQ(screen->deviceImageView->image()->pixels(), defaultPicture) << "no chooser: picking is unavailable";
+
+    QImage photo(200, 100, QImage::Format_RGB32);
+    photo.fill(QColor(255, 0, 0));
+    const std::string photoPath = (documentsPath() / "photo.jpg").string();
+    ASSERT_TRUE(photo.save(QString::fromStdString(photoPath), "PNG"));
+    ui::ImageFilePicker::shared().setChooser([photoPath] { return std::optional<std::string>(photoPath); });
+    screen->changeImageButton->tap();
+    ui::ImageFilePicker::shared().setChooser({});
+    EXPECT_EQ(screen->deviceImageView->image()->pixels().size(), QSize(640, 480));
+
+    screen->registerBtn->tap();
+    settle();
+    const QImage stored(QString::fromStdString((documentsPath() / "VIN0001.png").string()));
+    ASSERT_EQ(stored.size(), QSize(640, 480));
+    EXPECT_EQ(stored.pixelColor(320, 240), QColor(255, 0, 0)) << "the photo, drawn as large as fits";
+    EXPECT_EQ(stored.pixelColor(320, 10).alpha(), 0) << "a wider photo leaves the top clear instead of being stretched";
+    EXPECT_EQ(statistics, (std::vector<std::string>{"tirmalunesko/bangdingcheliang/xiayibu", "tirmalunesko/bangdingcheliang/shangchuantupian",
+                                                    "tirmalunesko/bangdingcheliang/shangchuantupian"}));
+    TolvaneIntegrationAppHelper::shared().statisticsActionBlockAction = {};
+}
+
+TEST_F(RegistrationScreenTest, ACarWhosePictureIsGoneShowsTheDefaultPictureAndCanStillBeSaved)
+{
+    CarRecordStore::shared().addCarRecord({.CarID = "VIN0008", .CarImagePath = "Documents/VIN0008.png", .CarName = "Lost picture",
+                                           .CreateDate = "2026/01/02 03:04:05", .UpdateDate = "2026/01/02 03:04:05"});
+    editCar(CarRecordStore::shared().loadCarRecords()->front());
+    const auto screen = shown<RegistrationViewController>();
+    EXPECT_TRUE(screen->deviceImageView->image());
+    screen->registerBtn->tap();
+    settle();
+    EXPECT_FALSE(shown<RegistrationViewController>());
+    EXPECT_EQ(QImage(QString::fromStdString((documentsPath() / "VIN0008.png").string())).size(), QSize(640, 480));
 }
 
 TEST_F(RegistrationScreenTest, TheNameIsCutToTwentyFiveCharactersOnlyOnceCommittedAndABlankNameCannotBeStored)
