@@ -1,16 +1,19 @@
 // The gallery's table for the registration road: the devices list, connecting for registration
-// (with the unit's name, and failed), the completed screen and the name and picture form.
+// (with the unit's name, and failed), the completed screen and the name and picture form (empty, and
+// with the unit's name proposed).
 
 #include "GalleryScene.h"
 #include "GalleryStage.h"
 
 #include "Class/Model/Terminal/TerminalStore.h"
 #include "Class/UI/ConnectingForRegistration/ViewModel/ConnectingForRegistrationViewModel.h"
+#include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
 
 namespace screen_gallery {
 namespace {
 
 using tolvane::app::ConnectingForRegistrationViewModel;
+using tolvane::app::RegistrationViewModel;
 using tolvane::app::TerminalStore;
 
 // The first connected unit becomes the one being registered, as choosing it in the list does.
@@ -41,6 +44,12 @@ const GalleryScenes registrationScenes{
      }},
     {"ConnectionCompletionForRegistration", "initial"},
     {"Registration", "initial"},
+    {"Registration", "unit-chosen",
+     [](GalleryStage& stage) {
+         chooseFirstUnit();
+         if (auto viewModel = stage.viewModel<RegistrationViewModel>())
+             viewModel->loadDeviceInfo();
+     }},
 };
 
 } // namespace
