@@ -3,12 +3,14 @@
 #include "application/support/ScopedDocumentsFolder.h"
 
 #include "Class/Model/CarRecordStore.h"
+#include "Class/Model/EventStack.h"
 #include "Class/Model/ITransitionManager.h"
 #include "Class/Model/ModelDataAssembly.h"
 #include "Class/Model/ViewAssembly.h"
 #include "Class/Model/ViewModelAssembly.h"
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
+#include "Class/UI/Base/View/CustomAlertController.h"
 #include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
 #include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
 #include "Class/UI/Registration/View/RegistrationViewController.h"
@@ -123,6 +125,23 @@ TEST_F(RegistrationEndToEndTest, AUserWithoutACarRegistersTheSimulatedUnitAndGoe
     EXPECT_EQ(CarRecordStore::shared().selectedCarRecord, cars->front());
     EXPECT_TRUE(std::dynamic_pointer_cast<DisclaimerViewController>(stack->viewControllers().back()));
     EXPECT_EQ(&router->getTopNavigationController(*stack), stack.get()) << "the registration flow is closed";
+}
+
+TEST_F(RegistrationEndToEndTest, ASilentUnitEndsTheRegistrationAttemptAfterFortySecondsWithTheFailureAlert)
+{
+    unit->setFault(vehiclesim::Fault::silence, true);
+    router->showRegistrationDevices();
+    settle();
+    const auto devices = shown<RegistrationDevicesViewController>();
+    ASSERT_TRUE(devices);
+    tap(*devices->deviceList->cellForRow({0, 0}));
+    settle(38.0);
+    EXPECT_TRUE(shown<ConnectingForRegistrationViewController>());
+    EXPECT_FALSE(router->getTopNavigationController(*stack).presentedViewController());
+    settle(2.5);
+    EXPECT_TRUE(dynamic_cast<CustomAlertController*>(router->getTopNavigationController(*stack).presentedViewController()));
+    EXPECT_EQ(std::ranges::count(EventStack::shared().stack(), EventCode::E018), 1);
+    EXPECT_FALSE(CarRecordStore::shared().loadCarRecords());
 }
 
 } // namespace
