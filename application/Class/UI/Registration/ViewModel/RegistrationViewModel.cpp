@@ -112,7 +112,8 @@ std::optional<CarRecord> RegistrationViewModel::createCarRecord(const std::strin
         return std::nullopt;
     const std::string now = formatDate(foundation::RunLoop::main().clock().wallNow());
     const CarRecord record{.CarID = terminal->udid(), .CarImagePath = imagePath, .CarName = name, .CreateDate = now, .UpdateDate = now};
-    CarRecordStore::shared().addCarRecord(record);
+    if (!CarRecordStore::shared().addCarRecord(record))
+        return std::nullopt;
     return record;
 }
 
@@ -129,7 +130,8 @@ std::optional<CarRecord> RegistrationViewModel::updateCarRecord(const std::strin
     found->CarImagePath = imagePath;
     found->CarName = name;
     found->UpdateDate = formatDate(foundation::RunLoop::main().clock().wallNow());
-    store.saveCarRecords(*records);
+    if (!store.saveCarRecords(*records))
+        return std::nullopt;
     return *found;
 }
 

@@ -18,10 +18,13 @@
 
 #include "accessory/Accessory.h"
 
+#include "foundation/UserDefaults.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <filesystem>
 
@@ -234,6 +237,21 @@ TEST_F(RegistrationScreenTest, TheNameIsCutToTwentyFiveCharactersOnlyOnceCommitt
         EXPECT_EQ(screen->registerBtn->isEnabled(), c.enabled) << '"' << c.name << '"';
         EXPECT_EQ(screen->registerBtn->alpha(), c.enabled ? 1.0 : 0.5) << '"' << c.name << '"';
     }
+}
+
+TEST_F(RegistrationScreenTest, ACarListThatCannotBeWrittenLeavesTheScreenWhereItIsWithNoCarSelected)
+{
+    reachRegistrationScreen();
+    // The settings file is a folder from now on, so the car list cannot be written.
+    QTemporaryDir folder;
+    foundation::UserDefaults::setStandard(std::make_shared<foundation::UserDefaults>(folder.path().toStdString()));
+    CarRecordStore::destroyShared();
+    CarRecordStore::shared().selectedCarRecord.reset();
+    shown<RegistrationViewController>()->registerBtn->tap();
+    settle();
+    EXPECT_TRUE(shown<RegistrationViewController>());
+    EXPECT_FALSE(CarRecordStore::shared().selectedCarRecord);
+    foundation::UserDefaults::setStandard(defaults.shared());
 }
 
 TEST_F(RegistrationScreenTest, ProposedNamesAvoidTheRegisteredOnes)
