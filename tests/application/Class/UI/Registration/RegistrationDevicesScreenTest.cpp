@@ -90,6 +90,21 @@ TEST_F(RegistrationDevicesScreenTest, NoStoredCarsMarkNothingAndTheListIsRebuilt
     EXPECT_TRUE(logs.contains("==================== Active状態遷移直後(RegistrationDevicesViewController) ===================="));
 }
 
+TEST_F(RegistrationDevicesScreenTest, SearchingAgainFollowsTheListWithOneObservationOnly)
+{
+    openDevices();
+    const auto viewModel = shown<RegistrationDevicesViewController>()->viewModel;
+    for (int search = 0; search < 3; ++search)
+        viewModel->startSearchingTerminals();
+    int reloads = 0;
+    auto counting = viewModel->actionPublisher().sink([&](IRegistrationDevicesViewModel::Action action) {
+        reloads += action == IRegistrationDevicesViewModel::Action::reloadDeviceList;
+    });
+    reloads = 0; // the stream hands over its current value first
+    foundation::NotificationCenter::defaultCenter().post(TerminalStore::eventTerminalListChangedKey);
+    EXPECT_EQ(reloads, 1);
+}
+
 TEST_F(RegistrationDevicesScreenTest, LeavingClosesTheWholeRegistrationFlow)
 {
     openDevices();
