@@ -127,7 +127,7 @@ TEST_F(RegistrationEndToEndTest, AUserWithoutACarRegistersTheSimulatedUnitAndGoe
     EXPECT_EQ(&router->getTopNavigationController(*stack), stack.get()) << "the registration flow is closed";
 }
 
-TEST_F(RegistrationEndToEndTest, ASilentUnitEndsTheRegistrationAttemptAfterFortySecondsWithTheFailureAlert)
+TEST_F(RegistrationEndToEndTest, ASilentUnitFailsTheAttemptAfterFortySecondsAndASecondAttemptClearsTheFailure)
 {
     unit->setFault(vehiclesim::Fault::silence, true);
     router->showRegistrationDevices();
@@ -139,9 +139,19 @@ TEST_F(RegistrationEndToEndTest, ASilentUnitEndsTheRegistrationAttemptAfterForty
     EXPECT_TRUE(shown<ConnectingForRegistrationViewController>());
     EXPECT_FALSE(router->getTopNavigationController(*stack).presentedViewController());
     settle(2.5);
-    EXPECT_TRUE(dynamic_cast<CustomAlertController*>(router->getTopNavigationController(*stack).presentedViewController()));
+    auto* alert = dynamic_cast<CustomAlertController*>(router->getTopNavigationController(*stack).presentedViewController());
+    ASSERT_TRUE(alert);
     EXPECT_EQ(std::ranges::count(EventStack::shared().stack(), EventCode::E018), 1);
     EXPECT_FALSE(CarRecordStore::shared().loadCarRecords());
+
+    alert->firstButtonTapped();
+    settle(3.0);
+    ASSERT_TRUE(shown<RegistrationDevicesViewController>()) << "Back returns to the list";
+    unit->setFault(vehiclesim::Fault::silence, false);
+    tap(*shown<RegistrationDevicesViewController>()->deviceList->cellForRow({0, 0}));
+    settle(2.0);
+    EXPECT_TRUE(shown<ConnectionCompletionForRegistrationViewController>());
+    EXPECT_TRUE(EventStack::shared().stack().empty()) << "the reached unit clears the failed attempt";
 }
 
 } // namespace
