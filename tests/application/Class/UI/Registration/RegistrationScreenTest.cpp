@@ -8,7 +8,6 @@
 #include "Class/UI/Registration/View/RegistrationViewController.h"
 #include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
 #include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 
 #include "ui/Button.h"
 #include "ui/ImageFilePicker.h"
@@ -133,7 +132,8 @@ TEST_F(RegistrationScreenTest, RegisteringWithTheDefaultPictureStoresA640By480Pn
     EXPECT_EQ(CarRecordStore::shared().selectedCarRecord, car);
 
     EXPECT_EQ(&registrationStack(), stack.get()) << "the registration flow is closed";
-    EXPECT_TRUE(std::dynamic_pointer_cast<DisclaimerViewController>(stack->viewControllers().back()));
+    EXPECT_EQ(transitionManager->currentDisplay(), DisplayType::disclaimer) << "the disclaimer is pushed on the main stack";
+    EXPECT_EQ(stack->viewControllers().size(), 2u);
     EXPECT_TRUE(logs.contains("Start transition from Registration view."));
 }
 
