@@ -7,6 +7,7 @@
 #include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
 #include "Class/UI/Registration/View/RegistrationViewController.h"
 #include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
+#include "Class/UI/Operating/View/Slider/SliderControlNib.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "R.h"
@@ -61,6 +62,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RequestIdWaitingViewController>(container, storyboard::requestIdWaiting);
     registerScreen<PlanConfirmationViewController>(container, storyboard::planConfirmation);
     registerScreen<OperatingViewController>(container, storyboard::operating);
+    SliderControlNib::registerNib();
     registerScreen<ArrivalViewController>(container, storyboard::arrival);
     registerScreen<ParkInCompletedViewController>(container, storyboard::parkInCompleted);
     registerScreen<ParkOutCompletedViewController>(container, storyboard::parkOutCompleted);

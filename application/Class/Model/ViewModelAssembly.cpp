@@ -8,6 +8,7 @@
 #include "Class/UI/ConnectionCompletionForRegistration/ViewModel/ConnectionCompletionForRegistrationViewModel.h"
 #include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
 #include "Class/UI/RegistrationDevices/ViewModel/RegistrationDevicesViewModel.h"
+#include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "Internal/Model/IBatteryModel.h"

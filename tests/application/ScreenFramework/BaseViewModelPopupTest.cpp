@@ -20,6 +20,32 @@ public:
     using ProbeViewModel::ProbeViewModel;
     void didRequestEndHalfway() override { ++endHalfwayRequests; }
     int endHalfwayRequests = 0;
+
+    rx::Publisher<Action> action() const override { return rx::CurrentValueSubject<Action>(Action::none{}).publisher(); }
+    rx::Publisher<ControlAction> controlAction() const override
+    {
+        return rx::CurrentValueSubject<ControlAction>(ControlAction::none{}).publisher();
+    }
+    rx::Publisher<ClearSonerDetectionAction> clearSonerDetectionAction() const override
+    {
+        return rx::CurrentValueSubject<ClearSonerDetectionAction>(ClearSonerDetectionAction::none{}).publisher();
+    }
+    std::optional<ui::Rect> navigationBarSize() const override { return std::nullopt; }
+    void setNavigationBarSize(std::optional<ui::Rect>) override {}
+    std::optional<PopupKind> presentedPopup() const override { return std::nullopt; }
+    foundation::TimerRef showHintTimer() const override { return nullptr; }
+    void setShowHintTimer(foundation::TimerRef) override {}
+    void operatingWillAppear() override {}
+    void willDisappear() override {}
+    void dismissPresentedPopup() override {}
+    void willPresentViewController(bool) override {}
+    void stopTimers() override {}
+    void didRequestDirectionChange() override {}
+    void didRequestInterrupt() override {}
+    void startShowHintTimer() override {}
+    void startReleaseShakeGeneratorTimer() override {}
+    void displayWarnConfirmation(InAppWarningKind kind) override { ProbeViewModel::displayWarnConfirmation(kind); }
+    using ProbeViewModel::displayWarnConfirmation;
 };
 
 class BaseViewModelPopupTest : public ScreenFrameworkTest {

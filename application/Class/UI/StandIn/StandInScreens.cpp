@@ -140,13 +140,6 @@ PlanConfirmationViewModel::PlanConfirmationViewModel(BaseViewModelInjection inje
 {
 }
 
-OperatingViewModel::OperatingViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                                       std::shared_ptr<IUserOperationModel>)
-    : StandInViewModel(std::move(injection), {.showsExitButton = true, .screenName = "Controlling", .showsStackedAlerts = true}),
-      vehicleStateData(std::move(vehicleStateData))
-{
-}
-
 RequestIdWaitingViewModel::RequestIdWaitingViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .screenName = "RequestIDWaiting", .showsStackedAlerts = true,
                                                     .connectionFailure = ConnectionFailure::restart})

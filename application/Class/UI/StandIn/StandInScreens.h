@@ -116,16 +116,6 @@ public:
     const std::shared_ptr<IVehicleStateData> vehicleStateData;
 };
 
-class OperatingViewModel final : public StandInViewModel, public IOperatingViewModel {
-public:
-    OperatingViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                       std::shared_ptr<IUserOperationModel> userOperationModel);
-    const std::shared_ptr<IVehicleStateData> vehicleStateData;
-
-    // The end-halfway confirmation belongs to the operating screen.
-    void didRequestEndHalfway() override {}
-};
-
 class RequestIdWaitingViewModel final : public StandInScreenViewModel<IRequestIdWaitingViewModel> {
 public:
     explicit RequestIdWaitingViewModel(BaseViewModelInjection injection);
