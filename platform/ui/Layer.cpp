@@ -236,6 +236,12 @@ const BasicAnimation* Layer::animation(const std::string& key) const
     return it == animations_.end() ? nullptr : &it->second->animation;
 }
 
+Rect Layer::presentationBounds(double now) const
+{
+    const Rect model = bounds();
+    return {model.origin, {presentationValue("bounds.size.width", now), presentationValue("bounds.size.height", now)}};
+}
+
 std::optional<double> Layer::animationBeginTime(const std::string& key) const
 {
     auto it = animations_.find(key);
@@ -306,6 +312,10 @@ double Layer::modelValue(const std::string& keyPath) const
         return view_ ? view_->center().x : frame_.midX();
     if (keyPath == "position.y")
         return view_ ? view_->center().y : frame_.midY();
+    if (keyPath == "bounds.size.width")
+        return bounds().width();
+    if (keyPath == "bounds.size.height")
+        return bounds().height();
     const AffineTransform& t = view_ ? view_->transform() : transform_;
     if (keyPath == "transform.scale")
         return std::hypot(t.a, t.b);

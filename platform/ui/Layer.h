@@ -81,6 +81,8 @@ public:
     // The value shown at `now`: the model value, or the animated one while an animation runs.
     double presentationValue(const std::string& keyPath, double now) const;
     Color presentationColor(const std::string& keyPath, double now) const;
+    // The bounds shown at `now`, their size animated inside view animation blocks.
+    Rect presentationBounds(double now) const;
 
     // Draws this layer's own content in its bounds (after the background, before the sublayers).
     virtual void drawContent(GraphicsContext& context) const;

@@ -1,7 +1,5 @@
 #include "SimulatedLink.h"
 
-#include "application/support/ScopedDocumentsFolder.h"
-
 #include "Class/Model/CarRecordStore.h"
 #include "Class/Model/EventStack.h"
 #include "Class/Model/ITransitionManager.h"
@@ -33,6 +31,14 @@
 namespace {
 
 using namespace tolvane::app;
+
+// The history store is made once for the process, so the documents folder lives as long.
+std::string documentsFolder()
+{
+    static const QTemporaryDir folder;
+    setenv("TOLVANE_DATA_DIR", folder.path().toUtf8().constData(), 1);
+    return folder.path().toStdString();
+}
 
 // The whole application over the framework's own services and the simulated unit, driven by taps.
 class RegistrationEndToEndTest : public endtoend::SimulatedLink {
@@ -76,7 +82,7 @@ protected:
         time.runUntilIdle();
     }
 
-    testing_support::ScopedDocumentsFolder documents;
+    const std::string documents = documentsFolder();
     tolvane::TolvaneFramework framework;
     std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(ui::Rect{0, 0, 390, 844});
     std::shared_ptr<ITransitionManager> router;
@@ -120,7 +126,7 @@ TEST_F(RegistrationEndToEndTest, AUserWithoutACarRegistersTheSimulatedUnitAndGoe
     ASSERT_TRUE(cars && cars->size() == 1);
     EXPECT_EQ(cars->front().CarID, "VIN0001");
     EXPECT_EQ(cars->front().CarName, "My first car");
-    EXPECT_EQ(QImage(QString::fromStdString(documents.filePath("VIN0001.png"))).size(), QSize(640, 480));
+    EXPECT_EQ(QImage(QString::fromStdString(documents + "/VIN0001.png")).size(), QSize(640, 480));
     EXPECT_EQ(CarRecordStore::shared().selectedCarRecord, cars->front());
     EXPECT_EQ(router->currentDisplay(), DisplayType::disclaimer) << "the disclaimer is pushed on the main stack";
     EXPECT_EQ(stack->viewControllers().size(), 3u);

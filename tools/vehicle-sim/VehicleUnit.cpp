@@ -171,6 +171,7 @@ void VehicleUnit::tick()
 {
     ++ticks_;
     tolvane::MekCsrReq request;
+    tolvane::MekVerification verification;
     bool deadManStop = false;
     {
         std::lock_guard lock(mutex_);
@@ -180,11 +181,17 @@ void VehicleUnit::tick()
             manoeuvre_.releaseControl();
             deadManStop = true;
         }
-        manoeuvre_.step();
+        // A halted or stopped car stands still and says why.
+        if (!interruption_)
+            manoeuvre_.step();
         request = manoeuvre_.controlStateRequest();
         if (confirmingRegistration_)
             request.MEKDSPID = options_.blinkerRegistration ? tolvane::BtMekDspId::blinker_registration_confirmation
                                                             : tolvane::BtMekDspId::vehicle_registration_confirmation;
+        if (interruption_ && interruption_->requestDisplayId)
+            request.MEKDSPID = *interruption_->requestDisplayId;
+        if (interruption_ && interruption_->verificationDisplayId)
+            verification.IDTDSPID = *interruption_->verificationDisplayId;
     }
     if (deadManStop)
         log("dead man: no held frame read for " + std::to_string(options_.deadManInterval) + " s, the car stops");
@@ -193,7 +200,7 @@ void VehicleUnit::tick()
     if (!faults_.contains(Fault::frozenCounter))
         counter_ = static_cast<uint8_t>(counter_ + (faults_.contains(Fault::jumpingCounter) ? kCounterJump : 1));
     // The phone counts a missing verification record as a lost link, so one goes with every request.
-    send("verification", VehicleMessageWriter::verification({}));
+    send("verification", VehicleMessageWriter::verification(verification));
     send("csr_request " + manoeuvre().describe() + " cnt=" + std::to_string(counter_) +
              (faults_.contains(Fault::badChecksum) ? " sum=BAD" : ""),
          VehicleMessageWriter::csrRequest(request, counter_, faults_.contains(Fault::badChecksum)));
@@ -249,6 +256,24 @@ void VehicleUnit::clearFaults()
 {
     for (Fault fault : std::set<Fault>(faults_))
         setFault(fault, false);
+}
+
+void VehicleUnit::interrupt(const Interruption& interruption)
+{
+    {
+        std::lock_guard lock(mutex_);
+        interruption_ = interruption;
+    }
+    log(std::string(interruption.kind == InterruptionKind::halt ? "halt " : "stop ") + interruption.causeName);
+}
+
+void VehicleUnit::resume()
+{
+    {
+        std::lock_guard lock(mutex_);
+        interruption_.reset();
+    }
+    log("resume");
 }
 
 void VehicleUnit::sendGarbage(size_t length)

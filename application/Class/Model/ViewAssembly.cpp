@@ -8,7 +8,14 @@
 #include "Class/UI/Registration/View/RegistrationViewController.h"
 #include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/Operating/View/Slider/SliderControlNib.h"
+#include "Class/UI/Geofence/View/GeofencePopups.h"
+#include "Class/UI/Geofence/View/GeofenceStoryboard.h"
+#include "Class/UI/Geofence/View/GeofenceViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
+#include "Class/UI/Operating/View/OperatingScene.h"
+#include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
 
@@ -50,7 +57,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RegistrationViewController>(container, storyboard::registration);
     registerScreen<ConnectionConfirmationViewController>(container, storyboard::connectionConfirmation);
     registerScreen<DisclaimerViewController>(container, storyboard::disclaimer);
-    // The geofence screens come out of the geofence check's own flow.
+    GeofenceStoryboard::registerScenes();
     injectViewModel<GeofenceViewController>(container);
     injectViewModel<WarningAreaViewController>(container);
     injectViewModel<CautionAreaViewController>(container);
@@ -62,7 +69,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RequestIdWaitingViewController>(container, storyboard::requestIdWaiting);
     registerScreen<PlanConfirmationViewController>(container, storyboard::planConfirmation);
     registerScreen<OperatingViewController>(container, storyboard::operating);
-    SliderControlNib::registerNib();
+    OperatingScene::registerNibs();
     registerScreen<ArrivalViewController>(container, storyboard::arrival);
     registerScreen<ParkInCompletedViewController>(container, storyboard::parkInCompleted);
     registerScreen<ParkOutCompletedViewController>(container, storyboard::parkOutCompleted);

@@ -8,8 +8,11 @@
 #include "Class/UI/ConnectionCompletionForRegistration/ViewModel/ConnectionCompletionForRegistrationViewModel.h"
 #include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
 #include "Class/UI/RegistrationDevices/ViewModel/RegistrationDevicesViewModel.h"
+#include "Class/UI/Geofence/ViewModel/GeofenceViewModel.h"
+#include "Class/UI/IGONWarn/ViewModel/IGONWarnViewModel.h"
 #include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
 #include "Internal/Model/IBatteryModel.h"
 #include "ISlideViewModel.h"

@@ -2,8 +2,8 @@
 #include "ScreenFrameworkTest.h"
 
 #include "Class/TolvaneIntegrationAppHelper.h"
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
 #include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
+#include "application/Class/UI/Operating/OperatingViewModelStub.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include <map>
@@ -15,37 +15,13 @@ using enum RequiredDisplayId;
 using Texts = std::vector<std::string>;
 
 // The operating screen's view model as the RESUME pop-up's second button finds it.
-class OperatingProbe final : public ProbeViewModel, public IOperatingViewModel {
+class OperatingProbe final : public ProbeViewModel, public operating_testing::OperatingViewModelStub {
 public:
     using ProbeViewModel::ProbeViewModel;
     void didRequestEndHalfway() override { ++endHalfwayRequests; }
-    int endHalfwayRequests = 0;
-
-    rx::Publisher<Action> action() const override { return rx::CurrentValueSubject<Action>(Action::none{}).publisher(); }
-    rx::Publisher<ControlAction> controlAction() const override
-    {
-        return rx::CurrentValueSubject<ControlAction>(ControlAction::none{}).publisher();
-    }
-    rx::Publisher<ClearSonerDetectionAction> clearSonerDetectionAction() const override
-    {
-        return rx::CurrentValueSubject<ClearSonerDetectionAction>(ClearSonerDetectionAction::none{}).publisher();
-    }
-    std::optional<ui::Rect> navigationBarSize() const override { return std::nullopt; }
-    void setNavigationBarSize(std::optional<ui::Rect>) override {}
-    std::optional<PopupKind> presentedPopup() const override { return std::nullopt; }
-    foundation::TimerRef showHintTimer() const override { return nullptr; }
-    void setShowHintTimer(foundation::TimerRef) override {}
-    void operatingWillAppear() override {}
-    void willDisappear() override {}
-    void dismissPresentedPopup() override {}
-    void willPresentViewController(bool) override {}
-    void stopTimers() override {}
-    void didRequestDirectionChange() override {}
-    void didRequestInterrupt() override {}
-    void startShowHintTimer() override {}
-    void startReleaseShakeGeneratorTimer() override {}
     void displayWarnConfirmation(InAppWarningKind kind) override { ProbeViewModel::displayWarnConfirmation(kind); }
     using ProbeViewModel::displayWarnConfirmation;
+    int endHalfwayRequests = 0;
 };
 
 class BaseViewModelPopupTest : public ScreenFrameworkTest {

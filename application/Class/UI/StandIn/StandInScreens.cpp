@@ -50,12 +50,6 @@ DisclaimerViewModel::DisclaimerViewModel(BaseViewModelInjection injection)
 {
 }
 
-GeofenceViewModel::GeofenceViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "Geofence", .showsStackedAlerts = true, .skipsKeyHaltPopup = true,
-                                                    .followsVehicle = false})
-{
-}
-
 ConnectingViewModel::ConnectingViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .connectionFailure = ConnectionFailure::nothing})
 {
@@ -111,13 +105,6 @@ TutorialMovieFlowViewModel::TutorialMovieFlowViewModel(BaseViewModelInjection in
     : StandInScreenViewModel(std::move(injection), tutorialFlow())
 {
 }
-
-IGONWarnViewModel::IGONWarnViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "IgonWarn"})
-{
-}
-
-WarnViewModel::WarnViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {.screenName = "Warn"}) {}
 
 PreConfirmationViewModel::PreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IBatteryModel> batteryModel,
                                                    std::shared_ptr<ISdkStateData> sdkStateData)

@@ -6,7 +6,6 @@
 
 #include "Class/UI/Base/View/InAppWarningKind.h"
 #include "Class/UI/Base/View/ScreenViewController.h"
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
 #include "Class/UI/StandIn/StandInViewModel.h"
 
 #include "Internal/Model/CauseId.h"
@@ -37,7 +36,6 @@ using IFirstTutorialFlowViewModel = IStandInScreenViewModel<struct FirstTutorial
 using IFirstRegistrationViewModel = IStandInScreenViewModel<struct FirstRegistrationScreen>;
 using IConnectionConfirmationViewModel = IStandInScreenViewModel<struct ConnectionConfirmationScreen>;
 using IDisclaimerViewModel = IStandInScreenViewModel<struct DisclaimerScreen>;
-using IGeofenceViewModel = IStandInScreenViewModel<struct GeofenceScreen>;
 using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
 using IConnectingViewModel = IStandInScreenViewModel<struct ConnectingScreen>;
 using IActivationViewModel = IStandInScreenViewModel<struct ActivationScreen>;
@@ -55,8 +53,6 @@ using ITutorialConnectionFlowViewModel = IStandInScreenViewModel<struct Tutorial
 using ITutorialParkInFlowViewModel = IStandInScreenViewModel<struct TutorialParkInFlowScreen>;
 using ITutorialParkOutFlowViewModel = IStandInScreenViewModel<struct TutorialParkOutFlowScreen>;
 using ITutorialMovieFlowViewModel = IStandInScreenViewModel<struct TutorialMovieFlowScreen>;
-using IIGONWarnViewModel = IStandInScreenViewModel<struct IGONWarnScreen>;
-using IWarnViewModel = IStandInScreenViewModel<struct WarnScreen>;
 
 // A stand-in view model answering to its screen's protocol.
 template <class Protocol>
@@ -76,7 +72,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(FirstTutorialFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(FirstRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectionConfirmationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(DisclaimerViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(GeofenceViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectingViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ActivationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ArrivalViewModel);
@@ -89,8 +84,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(TutorialConnectionFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkInFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkOutFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMovieFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(IGONWarnViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(WarnViewModel);
 
 #undef TOLVANE_STAND_IN_VIEW_MODEL
 
@@ -142,17 +135,11 @@ using PreConfirmationViewController = ScreenViewController<IPreConfirmationViewM
 using FirstRegistrationViewController = ScreenViewController<IFirstRegistrationViewModel>;
 using ConnectionConfirmationViewController = ScreenViewController<IConnectionConfirmationViewModel>;
 using DisclaimerViewController = ScreenViewController<IDisclaimerViewModel>;
-using GeofenceViewController = ScreenViewController<IGeofenceViewModel, struct GeofenceScreen>;
-using WarningAreaViewController = ScreenViewController<IGeofenceViewModel, struct WarningAreaScreen>;
-using CautionAreaViewController = ScreenViewController<IGeofenceViewModel, struct CautionAreaScreen>;
-using FailedGPSViewController = ScreenViewController<IGeofenceViewModel, struct FailedGPSScreen>;
-using LocationUsePermitViewController = ScreenViewController<IGeofenceViewModel, struct LocationUsePermitScreen>;
 using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
 using ConnectingViewController = ScreenViewController<IConnectingViewModel>;
 using ActivationViewController = ScreenViewController<IActivationViewModel>;
 using RequestIdWaitingViewController = ScreenViewController<IRequestIdWaitingViewModel>;
 using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
-using OperatingViewController = ScreenViewController<IOperatingViewModel>;
 using ArrivalViewController = ScreenViewController<IArrivalViewModel>;
 using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
 using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
@@ -175,17 +162,6 @@ class SettingsViewController final : public ScreenViewController<ISettingsViewMo
 public:
     // The settings never present stacked alerts.
     void showAlert() override {}
-};
-
-class WarnViewController final : public ScreenViewController<IWarnViewModel> {
-public:
-    CauseId causeId = CauseId::DEF;
-    InAppWarningKind inAppWarningKind = InAppWarningKind::none;
-};
-
-class IGONWarnViewController final : public ScreenViewController<IIGONWarnViewModel> {
-public:
-    CauseId causeId = CauseId::DEF;
 };
 
 } // namespace tolvane::app

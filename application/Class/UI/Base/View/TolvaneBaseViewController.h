@@ -75,7 +75,7 @@ public:
     void present(std::shared_ptr<ui::ViewController> controller, bool animated, Completion completion = {}) override;
 
 protected:
-    // The transitioning delegate of every pop-up this screen presents.
+    // The transition of the pop-ups this screen presents.
     const std::shared_ptr<PopupTransition>& popupTransition() const { return popupTransition_; }
 
 private:

@@ -125,6 +125,8 @@ public:
     virtual rx::Publisher<Action> action() const = 0;
     virtual rx::Publisher<ControlAction> controlAction() const = 0;
     virtual rx::Publisher<ClearSonerDetectionAction> clearSonerDetectionAction() const = 0;
+    // The screen tells the hold control and the views what it did (its layout pass).
+    virtual void sendControlAction(const ControlAction& action) = 0;
 
     // The navigation bar's frame in window coordinates, set by the screen when it loads.
     virtual std::optional<ui::Rect> navigationBarSize() const = 0;

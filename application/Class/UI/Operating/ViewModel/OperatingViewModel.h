@@ -53,6 +53,7 @@ public:
     rx::Publisher<Action> action() const override { return action_.publisher(); }
     rx::Publisher<ControlAction> controlAction() const override { return controlAction_.publisher(); }
     rx::Publisher<ClearSonerDetectionAction> clearSonerDetectionAction() const override { return clearSonerDetectionAction_.publisher(); }
+    void sendControlAction(const ControlAction& action) override { controlAction_.send(action); }
     std::optional<ui::Rect> navigationBarSize() const override { return navigationBarSize_; }
     void setNavigationBarSize(std::optional<ui::Rect> frame) override { navigationBarSize_ = frame; }
     std::optional<PopupKind> presentedPopup() const override { return presentedPopup_; }

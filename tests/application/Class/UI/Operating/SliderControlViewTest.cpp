@@ -223,6 +223,33 @@ TEST(SliderControlViewTest, HoldingWithTheFrameworksSlideModelWritesPointsUntilL
     EXPECT_EQ(rig.sendingData->operation().y, 0u);
 }
 
+TEST(SliderControlViewTest, TheTutorialPlaysByItselfAndIgnoresLayoutPassesAndTouches)
+{
+    SliderTestScreen screen;
+    auto& slider = *screen.slider;
+    slider.startTutorialAnimation();
+    const ui::Rect knob = slider.outlets().slideButton->frame();
+    EXPECT_NEAR(knob.minY(), (844 - 75.96) * 0.42, 1e-9);
+    EXPECT_NEAR(slider.outlets().holdButton->frame().minY(), (844 - 75.96) * 0.14, 1e-9);
+    screen.layoutAgain();
+    EXPECT_EQ(slider.outlets().slideButton->frame(), knob);
+
+    struct Step {
+        double at; // seconds since the start
+        bool arrowsHidden;
+    };
+    double now = 0;
+    for (const Step& step : {Step{0.6, false}, Step{0.8, true}, Step{3.4, true}, Step{3.7, false}}) {
+        screen.time.advance(step.at - now);
+        screen.time.runUntilIdle();
+        now = step.at;
+        EXPECT_EQ(slider.outlets().arrow1->isHidden(), step.arrowsHidden) << step.at;
+    }
+    EXPECT_TRUE(slider.handImage()->isHidden());
+    screen.fingers.begin({195, 760});
+    EXPECT_TRUE(screen.slide().taps.empty());
+}
+
 TEST(SliderControlViewTest, TheHoldingLookMatchesItsPicture)
 {
     SliderTestScreen screen;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OperatingViewModelStub.h"
+
 #include "application/support/ScopedUserDefaults.h"
 
 #include "Class/SharedObject/TapEventReceiver.h"
@@ -37,31 +39,15 @@ public:
 
 // The operating view model as the hold control sees it: the test publishes its control actions and
 // reads what the control asked of it.
-class FakeOperatingViewModel final : public IOperatingViewModel {
+class FakeOperatingViewModel final : public OperatingViewModelStub {
 public:
-    rx::Publisher<Action> action() const override { return actions.publisher(); }
-    rx::Publisher<ControlAction> controlAction() const override { return controls.publisher(); }
-    rx::Publisher<ClearSonerDetectionAction> clearSonerDetectionAction() const override { return sonar.publisher(); }
     std::optional<ui::Rect> navigationBarSize() const override { return navigationBar; }
-    void setNavigationBarSize(std::optional<ui::Rect> frame) override { navigationBar = frame; }
-    std::optional<PopupKind> presentedPopup() const override { return std::nullopt; }
     foundation::TimerRef showHintTimer() const override { return hintTimer; }
     void setShowHintTimer(foundation::TimerRef timer) override { hintTimer = std::move(timer); }
-    void operatingWillAppear() override {}
-    void willDisappear() override {}
-    void dismissPresentedPopup() override {}
-    void willPresentViewController(bool) override {}
-    void stopTimers() override {}
-    void didRequestDirectionChange() override {}
-    void didRequestInterrupt() override {}
-    void didRequestEndHalfway() override {}
     void startShowHintTimer() override { ++hintTimerStarts; }
     void startReleaseShakeGeneratorTimer() override { ++shakes; }
     void displayWarnConfirmation(InAppWarningKind kind) override { warnings.push_back(kind); }
 
-    rx::Published<Action> actions{Action::none{}};
-    rx::Published<ControlAction> controls{ControlAction::none{}};
-    rx::Published<ClearSonerDetectionAction> sonar{ClearSonerDetectionAction::none{}};
     std::optional<ui::Rect> navigationBar;
     foundation::TimerRef hintTimer;
     int hintTimerStarts = 0;

@@ -9,7 +9,7 @@
 namespace tolvane::app {
 
 BeforeAnimationView::BeforeAnimationView(const ui::Rect& frame)
-    : ui::View(frame), largeCircleShapeLayer(std::make_shared<GradientLayer>()), mediumCircleShapeLayer(std::make_shared<GradientLayer>()),
+    : PulseAnimationView(frame), largeCircleShapeLayer(std::make_shared<GradientLayer>()), mediumCircleShapeLayer(std::make_shared<GradientLayer>()),
       smallCircleShapeLayer(std::make_shared<GradientLayer>())
 {
 }
@@ -24,23 +24,11 @@ std::shared_ptr<BeforeAnimationView> BeforeAnimationView::fromInterfaceFile(cons
     return view;
 }
 
-void BeforeAnimationView::setRatio(double ratio)
-{
-    ratio_ = ratio;
-    placeCircles();
-    setNeedsDisplay();
-}
-
-void BeforeAnimationView::layoutSubviews()
-{
-    placeCircles();
-}
-
 void BeforeAnimationView::placeCircles()
 {
     // Eased twice, so the circles start slowly, rush, and settle at their full size.
     constexpr double halfPi = std::numbers::pi / 2;
-    const double inner = std::sin(halfPi * ratio_);
+    const double inner = std::sin(halfPi * ratio());
     const double outer = std::sin(halfPi * inner * inner);
     const double easing = outer * outer;
     placeCircle(*largeCircleShapeLayer, bounds(), maxRadiusL * easing);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/View.h"
+#include "Class/UI/Operating/View/Animation/PulseAnimationView.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@ class GradientLayer;
 
 // The waiting animation around the slider's target: three gradient circles that grow together with
 // `ratio` (0 to 1), the smallest on top.
-class BeforeAnimationView : public ui::View {
+class BeforeAnimationView : public PulseAnimationView {
 public:
     static constexpr double maxRadiusL = 95.5;
     static constexpr double maxRadiusM = 70.33;
@@ -24,15 +24,8 @@ public:
     const std::shared_ptr<GradientLayer> mediumCircleShapeLayer;
     const std::shared_ptr<GradientLayer> smallCircleShapeLayer;
 
-    double ratio() const { return ratio_; }
-    // Places the circles for `ratio` and asks for a redraw.
-    void setRatio(double ratio);
-    void layoutSubviews() override;
-
 private:
-    void placeCircles();
-
-    double ratio_ = 0;
+    void placeCircles() override;
 };
 
 } // namespace tolvane::app

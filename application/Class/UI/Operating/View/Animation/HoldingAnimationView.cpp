@@ -11,7 +11,7 @@
 namespace tolvane::app {
 
 HoldingAnimationView::HoldingAnimationView(const ui::Rect& frame)
-    : ui::View(frame), circleShapeLayer(std::make_shared<GradientLayer>()),
+    : PulseAnimationView(frame), circleShapeLayer(std::make_shared<GradientLayer>()),
       maxRadius(ui::ScreenMetrics::shared().mainBounds().height() * 0.125)
 {
 }
@@ -24,21 +24,9 @@ std::shared_ptr<HoldingAnimationView> HoldingAnimationView::fromInterfaceFile(co
     return view;
 }
 
-void HoldingAnimationView::setRatio(double ratio)
+void HoldingAnimationView::placeCircles()
 {
-    ratio_ = ratio;
-    placeCircle();
-    setNeedsDisplay();
-}
-
-void HoldingAnimationView::layoutSubviews()
-{
-    placeCircle();
-}
-
-void HoldingAnimationView::placeCircle()
-{
-    const double radius = (maxRadius + minRadius) * 0.5 - std::cos(std::numbers::pi * ratio_) * (maxRadius - minRadius) * 0.5;
+    const double radius = (maxRadius + minRadius) * 0.5 - std::cos(std::numbers::pi * ratio()) * (maxRadius - minRadius) * 0.5;
     tolvane::app::placeCircle(*circleShapeLayer, bounds(), radius);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/View.h"
+#include "Class/UI/Operating/View/Animation/PulseAnimationView.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@ class GradientLayer;
 
 // The holding animation around the slider's target: one gradient circle that breathes between
 // `minRadius` and `maxRadius` with `ratio` (0 to 1).
-class HoldingAnimationView : public ui::View {
+class HoldingAnimationView : public PulseAnimationView {
 public:
     static constexpr double minRadius = 40.0;
 
@@ -22,14 +22,8 @@ public:
     // An eighth of the main screen's height when the view was made.
     const double maxRadius;
 
-    double ratio() const { return ratio_; }
-    void setRatio(double ratio);
-    void layoutSubviews() override;
-
 private:
-    void placeCircle();
-
-    double ratio_ = 0;
+    void placeCircles() override;
 };
 
 } // namespace tolvane::app

@@ -8,8 +8,7 @@
 
 namespace tolvane::app {
 
-template <class View>
-void OperateAnimation::start(const std::shared_ptr<View>& view, foundation::TimerRef& timer, double& time, Tick tick)
+void OperateAnimation::start(const std::shared_ptr<PulseAnimationView>& view, foundation::TimerRef& timer, double& time, Tick tick)
 {
     if (!view)
         foundation::fatalError("OperateAnimation needs a view to animate");
@@ -20,7 +19,7 @@ void OperateAnimation::start(const std::shared_ptr<View>& view, foundation::Time
         return;
     }
     std::weak_ptr<OperateAnimation> weakSelf = weak_from_this();
-    std::weak_ptr<View> weakView = view;
+    std::weak_ptr<PulseAnimationView> weakView = view;
     timer = foundation::RunLoop::main().scheduleTimer(step, true, [weakSelf, weakView, tick](foundation::Timer& timer) {
         auto self = weakSelf.lock();
         if (!self) {
@@ -53,6 +52,13 @@ void OperateAnimation::startBeforeAnimation(const std::shared_ptr<BeforeAnimatio
 void OperateAnimation::startHoldingAnimation(const std::shared_ptr<HoldingAnimationView>& view)
 {
     start(view, holdingAnimationTimer, holdingAnimationTime, &OperateAnimation::holdingTick);
+}
+
+void OperateAnimation::invalidateTimers() const
+{
+    for (const auto& timer : {beforeAnimationTimer, holdingAnimationTimer})
+        if (timer)
+            timer->invalidate();
 }
 
 std::optional<OperateAnimation::Look> OperateAnimation::beforeTick(bool& stop)

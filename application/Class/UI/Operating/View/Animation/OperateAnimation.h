@@ -10,6 +10,7 @@ namespace tolvane::app {
 
 class BeforeAnimationView;
 class HoldingAnimationView;
+class PulseAnimationView;
 
 // Drives the slider's two pulse animations at 60 steps a second: the waiting circles grow for a
 // second, fade out over half a second and start again; the holding circle grows for a second and
@@ -31,6 +32,8 @@ public:
     // Starts the animation, or restarts a running one from its beginning.
     void startBeforeAnimation(const std::shared_ptr<BeforeAnimationView>& view);
     void startHoldingAnimation(const std::shared_ptr<HoldingAnimationView>& view);
+    // Invalidates both timers and leaves them in their fields: a later start only resets the time.
+    void invalidateTimers() const;
 
 private:
     // What one step shows: none for a step that changes nothing.
@@ -40,8 +43,7 @@ private:
     };
     using Tick = std::optional<Look> (OperateAnimation::*)(bool& stop);
 
-    template <class View>
-    void start(const std::shared_ptr<View>& view, foundation::TimerRef& timer, double& time, Tick tick);
+    void start(const std::shared_ptr<PulseAnimationView>& view, foundation::TimerRef& timer, double& time, Tick tick);
     std::optional<Look> beforeTick(bool& stop);
     std::optional<Look> holdingTick(bool& stop);
 };

@@ -19,13 +19,6 @@ void stopTimer(foundation::TimerRef& timer)
     timer.reset();
 }
 
-// The delegate of the behaviour's animation, or null when either is gone.
-std::shared_ptr<RingControlHintPositionAnimationDelegate> delegateOf(const RingControlHintPositionAnimationBehavior& behavior)
-{
-    auto context = behavior.context();
-    return context ? context->delegate.lock() : nullptr;
-}
-
 } // namespace
 
 std::shared_ptr<RingControlHintPositionAnimation> RingControlHintPositionAnimation::make(const CircleTrajectory& trajectory, double duration,
@@ -46,75 +39,71 @@ RingControlHintPositionAnimation::RingControlHintPositionAnimation(std::shared_p
 {
 }
 
-LoopAnimationWithNoDelay::~LoopAnimationWithNoDelay()
+LoopAnimation::~LoopAnimation()
 {
     stopTimer(repeatTimer);
 }
 
-void LoopAnimationWithNoDelay::start()
+std::shared_ptr<RingControlHintPositionAnimationDelegate> LoopAnimation::delegate() const
+{
+    auto animation = context();
+    return animation ? animation->delegate.lock() : nullptr;
+}
+
+void LoopAnimation::start()
 {
     stopTimer(repeatTimer);
-    if (auto delegate = delegateOf(*this))
-        delegate->hintPositionDidChange(trajectory.position(0, duration));
+    if (auto target = delegate())
+        target->hintPositionDidChange(trajectory.position(0, duration));
     const double startTime = mainLoop().clock().now();
-    std::weak_ptr<LoopAnimationWithNoDelay> weak = weak_from_this();
+    std::weak_ptr<LoopAnimation> weak = weak_from_this();
     repeatTimer = mainLoop().scheduleTimer(duration / stepsPerDuration, true, [weak, startTime](foundation::Timer& timer) {
         auto self = weak.lock();
         if (!self) {
             timer.invalidate();
             return;
         }
-        if (auto delegate = delegateOf(*self))
-            delegate->hintPositionDidChange(self->trajectory.position(mainLoop().clock().now() - startTime, self->duration));
+        self->step(mainLoop().clock().now() - startTime, timer);
     });
 }
 
-void LoopAnimationWithNoDelay::stop()
+void LoopAnimation::stop()
 {
     stopTimer(repeatTimer);
+}
+
+void LoopAnimationWithNoDelay::step(double elapsed, foundation::Timer&)
+{
+    if (auto target = delegate())
+        target->hintPositionDidChange(trajectory.position(elapsed, duration));
 }
 
 LoopAnimationWithDelayBetweenAnimations::~LoopAnimationWithDelayBetweenAnimations()
 {
-    stopTimer(repeatTimer);
     stopTimer(delayTimer_);
 }
 
-void LoopAnimationWithDelayBetweenAnimations::start()
+void LoopAnimationWithDelayBetweenAnimations::step(double elapsed, foundation::Timer& timer)
 {
-    stopTimer(repeatTimer);
-    if (auto delegate = delegateOf(*this))
-        delegate->hintPositionDidChange(trajectory.position(0, duration));
-    const double startTime = mainLoop().clock().now();
-    std::weak_ptr<LoopAnimationWithDelayBetweenAnimations> weak = weak_from_this();
-    repeatTimer = mainLoop().scheduleTimer(duration / stepsPerDuration, true, [weak, startTime](foundation::Timer& timer) {
-        auto self = weak.lock();
-        if (!self) {
-            timer.invalidate();
-            return;
-        }
-        const double elapsed = mainLoop().clock().now() - startTime;
-        auto delegate = delegateOf(*self);
-        if (elapsed < self->duration) {
-            if (delegate)
-                delegate->hintPositionDidChange(self->trajectory.position(elapsed, self->duration));
-            return;
-        }
-        timer.invalidate();
-        if (delegate)
-            delegate->hintLoopDidEnd();
-        self->delayTimer_ = mainLoop().scheduleTimer(self->delayTimeUntilLooping, false, [weak](foundation::Timer&) {
-            if (auto self = weak.lock()) {
-                stopTimer(self->repeatTimer);
-                self->start();
-            }
-        });
+    auto target = delegate();
+    if (elapsed < duration) {
+        if (target)
+            target->hintPositionDidChange(trajectory.position(elapsed, duration));
+        return;
+    }
+    timer.invalidate();
+    if (target)
+        target->hintLoopDidEnd();
+    std::weak_ptr<LoopAnimation> weak = weak_from_this();
+    delayTimer_ = mainLoop().scheduleTimer(delayTimeUntilLooping, false, [weak](foundation::Timer&) {
+        if (auto self = weak.lock())
+            self->start();
     });
 }
 
 void LoopAnimationWithDelayBetweenAnimations::stop()
 {
-    stopTimer(repeatTimer);
+    LoopAnimation::stop();
     // A stop during the pause must not come back at its end.
     stopTimer(delayTimer_);
 }

@@ -44,11 +44,11 @@ private:
     std::shared_ptr<RingControlHintPositionAnimationBehavior> behavior_;
 };
 
-// Goes round and round.
-class LoopAnimationWithNoDelay : public RingControlHintPositionAnimationBehavior, public std::enable_shared_from_this<LoopAnimationWithNoDelay> {
+// A loop round the trajectory, 30 steps per duration, from when it starts.
+class LoopAnimation : public RingControlHintPositionAnimationBehavior, public std::enable_shared_from_this<LoopAnimation> {
 public:
-    LoopAnimationWithNoDelay(const CircleTrajectory& trajectory, double duration) : trajectory(trajectory), duration(duration) {}
-    ~LoopAnimationWithNoDelay() override;
+    LoopAnimation(const CircleTrajectory& trajectory, double duration) : trajectory(trajectory), duration(duration) {}
+    ~LoopAnimation() override;
 
     const CircleTrajectory trajectory;
     const double duration;
@@ -58,33 +58,42 @@ public:
     void setContext(std::weak_ptr<RingControlHintPositionAnimation> context) override { context_ = std::move(context); }
     void start() override;
     void stop() override;
+
+protected:
+    // The delegate of the animation, or null when either is gone.
+    std::shared_ptr<RingControlHintPositionAnimationDelegate> delegate() const;
+    // One step `elapsed` seconds into the loop.
+    virtual void step(double elapsed, foundation::Timer& timer) = 0;
 
 private:
     std::weak_ptr<RingControlHintPositionAnimation> context_;
 };
 
+// Goes round and round.
+class LoopAnimationWithNoDelay final : public LoopAnimation {
+public:
+    using LoopAnimation::LoopAnimation;
+
+private:
+    void step(double elapsed, foundation::Timer& timer) override;
+};
+
 // Goes round once per duration, then rests with every point unfocused before the next loop.
-class LoopAnimationWithDelayBetweenAnimations : public RingControlHintPositionAnimationBehavior,
-                                                public std::enable_shared_from_this<LoopAnimationWithDelayBetweenAnimations> {
+class LoopAnimationWithDelayBetweenAnimations final : public LoopAnimation {
 public:
     LoopAnimationWithDelayBetweenAnimations(const CircleTrajectory& trajectory, double duration, double delayTimeUntilLooping)
-        : trajectory(trajectory), duration(duration), delayTimeUntilLooping(delayTimeUntilLooping)
+        : LoopAnimation(trajectory, duration), delayTimeUntilLooping(delayTimeUntilLooping)
     {
     }
     ~LoopAnimationWithDelayBetweenAnimations() override;
 
-    const CircleTrajectory trajectory;
-    const double duration;
     const double delayTimeUntilLooping;
-    foundation::TimerRef repeatTimer;
 
-    std::shared_ptr<RingControlHintPositionAnimation> context() const override { return context_.lock(); }
-    void setContext(std::weak_ptr<RingControlHintPositionAnimation> context) override { context_ = std::move(context); }
-    void start() override;
     void stop() override;
 
 private:
-    std::weak_ptr<RingControlHintPositionAnimation> context_;
+    void step(double elapsed, foundation::Timer& timer) override;
+
     foundation::TimerRef delayTimer_;
 };
 

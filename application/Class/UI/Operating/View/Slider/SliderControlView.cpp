@@ -9,12 +9,11 @@
 #include "Class/UI/Operating/View/Animation/HoldingAnimationView.h"
 #include "Class/UI/Operating/View/Animation/OperateAnimation.h"
 #include "Class/UI/Operating/View/Slider/SliderControlNib.h"
+#include "Class/UI/Operating/View/ResolveOrStop.h"
 #include "Class/UI/Operating/View/ToleranceFrame.h"
 #include "Class/UI/Operating/View/TouchDetectorView.h"
 
 #include "ISlideViewModel.h"
-#include "di/Container.h"
-#include "foundation/FatalError.h"
 #include "foundation/RunLoop.h"
 #include "foundation/UserDefaults.h"
 #include "ui/ImageView.h"
@@ -58,15 +57,6 @@ double now()
     return foundation::RunLoop::main().clock().now();
 }
 
-template <class Service>
-std::shared_ptr<Service> resolveOrStop(std::source_location location = std::source_location::current())
-{
-    auto service = di::Container::defaultContainer().resolve<Service>();
-    if (!service)
-        foundation::fatalError("Fatal error", location.file_name(), location.line());
-    return service;
-}
-
 ui::Rect windowFrame(const ui::View& view)
 {
     return view.superview() ? view.superview()->convert(view.frame(), nullptr) : view.frame();
@@ -83,9 +73,9 @@ SliderControlView::SliderControlView(const ui::Rect& frame)
 
 SliderControlView::~SliderControlView()
 {
-    for (const auto& timer : {operateAnimation_->beforeAnimationTimer, operateAnimation_->holdingAnimationTimer})
-        if (timer)
-            timer->invalidate();
+    if (tutorialAnimationTimer_)
+        tutorialAnimationTimer_->invalidate();
+    operateAnimation_->invalidateTimers();
 }
 
 void SliderControlView::setup()
@@ -309,9 +299,7 @@ void SliderControlView::handleControlAction(const IOperatingViewModel::ControlAc
     } else if (std::holds_alternative<A::didLayoutSubviews>(action.value)) {
         canDetectOverride_ = true;
     } else if (std::holds_alternative<A::willDisappear>(action.value)) {
-        for (const auto& timer : {operateAnimation_->beforeAnimationTimer, operateAnimation_->holdingAnimationTimer})
-            if (timer)
-                timer->invalidate();
+        operateAnimation_->invalidateTimers();
         canDetectOverride_ = false;
         cancellables_.removeAll();
         foundation::UserDefaults::standard()->setBool(rawValue(UserDefaultsKey::notShowFirstOperate), true);
@@ -428,6 +416,142 @@ void SliderControlView::resetToUndetect()
     outlets_.guidanceLabel->setText("");
     if (!notShowFirstOperate() || longTapFailedTime_ > 0)
         showOperationGuidance();
+}
+
+void SliderControlView::startTutorialAnimation()
+{
+    isTutorial_ = true;
+    const ui::Size area = superview() ? superview()->frame().size : frame().size;
+    const double side = smallSlideButtonHeight_;
+    auto& knob = *outlets_.slideButton;
+    auto& target = *outlets_.holdButton;
+    auto& bar = *outlets_.slideBar;
+    knob.setFrame({(area.width - side) / 2, (area.height - side) * 0.42, side, side});
+    target.setFrame({(area.width - side) / 2, (area.height - side) * 0.14, side, side});
+    const ui::Rect k = knob.frame();
+    const ui::Rect t = target.frame();
+    const double barWidth = 1.1 * k.width();
+    bar.setFrame({k.minX() + (k.width() - barWidth) / 2, t.minY() + (t.height() - k.height()) / 2 - 0.05 * k.height(), barWidth,
+                  k.maxY() - t.minY() + 0.1 * k.height()});
+    bar.layer().setCornerRadius(barWidth / 2);
+    bar.setClipsToBounds(true);
+    setupArrows();
+
+    const ui::Rect pulse{bar.frame().origin, {barWidth, barWidth}};
+    outlets_.beforeAnimation->setFrame(pulse);
+    outlets_.holdingAnimation->setFrame(pulse);
+    operateAnimation_->startBeforeAnimation(outlets_.beforeAnimation);
+    operateAnimation_->startHoldingAnimation(outlets_.holdingAnimation);
+    outlets_.guidanceLabel->setHidden(true);
+    outlets_.beforeAnimation->setHidden(true);
+    outlets_.holdingAnimation->setHidden(false);
+    cancellables_.removeAll();
+
+    const ui::Rect operate = slideViewModel_->operateFrame();
+    tutorial_ = {.knobRest = k.origin, .barHeight = bar.frame().height(), .dx = (0.8 * operate.width() - k.width()) / 2,
+                 .dy = (0.8 * operate.height() - k.height()) / 2};
+    handImage_ = std::make_shared<ui::ImageView>(R::image::FirstControlHand());
+    handImage_->setContentMode(ui::ContentMode::scaleAspectFit);
+    const ui::Size hand = handImage_->frame().size;
+    handImage_->setFrame({k.maxX() - hand.width / 2, k.minY(), hand.width, hand.height});
+    addSubview(handImage_);
+
+    std::weak_ptr<SliderControlView> weak = std::static_pointer_cast<SliderControlView>(shared_from_this());
+    tutorialAnimationTimer_ = foundation::RunLoop::main().scheduleTimer(1.0 / 60.0, true, [weak](foundation::Timer& timer) {
+        if (weak.expired()) {
+            timer.invalidate();
+            return;
+        }
+        foundation::RunLoop::main().post([weak] {
+            if (auto self = weak.lock())
+                self->runTutorialStep();
+        });
+    });
+}
+
+void SliderControlView::runTutorialStep()
+{
+    auto& knob = *outlets_.slideButton;
+    auto& bar = *outlets_.slideBar;
+    const std::shared_ptr<ui::ImageView> arrows[] = {outlets_.arrow1, outlets_.arrow2, outlets_.arrow3};
+    const double elapsed = beforeAnimationTime_ ? now() - *beforeAnimationTime_ : 0;
+    switch (beforeAnimationStep_) {
+    case 0:
+        return;
+    case 1: // slide up
+        if (!beforeAnimationTime_) {
+            beforeAnimationTime_ = now();
+            const double handY = bar.frame().minY();
+            const double targetY = outlets_.holdButton->frame().minY();
+            auto self = std::static_pointer_cast<SliderControlView>(shared_from_this());
+            ui::ViewAnimation::animate(
+                1.5, 0, {},
+                [self, handY, targetY] {
+                    auto& out = self->outlets_;
+                    const ui::Rect hand = self->handImage_->frame();
+                    self->handImage_->setFrame({hand.minX(), handY, hand.width(), hand.height()});
+                    const ui::Rect k = out.slideButton->frame();
+                    out.slideButton->setFrame({k.minX(), targetY, k.width(), k.height()});
+                    const ui::Rect b = out.slideBar->frame();
+                    out.slideBar->setFrame({b.origin, {b.width(), 1.1 * k.height()}});
+                },
+                [self](bool) {
+                    auto& out = self->outlets_;
+                    out.holdingAnimation->setHidden(false);
+                    out.beforeAnimation->setHidden(true);
+                    self->operateAnimation_->startHoldingAnimation(out.holdingAnimation);
+                    const ui::Rect k = out.slideButton->frame();
+                    const ui::Rect operate = self->slideViewModel_->operateFrame();
+                    out.slideButton->setFrame({k.minX() - self->tutorial_.dx, k.minY() - self->tutorial_.dy, 0.8 * operate.width(),
+                                               0.8 * operate.height()});
+                });
+            return;
+        }
+        if (elapsed < 1.5) {
+            if (elapsed >= 0.7)
+                for (const auto& arrow : arrows)
+                    arrow->setHidden(true);
+            return;
+        }
+        beforeAnimationStep_ = 2;
+        beforeAnimationTime_.reset();
+        return;
+    case 2: // hold
+        if (!beforeAnimationTime_) {
+            beforeAnimationTime_ = now();
+            return;
+        }
+        if (elapsed < 2.0)
+            return;
+        outlets_.holdingAnimation->setHidden(true);
+        outlets_.beforeAnimation->setHidden(false);
+        operateAnimation_->startBeforeAnimation(outlets_.beforeAnimation);
+        knob.setFrame({tutorial_.knobRest, {smallSlideButtonHeight_, smallSlideButtonHeight_}});
+        bar.setFrame({bar.frame().origin, {bar.frame().width(), tutorial_.barHeight}});
+        for (const auto& arrow : arrows)
+            arrow->setHidden(false);
+        handImage_->setHidden(true);
+        beforeAnimationTime_.reset();
+        beforeAnimationStep_ = 3;
+        return;
+    case 3: // pause
+        if (!beforeAnimationTime_) {
+            beforeAnimationTime_ = now();
+            return;
+        }
+        if (static_cast<int>(elapsed) >= 2) {
+            beforeAnimationStep_ = 4;
+            beforeAnimationTime_.reset();
+        }
+        return;
+    default: {
+        handImage_->setHidden(false);
+        const ui::Rect hand = handImage_->frame();
+        handImage_->setFrame({hand.minX(), knob.frame().minY(), hand.width(), hand.height()});
+        beforeAnimationStep_ = 1;
+        return;
+    }
+    }
 }
 
 } // namespace tolvane::app

@@ -55,6 +55,7 @@ public:
     int longTapFailedTime() const { return longTapFailedTime_; }
     bool canDetectOverride() const { return canDetectOverride_; }
     bool isTutorial() const { return isTutorial_; }
+    const std::shared_ptr<ui::ImageView>& handImage() const { return handImage_; }
     const SliderControlOutlets& outlets() const { return outlets_; }
     const std::shared_ptr<OperateAnimation>& operateAnimation() const { return operateAnimation_; }
 
@@ -71,6 +72,10 @@ public:
     void resetToUndetect();
     void updateAppearance(bool isLongTap);
     void setupArrows();
+
+    // The tutorials' demonstration: from now on the control slides, holds and rests by itself,
+    // a hand showing the gesture, and ignores its layout passes and touches.
+    void startTutorialAnimation();
 
 private:
     std::optional<TouchInfo> followTouch(const ui::Touch& touch, const ui::View& view, const ui::Rect& controlFrame,
@@ -97,7 +102,21 @@ private:
     TapState tapState_ = TapState::undetect;
     LongTapInterruptionFactor longTapInterruptionFactor_ = LongTapInterruptionFactor::none;
     bool canDetectOverride_ = false;
+    void runTutorialStep();
+
+    // What the demonstration keeps from its start.
+    struct TutorialGeometry {
+        ui::Point knobRest;
+        double barHeight;
+        double dx;
+        double dy;
+    };
     bool isTutorial_ = false;
+    foundation::TimerRef tutorialAnimationTimer_;
+    int beforeAnimationStep_ = 1;
+    std::optional<double> beforeAnimationTime_;
+    std::shared_ptr<ui::ImageView> handImage_;
+    TutorialGeometry tutorial_{};
 };
 
 } // namespace tolvane::app
