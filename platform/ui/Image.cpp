@@ -36,12 +36,17 @@ Image Image::animated(const std::vector<Image>& frames, double duration)
 
 std::optional<Image> Image::fromData(const foundation::Bytes& data)
 {
+    return fromData(data, std::nullopt);
+}
+
+std::optional<Image> Image::fromData(const foundation::Bytes& data, std::optional<Size> vectorSize)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
     if (looksLikeSvg(bytes)) {
         QSvgRenderer renderer(bytes);
         if (!renderer.isValid())
             return std::nullopt;
-        const QSize points = renderer.defaultSize();
+        const QSizeF points = vectorSize ? QSizeF(vectorSize->width, vectorSize->height) : QSizeF(renderer.defaultSize());
         QImage pixels(QSize(static_cast<int>(points.width() * svgScale), static_cast<int>(points.height() * svgScale)),
                       QImage::Format_ARGB32_Premultiplied);
         pixels.fill(Qt::transparent);

@@ -11,15 +11,11 @@ const GalleryScenes standInScenes{
     {"TutorialParkInFlow", "initial"},
     {"TutorialConnectionFlow", "initial"},
     {"PlanConfirmation", "initial"},
-    {"Registration", "initial"},
-    {"RegistrationDevices", "initial"},
     {"ParkOutCompleted", "initial"},
     {"ParkInCompleted", "initial"},
-    {"ConnectionCompletionForRegistration", "initial"},
     {"FirstTutorialFlow", "initial"},
     {"TouchPreConfirmation", "initial"},
     {"TutorialMovieFlow", "initial"},
-    {"ConnectingForRegistration", "initial"},
 };
 
 } // namespace

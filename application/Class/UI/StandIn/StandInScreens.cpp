@@ -6,13 +6,6 @@ namespace {
 using Routing = StandInOverrides::Routing;
 using ConnectionFailure = StandInOverrides::ConnectionFailure;
 
-// The registration screens: a leave button and no settings, no indicator while the link opens.
-StandInOverrides registrationScreen(bool followsVehicle, ConnectionFailure connectionFailure)
-{
-    return {.showsLeaveButton = true, .showsSettingButton = false, .showsIndicatorOnOpening = false,
-            .followsVehicle = followsVehicle, .connectionFailure = connectionFailure};
-}
-
 // The tutorial menu reached from the settings: it never changes the screen for the vehicle and
 // reopens the selected car's link when it fails.
 StandInOverrides settingsScreen()
@@ -30,26 +23,6 @@ StandInOverrides tutorialFlow()
 
 FirstTutorialFlowViewModel::FirstTutorialFlowViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), tutorialFlow())
-{
-}
-
-RegistrationDevicesViewModel::RegistrationDevicesViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::warn))
-{
-}
-
-ConnectingForRegistrationViewModel::ConnectingForRegistrationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(true, ConnectionFailure::nothing))
-{
-}
-
-ConnectionCompletionForRegistrationViewModel::ConnectionCompletionForRegistrationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::nothing))
-{
-}
-
-RegistrationViewModel::RegistrationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::nothing))
 {
 }
 

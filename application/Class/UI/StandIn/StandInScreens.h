@@ -27,10 +27,6 @@ public:
 };
 
 using IFirstTutorialFlowViewModel = IStandInScreenViewModel<struct FirstTutorialFlowScreen>;
-using IRegistrationDevicesViewModel = IStandInScreenViewModel<struct RegistrationDevicesScreen>;
-using IConnectingForRegistrationViewModel = IStandInScreenViewModel<struct ConnectingForRegistrationScreen>;
-using IConnectionCompletionForRegistrationViewModel = IStandInScreenViewModel<struct ConnectionCompletionForRegistrationScreen>;
-using IRegistrationViewModel = IStandInScreenViewModel<struct RegistrationScreen>;
 using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
 using IPlanConfirmationViewModel = IStandInScreenViewModel<struct PlanConfirmationScreen>;
 using IParkInCompletedViewModel = IStandInScreenViewModel<struct ParkInCompletedScreen>;
@@ -56,10 +52,6 @@ public:
     }
 
 TOLVANE_STAND_IN_VIEW_MODEL(FirstTutorialFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(RegistrationDevicesViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ConnectingForRegistrationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ConnectionCompletionForRegistrationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(RegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMenuViewModel);
@@ -85,10 +77,6 @@ public:
 };
 
 // Controllers.
-using RegistrationDevicesViewController = ScreenViewController<IRegistrationDevicesViewModel>;
-using ConnectingForRegistrationViewController = ScreenViewController<IConnectingForRegistrationViewModel>;
-using ConnectionCompletionForRegistrationViewController = ScreenViewController<IConnectionCompletionForRegistrationViewModel>;
-using RegistrationViewController = ScreenViewController<IRegistrationViewModel>;
 using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
 using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
 using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
