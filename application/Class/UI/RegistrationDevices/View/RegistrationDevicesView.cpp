@@ -25,6 +25,7 @@ RegistrationDevicesView::RegistrationDevicesView()
     titleLabel->setAdjustsFontSizeToFitWidth(true);
     titleLabel->setMinimumScaleFactor(0.7);
     deviceList->setBackgroundColor(ui::Color::clear());
+    deviceList->setSeparatorColor(ui::Color::clear());
     deviceList->registerCell(TerminalCell::reuseIdentifier, [] { return std::make_shared<TerminalCell>(); });
     carPlayLabel->setAdjustsFontSizeToFitWidth(true);
     carPlayLabel->setMinimumScaleFactor(0.7);
