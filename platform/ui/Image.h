@@ -37,6 +37,8 @@ public:
 
     ImageRenderingMode renderingMode() const { return renderingMode_; }
     Image withRenderingMode(ImageRenderingMode mode) const;
+    // Each colour channel raised by `amount` (of the full range 1.0) and clamped; alpha kept.
+    Image adjustingBrightness(double amount) const;
     // Redrawn at a size in points, keeping the scale.
     Image resized(const Size& size) const;
     // The pixels as PNG bytes.

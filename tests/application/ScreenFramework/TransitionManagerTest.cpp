@@ -1,9 +1,17 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/DeleteDevices/View/DeleteDevicesViewController.h"
+#include "Class/UI/DeleteDevices/ViewModel/DeleteDevicesViewModel.h"
+#include "Class/UI/EditDevices/View/EditDevicesViewController.h"
+#include "Class/UI/EditDevices/ViewModel/EditDevicesViewModel.h"
 #include "Class/UI/Geofence/View/GeofenceViewController.h"
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/Operating/View/OperatingViewController.h"
+#include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
+#include "Class/UI/OperationHistory/ViewModel/OperationHistoryViewModel.h"
+#include "Class/UI/Settings/View/SettingsViewController.h"
+#include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 

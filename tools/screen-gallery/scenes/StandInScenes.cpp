@@ -18,11 +18,8 @@ const GalleryScenes standInScenes{
     {"RegistrationDevices", "initial"},
     {"ParkOutCompleted", "initial"},
     {"ParkInCompleted", "initial"},
-    {"OperationHistory", "initial"},
     {"ConnectionCompletionForRegistration", "initial"},
-    {"DeleteDevices", "initial"},
     {"Connecting", "initial"},
-    {"EditDevices", "initial"},
     {"Activation", "initial"},
     {"FirstTutorialFlow", "initial"},
     {"RequestIdWaiting", "initial"},
@@ -31,7 +28,6 @@ const GalleryScenes standInScenes{
     {"ConnectingForRegistration", "initial"},
     {"Disclaimer", "initial"},
     {"ConnectionConfirmation", "initial"},
-    {"Settings", "initial"},
 };
 
 } // namespace

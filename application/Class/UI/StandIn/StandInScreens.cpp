@@ -15,8 +15,8 @@ StandInOverrides registrationScreen(bool followsVehicle, ConnectionFailure conne
             .followsVehicle = followsVehicle, .connectionFailure = connectionFailure};
 }
 
-// The screens reached from the settings: they never change the screen for the vehicle and reopen
-// the selected car's link when it fails.
+// The tutorial menu reached from the settings: it never changes the screen for the vehicle and
+// reopens the selected car's link when it fails.
 StandInOverrides settingsScreen()
 {
     return {.showsLeaveButton = true, .showsSettingButton = false, .showsIndicatorOnOpening = false,
@@ -91,16 +91,6 @@ ParkInCompletedViewModel::ParkInCompletedViewModel(BaseViewModelInjection inject
 
 ParkOutCompletedViewModel::ParkOutCompletedViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {}) {}
 
-OperationHistoryViewModel::OperationHistoryViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), settingsScreen())
-{
-}
-
-DeleteDevicesViewModel::DeleteDevicesViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), settingsScreen())
-{
-}
-
 TutorialMenuViewModel::TutorialMenuViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), settingsScreen())
 {
@@ -158,20 +148,6 @@ void RequestIdWaitingViewModel::tapCancelConfirmationPopupButtonNo()
     BaseViewModel::tapCancelConfirmationPopupButtonNo();
     if (TerminalStore::shared()->isTimedOut)
         displayWarnConfirmation(InAppWarningKind::timedOutRequestIDWaiting);
-}
-
-SettingsViewModel::SettingsViewModel(BaseViewModelInjection injection, std::shared_ptr<ISdkStateData> sdkStateData,
-                                     std::shared_ptr<ISoundModel> soundModel)
-    : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .showsSettingButton = false, .showsIndicatorOnOpening = false,
-                                                    .routing = Routing::closeWithoutTransition,
-                                                    .connectionFailure = ConnectionFailure::reconnect}),
-      sdkStateData(std::move(sdkStateData)), soundModel(std::move(soundModel))
-{
-}
-
-EditDevicesViewModel::EditDevicesViewModel(BaseViewModelInjection injection, std::shared_ptr<ISdkStateData> sdkStateData)
-    : StandInScreenViewModel(std::move(injection), settingsScreen()), sdkStateData(std::move(sdkStateData))
-{
 }
 
 } // namespace tolvane::app

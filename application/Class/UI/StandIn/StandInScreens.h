@@ -4,11 +4,9 @@
 // model and the controller the router and the assemblies name, with the answers its screen gives to
 // the base view model's overridable members. A screen built later replaces its lines here.
 
-#include "Class/UI/Base/View/InAppWarningKind.h"
 #include "Class/UI/Base/View/ScreenViewController.h"
+#include "Class/UI/Base/ViewModel/IConnectingTimeoutQuery.h"
 #include "Class/UI/StandIn/StandInViewModel.h"
-
-#include "Internal/Model/CauseId.h"
 
 #include <memory>
 
@@ -17,7 +15,6 @@ class IBatteryModel;
 class IDisplayModel;
 class ISdkStateData;
 class ISlideViewModel;
-class ISoundModel;
 class IUserOperationModel;
 class IVehicleStateData;
 } // namespace tolvane
@@ -48,10 +45,6 @@ using IPlanConfirmationViewModel = IStandInScreenViewModel<struct PlanConfirmati
 using IArrivalViewModel = IStandInScreenViewModel<struct ArrivalScreen>;
 using IParkInCompletedViewModel = IStandInScreenViewModel<struct ParkInCompletedScreen>;
 using IParkOutCompletedViewModel = IStandInScreenViewModel<struct ParkOutCompletedScreen>;
-using ISettingsViewModel = IStandInScreenViewModel<struct SettingsScreen>;
-using IOperationHistoryViewModel = IStandInScreenViewModel<struct OperationHistoryScreen>;
-using IEditDevicesViewModel = IStandInScreenViewModel<struct EditDevicesScreen>;
-using IDeleteDevicesViewModel = IStandInScreenViewModel<struct DeleteDevicesScreen>;
 using ITutorialMenuViewModel = IStandInScreenViewModel<struct TutorialMenuScreen>;
 using ITutorialConnectionFlowViewModel = IStandInScreenViewModel<struct TutorialConnectionFlowScreen>;
 using ITutorialParkInFlowViewModel = IStandInScreenViewModel<struct TutorialParkInFlowScreen>;
@@ -80,13 +73,10 @@ TOLVANE_STAND_IN_VIEW_MODEL(ConnectionCompletionForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectionConfirmationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(DisclaimerViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ConnectingViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ActivationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ArrivalViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(OperationHistoryViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(DeleteDevicesViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMenuViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialConnectionFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkInFlowViewModel);
@@ -101,6 +91,13 @@ public:
                              std::shared_ptr<ISdkStateData> sdkStateData);
     const std::shared_ptr<IBatteryModel> batteryModel;
     const std::shared_ptr<ISdkStateData> sdkStateData;
+};
+
+class ConnectingViewModel final : public StandInScreenViewModel<IConnectingViewModel>, public IConnectingTimeoutQuery {
+public:
+    explicit ConnectingViewModel(BaseViewModelInjection injection);
+    // The stand-in never waits, so it never times out.
+    bool hasConnectingTimedOut() const override { return false; }
 };
 
 class TouchPreConfirmationViewModel final : public StandInScreenViewModel<ITouchPreConfirmationViewModel> {
@@ -124,20 +121,6 @@ public:
     void tapCancelConfirmationPopupButtonNo() override;
 };
 
-class SettingsViewModel final : public StandInScreenViewModel<ISettingsViewModel> {
-public:
-    SettingsViewModel(BaseViewModelInjection injection, std::shared_ptr<ISdkStateData> sdkStateData,
-                      std::shared_ptr<ISoundModel> soundModel);
-    const std::shared_ptr<ISdkStateData> sdkStateData;
-    const std::shared_ptr<ISoundModel> soundModel;
-};
-
-class EditDevicesViewModel final : public StandInScreenViewModel<IEditDevicesViewModel> {
-public:
-    EditDevicesViewModel(BaseViewModelInjection injection, std::shared_ptr<ISdkStateData> sdkStateData);
-    const std::shared_ptr<ISdkStateData> sdkStateData;
-};
-
 // Controllers.
 using PreConfirmationViewController = ScreenViewController<IPreConfirmationViewModel>;
 using FirstRegistrationViewController = ScreenViewController<IFirstRegistrationViewModel>;
@@ -155,9 +138,6 @@ using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationVie
 using ArrivalViewController = ScreenViewController<IArrivalViewModel>;
 using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
 using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
-using DeleteDevicesViewController = ScreenViewController<IDeleteDevicesViewModel>;
-using EditDevicesViewController = ScreenViewController<IEditDevicesViewModel>;
-using OperationHistoryViewController = ScreenViewController<IOperationHistoryViewModel>;
 using TutorialMenuViewController = ScreenViewController<ITutorialMenuViewModel>;
 using TutorialConnectionFlowViewController = ScreenViewController<ITutorialConnectionFlowViewModel>;
 using TutorialParkInFlowViewController = ScreenViewController<ITutorialParkInFlowViewModel>;
@@ -168,12 +148,6 @@ class FirstTutorialFlowViewController final : public ScreenViewController<IFirst
 public:
     // Opened from the settings rather than at the first run.
     bool isFromSetting = false;
-};
-
-class SettingsViewController final : public ScreenViewController<ISettingsViewModel> {
-public:
-    // The settings never present stacked alerts.
-    void showAlert() override {}
 };
 
 } // namespace tolvane::app
