@@ -7,6 +7,7 @@
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
 #include "Class/UI/Base/View/WindowPushTransition.h"
+#include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Warn/View/WarnViewController.h"

@@ -1,7 +1,10 @@
 #include "application/ScreenFramework/ApplicationTest.h"
 
 #include "Class/Model/DataController.h"
+#include "Class/UI/Connecting/View/ConnectingViewController.h"
+#include "Class/UI/Connecting/ViewModel/ConnectingViewModel.h"
 #include "Class/UI/DeleteDevices/View/DeleteDevicesViewController.h"
+#include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
 #include "Class/UI/DeleteDevices/View/RegisteredCarsList.h"
 #include "Class/UI/EditDevices/View/EditDevicesViewController.h"
 #include "Class/UI/EditDevices/View/SettingsDeviceCell.h"
@@ -10,7 +13,6 @@
 #include "Class/UI/Settings/View/SettingsViewController.h"
 #include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
 #include "Class/UI/Settings/View/VersionCell.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 
 #include "foundation/Locale.h"
 #include "foundation/TimeZone.h"
@@ -32,12 +34,6 @@ namespace screen_testing {
 namespace {
 
 using namespace std::chrono;
-
-class TimedOutConnectingViewModel final : public StandInScreenViewModel<IConnectingViewModel>, public IConnectingTimeoutQuery {
-public:
-    explicit TimedOutConnectingViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {}) {}
-    bool hasConnectingTimedOut() const override { return true; }
-};
 
 // The settings menu and its screens shown by the real router over a stack in a 390 x 844 window.
 class MenuScreensRenderTest : public ApplicationTest {
@@ -92,11 +88,15 @@ protected:
 
 TEST_F(MenuScreensRenderTest, TheVehicleRowIsUsableOnlyOverTheScreensThatLeadToAConnection)
 {
-    auto pushConnecting = [this](std::shared_ptr<StandInScreenViewModel<IConnectingViewModel>> model) {
+    auto pushConnecting = [this](bool timedOut) {
+        auto model = std::make_shared<ConnectingViewModel>(injection());
         auto screen = std::make_shared<ConnectingViewController>();
         screen->viewModel = model;
         screen->baseViewModel = model;
         stack->pushViewController(screen, false);
+        // A pushed screen starts a fresh wait when it appears; the time-out comes after.
+        settle();
+        model->_isTimedOut = timedOut;
     };
     const struct {
         const char* under;
@@ -105,8 +105,8 @@ TEST_F(MenuScreensRenderTest, TheVehicleRowIsUsableOnlyOverTheScreensThatLeadToA
     } cases[] = {
         {"connection confirmation", [this] { transitionManager->showConnectionConfirmation(); }, true},
         {"operating", [this] { transitionManager->showOperating(); }, false},
-        {"connecting", [&] { pushConnecting(std::make_shared<ConnectingViewModel>(injection())); }, true},
-        {"connecting, timed out", [&] { pushConnecting(std::make_shared<TimedOutConnectingViewModel>(injection())); }, false},
+        {"connecting", [&] { pushConnecting(false); }, true},
+        {"connecting, timed out", [&] { pushConnecting(true); }, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.under);

@@ -7,27 +7,19 @@ namespace screen_gallery {
 namespace {
 
 const GalleryScenes standInScenes{
-    {"PreConfirmation", "initial"},
     {"TutorialParkOutFlow", "initial"},
-    {"FirstRegistration", "initial"},
     {"TutorialParkInFlow", "initial"},
     {"TutorialConnectionFlow", "initial"},
-    {"Arrival", "initial"},
     {"PlanConfirmation", "initial"},
     {"Registration", "initial"},
     {"RegistrationDevices", "initial"},
     {"ParkOutCompleted", "initial"},
     {"ParkInCompleted", "initial"},
     {"ConnectionCompletionForRegistration", "initial"},
-    {"Connecting", "initial"},
-    {"Activation", "initial"},
     {"FirstTutorialFlow", "initial"},
-    {"RequestIdWaiting", "initial"},
     {"TouchPreConfirmation", "initial"},
     {"TutorialMovieFlow", "initial"},
     {"ConnectingForRegistration", "initial"},
-    {"Disclaimer", "initial"},
-    {"ConnectionConfirmation", "initial"},
 };
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "Class/UI/StandIn/StandInScreens.h"
 
-#include "Class/Model/Terminal/TerminalStore.h"
-
 namespace tolvane::app {
 namespace {
 
@@ -35,11 +33,6 @@ FirstTutorialFlowViewModel::FirstTutorialFlowViewModel(BaseViewModelInjection in
 {
 }
 
-FirstRegistrationViewModel::FirstRegistrationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::warn))
-{
-}
-
 RegistrationDevicesViewModel::RegistrationDevicesViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::warn))
 {
@@ -57,33 +50,6 @@ ConnectionCompletionForRegistrationViewModel::ConnectionCompletionForRegistratio
 
 RegistrationViewModel::RegistrationViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::nothing))
-{
-}
-
-ConnectionConfirmationViewModel::ConnectionConfirmationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false})
-{
-}
-
-DisclaimerViewModel::DisclaimerViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false})
-{
-}
-
-ConnectingViewModel::ConnectingViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .connectionFailure = ConnectionFailure::nothing})
-{
-}
-
-ActivationViewModel::ActivationViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "Activation", .showsStackedAlerts = true, .skipsKeyHaltPopup = true,
-                                                    .connectionFailure = ConnectionFailure::restart})
-{
-}
-
-ArrivalViewModel::ArrivalViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsExitButton = true, .screenName = "Arrival", .showsStackedAlerts = true,
-                                                    .routing = Routing::dropsReachPoint})
 {
 }
 
@@ -116,13 +82,6 @@ TutorialMovieFlowViewModel::TutorialMovieFlowViewModel(BaseViewModelInjection in
 {
 }
 
-PreConfirmationViewModel::PreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IBatteryModel> batteryModel,
-                                                   std::shared_ptr<ISdkStateData> sdkStateData)
-    : StandInScreenViewModel(std::move(injection), {.isNavigationBarHidden = true, .followsVehicle = false}),
-      batteryModel(std::move(batteryModel)), sdkStateData(std::move(sdkStateData))
-{
-}
-
 TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IDisplayModel>,
                                                              std::shared_ptr<ISlideViewModel> slideViewModel)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false}),
@@ -135,19 +94,6 @@ PlanConfirmationViewModel::PlanConfirmationViewModel(BaseViewModelInjection inje
     : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .showsStackedAlerts = true}),
       vehicleStateData(std::move(vehicleStateData))
 {
-}
-
-RequestIdWaitingViewModel::RequestIdWaitingViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .screenName = "RequestIDWaiting", .showsStackedAlerts = true,
-                                                    .connectionFailure = ConnectionFailure::restart})
-{
-}
-
-void RequestIdWaitingViewModel::tapCancelConfirmationPopupButtonNo()
-{
-    BaseViewModel::tapCancelConfirmationPopupButtonNo();
-    if (TerminalStore::shared()->isTimedOut)
-        displayWarnConfirmation(InAppWarningKind::timedOutRequestIDWaiting);
 }
 
 } // namespace tolvane::app

@@ -5,13 +5,11 @@
 // the base view model's overridable members. A screen built later replaces its lines here.
 
 #include "Class/UI/Base/View/ScreenViewController.h"
-#include "Class/UI/Base/ViewModel/IConnectingTimeoutQuery.h"
 #include "Class/UI/StandIn/StandInViewModel.h"
 
 #include <memory>
 
 namespace tolvane {
-class IBatteryModel;
 class IDisplayModel;
 class ISdkStateData;
 class ISlideViewModel;
@@ -28,21 +26,13 @@ public:
     virtual ~IStandInScreenViewModel() = default;
 };
 
-using IPreConfirmationViewModel = IStandInScreenViewModel<struct PreConfirmationScreen>;
 using IFirstTutorialFlowViewModel = IStandInScreenViewModel<struct FirstTutorialFlowScreen>;
-using IFirstRegistrationViewModel = IStandInScreenViewModel<struct FirstRegistrationScreen>;
 using IRegistrationDevicesViewModel = IStandInScreenViewModel<struct RegistrationDevicesScreen>;
 using IConnectingForRegistrationViewModel = IStandInScreenViewModel<struct ConnectingForRegistrationScreen>;
 using IConnectionCompletionForRegistrationViewModel = IStandInScreenViewModel<struct ConnectionCompletionForRegistrationScreen>;
 using IRegistrationViewModel = IStandInScreenViewModel<struct RegistrationScreen>;
-using IConnectionConfirmationViewModel = IStandInScreenViewModel<struct ConnectionConfirmationScreen>;
-using IDisclaimerViewModel = IStandInScreenViewModel<struct DisclaimerScreen>;
 using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
-using IConnectingViewModel = IStandInScreenViewModel<struct ConnectingScreen>;
-using IActivationViewModel = IStandInScreenViewModel<struct ActivationScreen>;
-using IRequestIdWaitingViewModel = IStandInScreenViewModel<struct RequestIdWaitingScreen>;
 using IPlanConfirmationViewModel = IStandInScreenViewModel<struct PlanConfirmationScreen>;
-using IArrivalViewModel = IStandInScreenViewModel<struct ArrivalScreen>;
 using IParkInCompletedViewModel = IStandInScreenViewModel<struct ParkInCompletedScreen>;
 using IParkOutCompletedViewModel = IStandInScreenViewModel<struct ParkOutCompletedScreen>;
 using ITutorialMenuViewModel = IStandInScreenViewModel<struct TutorialMenuScreen>;
@@ -66,15 +56,10 @@ public:
     }
 
 TOLVANE_STAND_IN_VIEW_MODEL(FirstTutorialFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(FirstRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationDevicesViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectingForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectionCompletionForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ConnectionConfirmationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(DisclaimerViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ActivationViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ArrivalViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMenuViewModel);
@@ -84,21 +69,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkOutFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMovieFlowViewModel);
 
 #undef TOLVANE_STAND_IN_VIEW_MODEL
-
-class PreConfirmationViewModel final : public StandInScreenViewModel<IPreConfirmationViewModel> {
-public:
-    PreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IBatteryModel> batteryModel,
-                             std::shared_ptr<ISdkStateData> sdkStateData);
-    const std::shared_ptr<IBatteryModel> batteryModel;
-    const std::shared_ptr<ISdkStateData> sdkStateData;
-};
-
-class ConnectingViewModel final : public StandInScreenViewModel<IConnectingViewModel>, public IConnectingTimeoutQuery {
-public:
-    explicit ConnectingViewModel(BaseViewModelInjection injection);
-    // The stand-in never waits, so it never times out.
-    bool hasConnectingTimedOut() const override { return false; }
-};
 
 class TouchPreConfirmationViewModel final : public StandInScreenViewModel<ITouchPreConfirmationViewModel> {
 public:
@@ -114,28 +84,13 @@ public:
     const std::shared_ptr<IVehicleStateData> vehicleStateData;
 };
 
-class RequestIdWaitingViewModel final : public StandInScreenViewModel<IRequestIdWaitingViewModel> {
-public:
-    explicit RequestIdWaitingViewModel(BaseViewModelInjection injection);
-    // A declined stop after the vehicle's request timed out offers the time-out warning again.
-    void tapCancelConfirmationPopupButtonNo() override;
-};
-
 // Controllers.
-using PreConfirmationViewController = ScreenViewController<IPreConfirmationViewModel>;
-using FirstRegistrationViewController = ScreenViewController<IFirstRegistrationViewModel>;
 using RegistrationDevicesViewController = ScreenViewController<IRegistrationDevicesViewModel>;
 using ConnectingForRegistrationViewController = ScreenViewController<IConnectingForRegistrationViewModel>;
 using ConnectionCompletionForRegistrationViewController = ScreenViewController<IConnectionCompletionForRegistrationViewModel>;
 using RegistrationViewController = ScreenViewController<IRegistrationViewModel>;
-using ConnectionConfirmationViewController = ScreenViewController<IConnectionConfirmationViewModel>;
-using DisclaimerViewController = ScreenViewController<IDisclaimerViewModel>;
 using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
-using ConnectingViewController = ScreenViewController<IConnectingViewModel>;
-using ActivationViewController = ScreenViewController<IActivationViewModel>;
-using RequestIdWaitingViewController = ScreenViewController<IRequestIdWaitingViewModel>;
 using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
-using ArrivalViewController = ScreenViewController<IArrivalViewModel>;
 using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
 using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
 using TutorialMenuViewController = ScreenViewController<ITutorialMenuViewModel>;
