@@ -3,6 +3,9 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/ParkInCompleted/View/ParkInCompletedViewController.h"
+#include "Class/UI/ParkOutCompleted/View/ParkOutCompletedViewController.h"
+#include "Class/UI/PlanConfirmation/View/PlanConfirmationViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "R.h"

@@ -4,6 +4,9 @@
 #include "Class/Model/ITransitionManager.h"
 #include "Class/UI/Base/ViewModel/InteruptCustomAlertViewModel.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/ParkInCompleted/ViewModel/ParkInCompletedViewModel.h"
+#include "Class/UI/ParkOutCompleted/ViewModel/ParkOutCompletedViewModel.h"
+#include "Class/UI/PlanConfirmation/ViewModel/PlanConfirmationViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "Internal/Model/IBatteryModel.h"

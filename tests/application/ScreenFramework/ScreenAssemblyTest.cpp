@@ -3,6 +3,12 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/ParkInCompleted/View/ParkInCompletedViewController.h"
+#include "Class/UI/ParkOutCompleted/View/ParkOutCompletedViewController.h"
+#include "Class/UI/PlanConfirmation/View/PlanConfirmationViewController.h"
+#include "Class/UI/PlanConfirmation/ViewModel/PlanConfirmationViewModel.h"
+#include "Class/UI/ParkInCompleted/ViewModel/ParkInCompletedViewModel.h"
+#include "Class/UI/ParkOutCompleted/ViewModel/ParkOutCompletedViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include <typeindex>

@@ -1,6 +1,9 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/ParkInCompleted/View/ParkInCompletedViewController.h"
+#include "Class/UI/ParkOutCompleted/View/ParkOutCompletedViewController.h"
+#include "Class/UI/PlanConfirmation/View/PlanConfirmationViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include "ui/BasicAnimation.h"

@@ -93,10 +93,6 @@ ArrivalViewModel::ArrivalViewModel(BaseViewModelInjection injection)
 {
 }
 
-ParkInCompletedViewModel::ParkInCompletedViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {}) {}
-
-ParkOutCompletedViewModel::ParkOutCompletedViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {}) {}
-
 OperationHistoryViewModel::OperationHistoryViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), settingsScreen())
 {
@@ -150,13 +146,6 @@ TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInject
                                                              std::shared_ptr<ISlideViewModel> slideViewModel)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false}),
       slideViewModel(std::move(slideViewModel))
-{
-}
-
-PlanConfirmationViewModel::PlanConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                                                     std::shared_ptr<IUserOperationModel>)
-    : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .showsStackedAlerts = true}),
-      vehicleStateData(std::move(vehicleStateData))
 {
 }
 

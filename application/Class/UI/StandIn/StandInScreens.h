@@ -46,10 +46,7 @@ using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreCo
 using IConnectingViewModel = IStandInScreenViewModel<struct ConnectingScreen>;
 using IActivationViewModel = IStandInScreenViewModel<struct ActivationScreen>;
 using IRequestIdWaitingViewModel = IStandInScreenViewModel<struct RequestIdWaitingScreen>;
-using IPlanConfirmationViewModel = IStandInScreenViewModel<struct PlanConfirmationScreen>;
 using IArrivalViewModel = IStandInScreenViewModel<struct ArrivalScreen>;
-using IParkInCompletedViewModel = IStandInScreenViewModel<struct ParkInCompletedScreen>;
-using IParkOutCompletedViewModel = IStandInScreenViewModel<struct ParkOutCompletedScreen>;
 using ISettingsViewModel = IStandInScreenViewModel<struct SettingsScreen>;
 using IOperationHistoryViewModel = IStandInScreenViewModel<struct OperationHistoryScreen>;
 using IEditDevicesViewModel = IStandInScreenViewModel<struct EditDevicesScreen>;
@@ -88,8 +85,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(GeofenceViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectingViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ActivationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ArrivalViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(OperationHistoryViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(DeleteDevicesViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMenuViewModel);
@@ -115,13 +110,6 @@ public:
     TouchPreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IDisplayModel> displayModel,
                                   std::shared_ptr<ISlideViewModel> slideViewModel);
     const std::shared_ptr<ISlideViewModel> slideViewModel;
-};
-
-class PlanConfirmationViewModel final : public StandInScreenViewModel<IPlanConfirmationViewModel> {
-public:
-    PlanConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                              std::shared_ptr<IUserOperationModel> userOperationModel);
-    const std::shared_ptr<IVehicleStateData> vehicleStateData;
 };
 
 class OperatingViewModel final : public StandInViewModel, public IOperatingViewModel {
@@ -173,11 +161,8 @@ using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirm
 using ConnectingViewController = ScreenViewController<IConnectingViewModel>;
 using ActivationViewController = ScreenViewController<IActivationViewModel>;
 using RequestIdWaitingViewController = ScreenViewController<IRequestIdWaitingViewModel>;
-using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
 using OperatingViewController = ScreenViewController<IOperatingViewModel>;
 using ArrivalViewController = ScreenViewController<IArrivalViewModel>;
-using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
-using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
 using DeleteDevicesViewController = ScreenViewController<IDeleteDevicesViewModel>;
 using EditDevicesViewController = ScreenViewController<IEditDevicesViewModel>;
 using OperationHistoryViewController = ScreenViewController<IOperationHistoryViewModel>;

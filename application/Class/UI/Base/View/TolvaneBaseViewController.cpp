@@ -111,6 +111,13 @@ void TolvaneBaseViewController::present(std::shared_ptr<ui::ViewController> cont
     ui::ViewController::present(std::move(controller), animated, std::move(completion));
 }
 
+void TolvaneBaseViewController::presentPopup(std::shared_ptr<ui::ViewController> popup)
+{
+    popup->setModalPresentationStyle(ui::ModalPresentationStyle::custom);
+    popup->setTransitioningDelegate(popupTransition_);
+    present(std::move(popup), true);
+}
+
 // Commands
 
 void TolvaneBaseViewController::carryOut(const BaseAction& action)

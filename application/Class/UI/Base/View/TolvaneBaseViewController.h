@@ -74,6 +74,10 @@ public:
     // Every presentation first removes the activity indicator.
     void present(std::shared_ptr<ui::ViewController> controller, bool animated, Completion completion = {}) override;
 
+protected:
+    // Presents `popup` animated over the screen in the shared pop-up presentation.
+    void presentPopup(std::shared_ptr<ui::ViewController> popup);
+
 private:
     void carryOut(const BaseAction& action);
     std::shared_ptr<InteruptCustomAlertController> makeAlert();
