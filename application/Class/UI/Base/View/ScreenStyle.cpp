@@ -36,10 +36,13 @@ ui::Color ScreenStyle::muted()
 
 ui::Rect ScreenStyle::contentBounds()
 {
-    const auto& metrics = ui::ScreenMetrics::shared();
-    const ui::Rect screen = metrics.mainBounds();
-    const double barBottom = metrics.deviceSafeAreaInsets().top + ui::NavigationBar::contentHeight;
-    return {0, 0, screen.width(), screen.height() - barBottom};
+    const ui::Rect screen = ui::ScreenMetrics::shared().mainBounds();
+    return {0, 0, screen.width(), screen.height() - contentTop()};
+}
+
+double ScreenStyle::contentTop()
+{
+    return ui::ScreenMetrics::shared().deviceSafeAreaInsets().top + ui::NavigationBar::contentHeight;
 }
 
 double ScreenStyle::bottomInset()

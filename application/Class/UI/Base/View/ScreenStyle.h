@@ -21,6 +21,8 @@ public:
 
     // The root view's bounds of a screen below the navigation bar, and the bottom safe-area inset.
     static ui::Rect contentBounds();
+    // Where that root view starts in the window.
+    static double contentTop();
     static double bottomInset();
 
     // A large dark title over several lines, centred.

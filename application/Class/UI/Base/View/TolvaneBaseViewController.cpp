@@ -7,6 +7,7 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
+#include "Class/UI/Base/View/HostDismissal.h"
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Base/View/PopupTransition.h"
@@ -213,11 +214,13 @@ void TolvaneBaseViewController::setNavigationBarExitButton()
 void TolvaneBaseViewController::tapNavigationButtonLeave()
 {
     TerminalStore::shared()->shutdownTerminal([] {});
-    const auto& host = TolvaneIntegrationAppHelper::shared().superViewController;
-    if (!host)
-        return;
+    leaveForHost();
+}
+
+void TolvaneBaseViewController::leaveForHost()
+{
     std::weak_ptr<TolvaneBaseViewController> weak = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
-    host->dismiss(true, [weak] {
+    dismissHost([weak] {
         if (auto self = weak.lock())
             self->baseViewModel->exitAppCycle();
     });

@@ -77,6 +77,9 @@ public:
 protected:
     // Presents `popup` animated over the screen in the shared pop-up presentation.
     void presentPopup(std::shared_ptr<ui::ViewController> popup);
+    // Hands control back to the host that presented the feature, ending the application cycle once
+    // it has dismissed it; nothing in the stand-alone application.
+    void leaveForHost();
 
 private:
     void carryOut(const BaseAction& action);

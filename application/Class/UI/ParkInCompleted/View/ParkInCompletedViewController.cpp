@@ -2,7 +2,6 @@
 
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/CarPicture.h"
-#include "Class/UI/Base/View/HostDismissal.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/ParkInCompleted/View/ParkInCompletedScene.h"
@@ -66,11 +65,7 @@ void ParkInCompletedViewController::displayCompletedView()
 void ParkInCompletedViewController::tapExitButton()
 {
     TolvaneIntegrationAppHelper::sendStatisticsEvent("tirmalunesko/bocheyiwancheng/queding");
-    std::weak_ptr<ParkInCompletedViewController> weak = std::static_pointer_cast<ParkInCompletedViewController>(shared_from_this());
-    dismissHost([weak] {
-        if (auto self = weak.lock())
-            self->baseViewModel->exitAppCycle();
-    });
+    leaveForHost();
 }
 
 } // namespace tolvane::app

@@ -2,7 +2,6 @@
 
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/CustomAlertController.h"
-#include "Class/UI/Base/View/HostDismissal.h"
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
@@ -210,11 +209,7 @@ void PlanConfirmationViewController::tapNavigationButtonExit()
 
 void PlanConfirmationViewController::tapNavigationButtonLeave()
 {
-    std::weak_ptr<PlanConfirmationViewController> weak = std::static_pointer_cast<PlanConfirmationViewController>(shared_from_this());
-    dismissHost([weak] {
-        if (auto self = weak.lock())
-            self->baseViewModel->exitAppCycle();
-    });
+    leaveForHost();
 }
 
 void PlanConfirmationViewController::showObstacleAlert()
