@@ -2,6 +2,7 @@
 
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
+#include "foundation/SystemLog.h"
 #include "ui/IApplicationDelegate.h"
 
 namespace ui {
@@ -88,6 +89,14 @@ void Application::suspend()
         suspendHandler_();
     else
         enterBackground();
+}
+
+bool Application::openSettings()
+{
+    ++settingsRequests_;
+    foundation::systemLog().write(foundation::SystemLogType::info, foundation::applicationIdentifier(), "ui",
+                                  "Opening the settings was requested; no settings page is configured here.");
+    return false;
 }
 
 void Application::reset()

@@ -49,7 +49,13 @@ public:
     void suspend();
     void setSuspendHandler(std::function<void()> handler) { suspendHandler_ = std::move(handler); }
 
-    // Forgets the state, the delegate and the suspend handler (tests).
+    // Asks the system to show this application's page of its settings. A desktop has no such page:
+    // the request is logged and counted, and the answer is false (nothing opened).
+    bool openSettings();
+    // How many times openSettings() was asked since the last reset.
+    int settingsRequestCount() const { return settingsRequests_; }
+
+    // Forgets the state, the delegate, the suspend handler and the settings requests (tests).
     void reset();
 
 private:
@@ -58,6 +64,7 @@ private:
     bool terminated_ = false;
     std::shared_ptr<IApplicationDelegate> delegate_;
     std::function<void()> suspendHandler_;
+    int settingsRequests_ = 0;
 };
 
 } // namespace ui

@@ -70,12 +70,6 @@ DisclaimerViewModel::DisclaimerViewModel(BaseViewModelInjection injection)
 {
 }
 
-GeofenceViewModel::GeofenceViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "Geofence", .showsStackedAlerts = true, .skipsKeyHaltPopup = true,
-                                                    .followsVehicle = false})
-{
-}
-
 ConnectingViewModel::ConnectingViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .connectionFailure = ConnectionFailure::nothing})
 {
@@ -128,13 +122,6 @@ TutorialMovieFlowViewModel::TutorialMovieFlowViewModel(BaseViewModelInjection in
 {
 }
 
-IGONWarnViewModel::IGONWarnViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "IgonWarn"})
-{
-}
-
-WarnViewModel::WarnViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {.screenName = "Warn"}) {}
-
 PreConfirmationViewModel::PreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IBatteryModel> batteryModel,
                                                    std::shared_ptr<ISdkStateData> sdkStateData)
     : StandInScreenViewModel(std::move(injection), {.isNavigationBarHidden = true, .followsVehicle = false}),
@@ -146,13 +133,6 @@ TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInject
                                                              std::shared_ptr<ISlideViewModel> slideViewModel)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false}),
       slideViewModel(std::move(slideViewModel))
-{
-}
-
-OperatingViewModel::OperatingViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                                       std::shared_ptr<IUserOperationModel>)
-    : StandInViewModel(std::move(injection), {.showsExitButton = true, .screenName = "Controlling", .showsStackedAlerts = true}),
-      vehicleStateData(std::move(vehicleStateData))
 {
 }
 
