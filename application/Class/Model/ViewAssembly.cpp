@@ -12,6 +12,7 @@
 #include "Class/UI/ParkInCompleted/View/ParkInCompletedViewController.h"
 #include "Class/UI/ParkOutCompleted/View/ParkOutCompletedViewController.h"
 #include "Class/UI/PlanConfirmation/View/PlanConfirmationViewController.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 

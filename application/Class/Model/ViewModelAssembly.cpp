@@ -10,6 +10,7 @@
 #include "Class/UI/ParkInCompleted/ViewModel/ParkInCompletedViewModel.h"
 #include "Class/UI/ParkOutCompleted/ViewModel/ParkOutCompletedViewModel.h"
 #include "Class/UI/PlanConfirmation/ViewModel/PlanConfirmationViewModel.h"
+#include "Class/UI/TouchPreConfirmation/ViewModel/TouchPreConfirmationViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 

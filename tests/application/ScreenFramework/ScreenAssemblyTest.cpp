@@ -16,6 +16,8 @@
 #include "Class/UI/ParkOutCompleted/ViewModel/ParkOutCompletedViewModel.h"
 #include "Class/UI/PlanConfirmation/View/PlanConfirmationViewController.h"
 #include "Class/UI/PlanConfirmation/ViewModel/PlanConfirmationViewModel.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
+#include "Class/UI/TouchPreConfirmation/ViewModel/TouchPreConfirmationViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 #include "Class/UI/Warn/ViewModel/WarnViewModel.h"

@@ -23,7 +23,6 @@ const GalleryScenes standInScenes{
     {"Activation", "initial"},
     {"FirstTutorialFlow", "initial"},
     {"RequestIdWaiting", "initial"},
-    {"TouchPreConfirmation", "initial"},
     {"TutorialMovieFlow", "initial"},
     {"ConnectingForRegistration", "initial"},
     {"Disclaimer", "initial"},

@@ -129,13 +129,6 @@ PreConfirmationViewModel::PreConfirmationViewModel(BaseViewModelInjection inject
 {
 }
 
-TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IDisplayModel>,
-                                                             std::shared_ptr<ISlideViewModel> slideViewModel)
-    : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false}),
-      slideViewModel(std::move(slideViewModel))
-{
-}
-
 RequestIdWaitingViewModel::RequestIdWaitingViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .screenName = "RequestIDWaiting", .showsStackedAlerts = true,
                                                     .connectionFailure = ConnectionFailure::restart})

@@ -14,12 +14,8 @@
 
 namespace tolvane {
 class IBatteryModel;
-class IDisplayModel;
 class ISdkStateData;
-class ISlideViewModel;
 class ISoundModel;
-class IUserOperationModel;
-class IVehicleStateData;
 } // namespace tolvane
 
 namespace tolvane::app {
@@ -40,7 +36,6 @@ using IConnectionCompletionForRegistrationViewModel = IStandInScreenViewModel<st
 using IRegistrationViewModel = IStandInScreenViewModel<struct RegistrationScreen>;
 using IConnectionConfirmationViewModel = IStandInScreenViewModel<struct ConnectionConfirmationScreen>;
 using IDisclaimerViewModel = IStandInScreenViewModel<struct DisclaimerScreen>;
-using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
 using IConnectingViewModel = IStandInScreenViewModel<struct ConnectingScreen>;
 using IActivationViewModel = IStandInScreenViewModel<struct ActivationScreen>;
 using IRequestIdWaitingViewModel = IStandInScreenViewModel<struct RequestIdWaitingScreen>;
@@ -98,13 +93,6 @@ public:
     const std::shared_ptr<ISdkStateData> sdkStateData;
 };
 
-class TouchPreConfirmationViewModel final : public StandInScreenViewModel<ITouchPreConfirmationViewModel> {
-public:
-    TouchPreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IDisplayModel> displayModel,
-                                  std::shared_ptr<ISlideViewModel> slideViewModel);
-    const std::shared_ptr<ISlideViewModel> slideViewModel;
-};
-
 class RequestIdWaitingViewModel final : public StandInScreenViewModel<IRequestIdWaitingViewModel> {
 public:
     explicit RequestIdWaitingViewModel(BaseViewModelInjection injection);
@@ -135,7 +123,6 @@ using ConnectionCompletionForRegistrationViewController = ScreenViewController<I
 using RegistrationViewController = ScreenViewController<IRegistrationViewModel>;
 using ConnectionConfirmationViewController = ScreenViewController<IConnectionConfirmationViewModel>;
 using DisclaimerViewController = ScreenViewController<IDisclaimerViewModel>;
-using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
 using ConnectingViewController = ScreenViewController<IConnectingViewModel>;
 using ActivationViewController = ScreenViewController<IActivationViewModel>;
 using RequestIdWaitingViewController = ScreenViewController<IRequestIdWaitingViewModel>;
