@@ -7,6 +7,7 @@
 #include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
 
 #include "ui/Application.h"
 #include "ui/Button.h"

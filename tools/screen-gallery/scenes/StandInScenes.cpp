@@ -10,11 +10,7 @@ const GalleryScenes standInScenes{
     {"TutorialParkOutFlow", "initial"},
     {"TutorialParkInFlow", "initial"},
     {"TutorialConnectionFlow", "initial"},
-    {"PlanConfirmation", "initial"},
-    {"ParkOutCompleted", "initial"},
-    {"ParkInCompleted", "initial"},
     {"FirstTutorialFlow", "initial"},
-    {"TouchPreConfirmation", "initial"},
     {"TutorialMovieFlow", "initial"},
 };
 

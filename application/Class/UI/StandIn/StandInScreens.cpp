@@ -26,10 +26,6 @@ FirstTutorialFlowViewModel::FirstTutorialFlowViewModel(BaseViewModelInjection in
 {
 }
 
-ParkInCompletedViewModel::ParkInCompletedViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {}) {}
-
-ParkOutCompletedViewModel::ParkOutCompletedViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {}) {}
-
 TutorialMenuViewModel::TutorialMenuViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), settingsScreen())
 {
@@ -52,20 +48,6 @@ TutorialParkOutFlowViewModel::TutorialParkOutFlowViewModel(BaseViewModelInjectio
 
 TutorialMovieFlowViewModel::TutorialMovieFlowViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), tutorialFlow())
-{
-}
-
-TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IDisplayModel>,
-                                                             std::shared_ptr<ISlideViewModel> slideViewModel)
-    : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .followsVehicle = false}),
-      slideViewModel(std::move(slideViewModel))
-{
-}
-
-PlanConfirmationViewModel::PlanConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                                                     std::shared_ptr<IUserOperationModel>)
-    : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .showsStackedAlerts = true}),
-      vehicleStateData(std::move(vehicleStateData))
 {
 }
 

@@ -9,14 +9,6 @@
 
 #include <memory>
 
-namespace tolvane {
-class IDisplayModel;
-class ISdkStateData;
-class ISlideViewModel;
-class IUserOperationModel;
-class IVehicleStateData;
-} // namespace tolvane
-
 namespace tolvane::app {
 
 // The view-model protocol of a screen not built yet.
@@ -27,10 +19,6 @@ public:
 };
 
 using IFirstTutorialFlowViewModel = IStandInScreenViewModel<struct FirstTutorialFlowScreen>;
-using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
-using IPlanConfirmationViewModel = IStandInScreenViewModel<struct PlanConfirmationScreen>;
-using IParkInCompletedViewModel = IStandInScreenViewModel<struct ParkInCompletedScreen>;
-using IParkOutCompletedViewModel = IStandInScreenViewModel<struct ParkOutCompletedScreen>;
 using ITutorialMenuViewModel = IStandInScreenViewModel<struct TutorialMenuScreen>;
 using ITutorialConnectionFlowViewModel = IStandInScreenViewModel<struct TutorialConnectionFlowScreen>;
 using ITutorialParkInFlowViewModel = IStandInScreenViewModel<struct TutorialParkInFlowScreen>;
@@ -52,8 +40,6 @@ public:
     }
 
 TOLVANE_STAND_IN_VIEW_MODEL(FirstTutorialFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialMenuViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialConnectionFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkInFlowViewModel);
@@ -62,25 +48,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(TutorialMovieFlowViewModel);
 
 #undef TOLVANE_STAND_IN_VIEW_MODEL
 
-class TouchPreConfirmationViewModel final : public StandInScreenViewModel<ITouchPreConfirmationViewModel> {
-public:
-    TouchPreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IDisplayModel> displayModel,
-                                  std::shared_ptr<ISlideViewModel> slideViewModel);
-    const std::shared_ptr<ISlideViewModel> slideViewModel;
-};
-
-class PlanConfirmationViewModel final : public StandInScreenViewModel<IPlanConfirmationViewModel> {
-public:
-    PlanConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                              std::shared_ptr<IUserOperationModel> userOperationModel);
-    const std::shared_ptr<IVehicleStateData> vehicleStateData;
-};
-
-// Controllers.
-using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
-using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
-using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
-using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
 using TutorialMenuViewController = ScreenViewController<ITutorialMenuViewModel>;
 using TutorialConnectionFlowViewController = ScreenViewController<ITutorialConnectionFlowViewModel>;
 using TutorialParkInFlowViewController = ScreenViewController<ITutorialParkInFlowViewModel>;
