@@ -72,6 +72,7 @@ public:
     void showTutorialMovie() override;
 
     ui::NavigationController& getTopNavigationController(ui::NavigationController& navigationController) const override;
+    void resetDispID() override;
     void popToRootViewController() override;
     void popToRootViewController(ui::NavigationController& navigationController) override;
 
@@ -114,6 +115,8 @@ private:
     std::shared_ptr<IDisplayModel> displayModel_;
     foundation::LoopChecker loopChecker_;
     DisplayType currentDisplay_ = DisplayType::none;
+    // The display reported with the last screen shown outside the settings menu.
+    RequiredDisplayId dialogBeforeDspConst_ = RequiredDisplayId::DEF;
 };
 
 } // namespace tolvane::app

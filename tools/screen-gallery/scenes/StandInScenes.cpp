@@ -7,31 +7,11 @@ namespace screen_gallery {
 namespace {
 
 const GalleryScenes standInScenes{
-    {"PreConfirmation", "initial"},
     {"TutorialParkOutFlow", "initial"},
-    {"FirstRegistration", "initial"},
     {"TutorialParkInFlow", "initial"},
     {"TutorialConnectionFlow", "initial"},
-    {"Arrival", "initial"},
-    {"PlanConfirmation", "initial"},
-    {"Registration", "initial"},
-    {"RegistrationDevices", "initial"},
-    {"ParkOutCompleted", "initial"},
-    {"ParkInCompleted", "initial"},
-    {"OperationHistory", "initial"},
-    {"ConnectionCompletionForRegistration", "initial"},
-    {"DeleteDevices", "initial"},
-    {"Connecting", "initial"},
-    {"EditDevices", "initial"},
-    {"Activation", "initial"},
     {"FirstTutorialFlow", "initial"},
-    {"RequestIdWaiting", "initial"},
-    {"TouchPreConfirmation", "initial"},
     {"TutorialMovieFlow", "initial"},
-    {"ConnectingForRegistration", "initial"},
-    {"Disclaimer", "initial"},
-    {"ConnectionConfirmation", "initial"},
-    {"Settings", "initial"},
 };
 
 } // namespace

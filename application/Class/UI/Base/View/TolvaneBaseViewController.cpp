@@ -7,7 +7,9 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
+#include "Class/UI/Base/View/HostDismissal.h"
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
+#include "Class/UI/Base/View/NavigationTitleLabel.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Base/View/PopupTransition.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
@@ -111,6 +113,13 @@ void TolvaneBaseViewController::present(std::shared_ptr<ui::ViewController> cont
     ui::ViewController::present(std::move(controller), animated, std::move(completion));
 }
 
+void TolvaneBaseViewController::presentPopup(std::shared_ptr<ui::ViewController> popup)
+{
+    popup->setModalPresentationStyle(ui::ModalPresentationStyle::custom);
+    popup->setTransitioningDelegate(popupTransition_);
+    present(std::move(popup), true);
+}
+
 // Commands
 
 void TolvaneBaseViewController::carryOut(const BaseAction& action)
@@ -160,14 +169,7 @@ void TolvaneBaseViewController::setupNavigationBar()
     bar.setScrollEdgeAppearance(bar.standardAppearance());
     bar.setBarTintColor(appearance.backgroundColor);
     navigationItem().setHidesBackButton(true);
-    auto title = std::make_shared<ui::Label>();
-    title->setText(R::string::localizable::Common_NavigationTitle(textLanguages()));
-    // A title view does not take the bar's title attributes, and the default dark text would all but
-    // vanish on the dark bar.
-    title->setFont(*appearance.titleFont);
-    title->setTextColor(ui::Color::white(1.0));
-    title->sizeToFit();
-    navigationItem().setTitleView(title);
+    navigationItem().setTitleView(makeNavigationTitleLabel(R::string::localizable::Common_NavigationTitle(textLanguages())));
     navigationItem().setLeftBarButtonItems({});
     navigationItem().setRightBarButtonItems({});
     baseViewModel->setupNavigationBar();
@@ -206,11 +208,13 @@ void TolvaneBaseViewController::setNavigationBarExitButton()
 void TolvaneBaseViewController::tapNavigationButtonLeave()
 {
     TerminalStore::shared()->shutdownTerminal([] {});
-    const auto& host = TolvaneIntegrationAppHelper::shared().superViewController;
-    if (!host)
-        return;
+    leaveForHost();
+}
+
+void TolvaneBaseViewController::leaveForHost()
+{
     std::weak_ptr<TolvaneBaseViewController> weak = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
-    host->dismiss(true, [weak] {
+    dismissHost([weak] {
         if (auto self = weak.lock())
             self->baseViewModel->exitAppCycle();
     });
@@ -479,9 +483,16 @@ void TolvaneBaseViewController::showConnectionFailureAlert()
                                                              if (auto* navigation = navigationController())
                                                                  navigation->popViewController(true);
                                                          }));
-    alert->setModalPresentationStyle(ui::ModalPresentationStyle::custom);
-    alert->setTransitioningDelegate(popupTransition_);
-    present(alert, true);
+    presentPopup(alert);
+}
+
+void TolvaneBaseViewController::presentAlert(const std::string& title, const AlertActions& actions)
+{
+    auto alert = std::make_shared<CustomAlertController>(std::nullopt, std::nullopt, CustomAlertControlerStyle::alert);
+    alert->setTitle(title);
+    for (const auto& action : actions)
+        alert->addAction(action);
+    presentPopup(std::move(alert));
 }
 
 void TolvaneBaseViewController::terminateAllViewControllers()
