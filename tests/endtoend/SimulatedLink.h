@@ -37,6 +37,9 @@ protected:
         di::Container::defaultContainer().removeAll();
         vehiclesim::VehicleUnit::Options options;
         options.directory = directory();
+        // The car keeps the link after parking in, so no run's end is written to the process's one
+        // history store, which a test that runs a Qt application of its own leaves unusable.
+        options.endsSessionWhenParkedIn = false;
         unit = std::make_unique<vehiclesim::VehicleUnit>(*vehicleLoop, options);
         manager = std::make_shared<accessory::LocalSocketAccessoryManager>(directory(), "com.tolvane.control.protocol1");
         // The phone's Bluetooth is that of the backend the unit writes to.

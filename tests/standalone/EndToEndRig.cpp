@@ -2,18 +2,23 @@
 
 #include <QColor>
 #include <QDeadlineTimer>
+#include <QThread>
 #include <QtEndian>
 
 #include <cstdlib>
 
 namespace standalone {
 
-WatchedProcess::WatchedProcess(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
+WatchedProcess::WatchedProcess(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
+                               const QString& outputFile)
+    : output_(outputFile)
 {
     process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setStandardOutputFile(outputFile);
     process_.start(program, arguments);
     process_.waitForStarted(kPatienceMs);
+    output_.open(QIODevice::ReadOnly);
 }
 
 WatchedProcess::~WatchedProcess()
@@ -28,15 +33,16 @@ WatchedProcess::~WatchedProcess()
 
 std::optional<QString> WatchedProcess::waitForLine(const QRegularExpression& pattern, int patienceMs)
 {
+    constexpr int kPollMs = 20;
     const QDeadlineTimer deadline(patienceMs);
     for (;;) {
+        readAvailable();
         for (; next_ < lines_.size(); ++next_)
             if (pattern.match(lines_[next_]).hasMatch())
                 return lines_[next_++];
         if (deadline.hasExpired() || process_.state() == QProcess::NotRunning)
             return std::nullopt;
-        if (process_.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            readAvailable();
+        QThread::msleep(kPollMs);
     }
 }
 
@@ -48,10 +54,13 @@ void WatchedProcess::write(const QString& command)
 
 void WatchedProcess::readAvailable()
 {
-    partial_ += QString::fromUtf8(process_.readAll());
-    QStringList complete = partial_.split('\n');
-    partial_ = complete.takeLast();
-    lines_ += complete;
+    partial_ += output_.readAll();
+    const qsizetype end = partial_.lastIndexOf('\n');
+    if (end < 0)
+        return;
+    for (const QByteArray& line : partial_.left(end).split('\n'))
+        lines_.append(QString::fromUtf8(line));
+    partial_.remove(0, end + 1);
 }
 
 VirtualDisplay::VirtualDisplay()
@@ -120,6 +129,19 @@ void WindowDriver::moveTo(int x, int y) const
 
 void WindowDriver::release() const { xdotool({"mouseup", "1"}); }
 
+void WindowDriver::stroke(const QList<QPoint>& path) const
+{
+    if (path.isEmpty())
+        return;
+    const auto moveTo = [&](QPoint point) {
+        return QStringList{"mousemove", "--window", window_, QString::number(point.x()), QString::number(point.y())};
+    };
+    QStringList arguments = moveTo(path.front()) + QStringList{"mousedown", "1"};
+    for (const QPoint point : path)
+        arguments += moveTo(point);
+    xdotool(arguments + QStringList{"mouseup", "1"});
+}
+
 // The window as xwd dumps it: a big-endian header, a colour map, then 32-bit pixels in the server's
 // byte order, which on Xvfb is the machine's.
 QImage WindowDriver::picture() const
@@ -149,6 +171,19 @@ bool WindowDriver::waitForColour(int x, int y, QColor expected, int tolerance, i
                 std::abs(seen.blue() - expected.blue()) <= tolerance)
                 return true;
         }
+    } while (!deadline.hasExpired());
+    return false;
+}
+
+bool WindowDriver::waitForStill(QRect area, int patienceMs) const
+{
+    const QDeadlineTimer deadline(patienceMs);
+    QImage previous = picture().copy(area);
+    do {
+        QImage current = picture().copy(area);
+        if (!current.isNull() && current == previous)
+            return true;
+        previous = std::move(current);
     } while (!deadline.hasExpired());
     return false;
 }

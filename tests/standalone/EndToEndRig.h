@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFile>
 #include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -16,13 +20,16 @@ namespace standalone {
 constexpr int kPatienceMs = 30000;
 
 // A child process whose output lines are kept in order; waiting reads on from the last line found,
-// so a series of waits asserts that the lines came in that order.
+// so a series of waits asserts that the lines came in that order. The output goes to a file, so a
+// child that writes a lot never blocks on a pipe the rig is not reading at that moment.
 class WatchedProcess {
 public:
-    WatchedProcess(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment);
+    WatchedProcess(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
+                   const QString& outputFile);
     ~WatchedProcess();
 
     // The first line after the last one found that matches, or nothing once `patienceMs` is over.
+    // With no patience it looks only at what the process has written so far.
     std::optional<QString> waitForLine(const QRegularExpression& pattern, int patienceMs = kPatienceMs);
     void write(const QString& command);
     QString allOutput() const { return lines_.join('\n'); }
@@ -31,8 +38,9 @@ private:
     void readAvailable();
 
     QProcess process_;
+    QFile output_;
     QStringList lines_;
-    QString partial_;
+    QByteArray partial_;
     qsizetype next_ = 0;
 };
 
@@ -59,9 +67,13 @@ public:
     void press(int x, int y) const;
     void moveTo(int x, int y) const;
     void release() const;
+    // One finger drawn along a path: down at its first point, up at its last.
+    void stroke(const QList<QPoint>& path) const;
     QImage picture() const;
     // The colour at a point settles on one within `tolerance` of `expected`.
     bool waitForColour(int x, int y, QColor expected, int tolerance = 24, int patienceMs = kPatienceMs) const;
+    // Two pictures in a row show the same pixels in `area`: a screen sliding in has come to rest.
+    bool waitForStill(QRect area, int patienceMs = kPatienceMs) const;
 
 private:
     QByteArray run(const QString& program, const QStringList& arguments) const;

@@ -1,40 +1,158 @@
 // The stand-alone program from an empty data folder against the simulated unit, on a virtual X
 // display, driven only by pointer events sent to its window from outside. Each row walks one road
 // and waits on what can be observed: the router's log lines, the frames the unit reports reading,
-// and the window's pixels.
+// the window's pixels and the history the program keeps.
 
 #include "EndToEndRig.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <ostream>
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <string>
-#include <vector>
 
 namespace standalone {
 namespace {
 
-class EndToEnd : public ::testing::Test {
+// The router's line for a screen shown.
+QRegularExpression screen(const QString& name) { return QRegularExpression("迁移到了" + name + "($|，)"); }
+
+// A frame the unit read with a finger on the slider: the operation on and a point off the origin.
+const QRegularExpression heldFrame("rx operation act=on btn=\\w+ (?!x=0 y=0 )x=\\d+ y=\\d+ ");
+// The first frame after the finger is lifted: the point back at the origin.
+const QRegularExpression releasedFrame("rx operation act=\\w+ btn=\\w+ x=0 y=0 ");
+
+// Colours the screens settle on where the rig clicks.
+const QColor buttonBlue(0x2f, 0x7d, 0xf6);
+const QColor cardWhite(0xff, 0xff, 0xff);
+const QColor touchBoxGrey(0x8a, 0x94, 0xa6);
+
+// One road: the unit's scenario, the point of the plan to choose (when the car offers a choice
+// and recommends none), whether the link drops while the slider is held, the screen it ends on and
+// the code its history row is closed with there (none where the run goes on on that screen).
+struct Road {
+    const char* name;
+    const char* scenario;
+    std::optional<QPoint> planChoice;
+    bool dropWhileHolding;
+    const char* closingScreen;
+    const char* historyCode;
+};
+
+void PrintTo(const Road& road, std::ostream* out) { *out << road.name; }
+
+class WholeRoad : public ::testing::TestWithParam<Road> {
 protected:
-    void start(const QString& scenario)
+    void SetUp() override
     {
         ASSERT_TRUE(folder_.isValid());
         ASSERT_FALSE(display_.name() == ":") << "Xvfb did not start";
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");
         environment.insert("DISPLAY", display_.name());
-        environment.insert("TOLVANE_DATA_DIR", folder_.filePath("data"));
+        environment.insert("TOLVANE_DATA_DIR", dataFolder());
         environment.insert("TOLVANE_ACCESSORY_DIR", folder_.filePath("accessories"));
         environment.insert("XDG_RUNTIME_DIR", folder_.path());
         environment.insert("TOLVANE_NMEA_LOG", TOLVANE_NMEA_DRIVE);
         environment.insert("TOLVANE_LOCATION_AUTHORIZATION", "authorizedWhenInUse");
-        unit_ = std::make_unique<WatchedProcess>(TOLVANE_VEHICLE_SIM, QStringList{"--dir", folder_.filePath("accessories"), "--scenario", scenario},
-                                                 environment);
+        skipFirstTutorial();
+        unit_ = std::make_unique<WatchedProcess>(
+            TOLVANE_VEHICLE_SIM, QStringList{"--dir", folder_.filePath("accessories"), "--scenario", GetParam().scenario}, environment,
+            folder_.filePath("unit.log"));
         ASSERT_TRUE(unit_->waitForLine(QRegularExpression("unit VIN0001 ready"))) << unit_->allOutput().toStdString();
-        program_ = std::make_unique<WatchedProcess>(TOLVANE_PROGRAM, QStringList{}, environment);
+        program_ = std::make_unique<WatchedProcess>(TOLVANE_PROGRAM, QStringList{}, environment, folder_.filePath("program.log"));
         ASSERT_TRUE(window_.findWindow("Tolvane Control")) << program_->allOutput().toStdString();
+    }
+
+    QString dataFolder() const { return folder_.filePath("data"); }
+
+    // The first-run tutorial has no screen of its own yet, so the road starts as after it.
+    void skipFirstTutorial() const
+    {
+        QDir().mkpath(dataFolder());
+        QFile settings(dataFolder() + "/TolvaneControl.ini");
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("[General]\nTolvaneControl_shouldShowFirstTutorial=false\n");
+    }
+
+    void waitForScreen(const QString& name)
+    {
+        ASSERT_TRUE(program_->waitForLine(screen(name))) << name.toStdString() << "\n" << program_->allOutput().toStdString();
+    }
+
+    // Clicks once the screen has settled where the rig is about to click: a click while a screen
+    // still slides in can be lost with the screen it opens.
+    void clickWhen(QPoint point, QColor colour)
+    {
+        ASSERT_TRUE(window_.waitForColour(point.x(), point.y(), colour)) << "nothing to click at " << point.x() << "," << point.y();
+        ASSERT_TRUE(window_.waitForStill(QRect(0, point.y() - 4, 390, 8))) << "the screen does not come to rest";
+        window_.click(point.x(), point.y());
+    }
+
+    void tap(const QString& name, QPoint point, QColor colour = buttonBlue)
+    {
+        ASSERT_NO_FATAL_FAILURE(waitForScreen(name));
+        ASSERT_NO_FATAL_FAILURE(clickWhen(point, colour));
+    }
+
+    // Registering the unit, the disclaimer, the touch test and the start, up to the plan.
+    void walkToThePlan()
+    {
+        ASSERT_NO_FATAL_FAILURE(tap("firstRegistration", {100, 696}));
+        ASSERT_NO_FATAL_FAILURE(tap("registrationDevices", {195, 307}, cardWhite));
+        ASSERT_NO_FATAL_FAILURE(tap("connectionCompletionForRegistration", {100, 760}));
+        ASSERT_NO_FATAL_FAILURE(tap("registration", {100, 760}));
+        ASSERT_NO_FATAL_FAILURE(tap("disclaimer", {230, 674}));
+        ASSERT_NO_FATAL_FAILURE(waitForScreen("touchPreConfirmation"));
+        ASSERT_TRUE(window_.waitForColour(195, 628, touchBoxGrey));
+        ASSERT_TRUE(window_.waitForStill(QRect(135, 570, 117, 117)));
+        scratchTheTouchBox();
+        ASSERT_NO_FATAL_FAILURE(tap("activation", {100, 696}));
+    }
+
+    // One finger back and forth over the whole grey box.
+    void scratchTheTouchBox() const
+    {
+        QList<QPoint> path;
+        for (int y = 572; y <= 686; y += 6)
+            for (int x = 138; x <= 250; x += 10)
+                path.append({x, y});
+        window_.stroke(path);
+    }
+
+    // The finger on the slider's knob, dragged up onto the marked area and kept there.
+    void holdSlider() const
+    {
+        window_.press(195, 771);
+        for (const int y : {740, 700, 660, 630})
+            window_.moveTo(195, y);
+    }
+
+    // The code of the newest history row once it is closed.
+    std::optional<QString> closedHistoryCode() const
+    {
+        const QString connection = "history";
+        std::optional<QString> code;
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", connection);
+            database.setDatabaseName(dataFolder() + "/TolvaneControl.sqlite");
+            if (database.open()) {
+                QSqlQuery query("SELECT eventCode FROM TolvaneControlHistory WHERE closeDate IS NOT NULL "
+                                "ORDER BY launchDate DESC LIMIT 1",
+                                database);
+                if (query.next())
+                    code = query.value(0).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase(connection);
+        return code;
     }
 
     QTemporaryDir folder_;
@@ -44,66 +162,58 @@ protected:
     std::unique_ptr<WatchedProcess> program_;
 };
 
-TEST_F(EndToEnd, Explore)
-{
-    qputenv("TOLVANE_OPEN_SCREEN", "Warn:VEHICLE_FAIL_OUT");
-    start("park-in");
-    ASSERT_TRUE(program_->waitForLine(QRegularExpression("applicationDidBecomeActive")));
-    EXPECT_TRUE(window_.waitForColour(10, 10, QColor(30, 38, 52), 40, 10000));
-    window_.picture().save("/tmp/S-run/e2e-first.png");
-    window_.click(360, 69);
-    const auto line = program_->waitForLine(QRegularExpression("etting"), 10000);
-    EXPECT_TRUE(line) << program_->allOutput().toStdString();
-    if (line) std::printf("LINE %s\n", line->toStdString().c_str());
-    window_.picture().save("/tmp/S-run/e2e-after.png");
-    qunsetenv("TOLVANE_OPEN_SCREEN");
-}
-
-// The router's line for a screen shown.
-QRegularExpression screen(const QString& name) { return QRegularExpression("迁移到了" + QRegularExpression::escape(name)); }
-
-// A frame the unit read: the slider held (act on, a point off the origin) or let go (0, 0).
-const QRegularExpression heldFrame("rx operation act=on .* x=([1-9]\\d*|\\d+) y=([1-9]\\d*)");
-const QRegularExpression releasedFrame("rx operation .* x=0 y=0 ");
-
-// One road: the unit's scenario, the screens up to operating, the screen after it.
-struct Road {
-    const char* name;
-    const char* scenario;
-    std::vector<const char*> screensBeforeOperating;
-    const char* closingScreen;
-};
-
-void PrintTo(const Road& road, std::ostream* out) { *out << road.name; }
-
-class WholeRoad : public EndToEnd, public ::testing::WithParamInterface<Road> {
-protected:
-    // The finger on the slider's knob, dragged up onto the marked area and kept there.
-    void holdSlider()
-    {
-        window_.press(195, 760);
-        window_.moveTo(195, 700);
-        window_.moveTo(195, 640);
-    }
-};
-
 TEST_P(WholeRoad, FromAFirstStartToTheClosingScreen)
 {
     const Road& road = GetParam();
-    start(road.scenario);
-    for (const char* name : road.screensBeforeOperating)
-        ASSERT_TRUE(program_->waitForLine(screen(name))) << name << "\n" << program_->allOutput().toStdString();
+    ASSERT_NO_FATAL_FAILURE(walkToThePlan());
+    ASSERT_NO_FATAL_FAILURE(waitForScreen("planConfirmation"));
+    if (road.planChoice) {
+        ASSERT_NO_FATAL_FAILURE(clickWhen(*road.planChoice, buttonBlue));
+    }
+    ASSERT_NO_FATAL_FAILURE(clickWhen({200, 766}, buttonBlue));
+    ASSERT_NO_FATAL_FAILURE(waitForScreen("operating"));
+    ASSERT_TRUE(window_.waitForColour(175, 771, buttonBlue)) << "no slider";
+    ASSERT_TRUE(window_.waitForStill(QRect(0, 767, 390, 8))) << "the slider does not come to rest";
+
     holdSlider();
     ASSERT_TRUE(unit_->waitForLine(heldFrame)) << unit_->allOutput().toStdString();
+    ASSERT_TRUE(unit_->waitForLine(QRegularExpression(QString("csr_request %1 operating dist=\\d+ held").arg(road.scenario))))
+        << "the car does not move";
+    if (road.dropWhileHolding) {
+        unit_->write("drop");
+        ASSERT_TRUE(unit_->waitForLine(QRegularExpression("link: dropped by the unit")));
+        ASSERT_TRUE(program_->waitForLine(screen(road.closingScreen))) << program_->allOutput().toStdString();
+        EXPECT_FALSE(unit_->waitForLine(heldFrame, 0)) << "the car was driven on after the link dropped";
+        window_.release();
+        return;
+    }
     window_.release();
     ASSERT_TRUE(unit_->waitForLine(releasedFrame)) << unit_->allOutput().toStdString();
+
     holdSlider();
     ASSERT_TRUE(program_->waitForLine(screen(road.closingScreen))) << program_->allOutput().toStdString();
     window_.release();
+    if (!road.historyCode)
+        return;
+
+    std::optional<QString> code;
+    for (const QDeadlineTimer deadline(kPatienceMs); !code && !deadline.hasExpired();)
+        code = closedHistoryCode();
+    EXPECT_EQ(code.value_or("not closed").toStdString(), road.historyCode);
 }
 
-// Rows go here as the road's screens land; see the issue note.
-INSTANTIATE_TEST_SUITE_P(Roads, WholeRoad, ::testing::Values(Road{"park_in", "park-in", {"operating"}, "parkInCompleted"}),
+const QPoint forwardExit{195, 235};
+
+INSTANTIATE_TEST_SUITE_P(Roads, WholeRoad,
+                         ::testing::Values(Road{"park_in", "park-in", {}, false, "parkInCompleted", "N001"},
+                                           Road{"park_out", "park-out", forwardExit, false, "parkOutCompleted", "N001"},
+                                           Road{"forward_backward", "forward-backward", {}, false, "arrival", nullptr}),
+                         [](const ::testing::TestParamInfo<Road>& info) { return std::string(info.param.name); });
+
+// A link that drops while the slider is held should end the run with a warning and leave the car
+// standing; today the program links again at once and drives on. See the issue note.
+INSTANTIATE_TEST_SUITE_P(DISABLED_LinkFaults, WholeRoad,
+                         ::testing::Values(Road{"dropped_link", "park-in", {}, true, "warn", nullptr}),
                          [](const ::testing::TestParamInfo<Road>& info) { return std::string(info.param.name); });
 
 } // namespace

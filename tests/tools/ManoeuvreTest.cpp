@@ -64,12 +64,14 @@ TEST(ManoeuvreTest, EachScenarioHasItsOwnScreens)
     const struct {
         ScenarioKind kind;
         BtMekDspId selecting, operating, completed;
+        // Only a parked-in car ends the session itself, a second after completing.
+        bool endsSession;
     } cases[] = {
-        {ScenarioKind::parkIn, BtMekDspId::sel_parkin_vertical, BtMekDspId::controlling_inpark, BtMekDspId::parkin_comp},
+        {ScenarioKind::parkIn, BtMekDspId::sel_parkin_vertical, BtMekDspId::controlling_inpark, BtMekDspId::parkin_comp, true},
         {ScenarioKind::parkOut, BtMekDspId::sel_parkout_vertical, BtMekDspId::controlling_outpark,
-         BtMekDspId::parkout_comp},
+         BtMekDspId::parkout_comp, false},
         {ScenarioKind::forwardBackward, BtMekDspId::sel_forward_backward, BtMekDspId::controlling_fowaback,
-         BtMekDspId::arrival},
+         BtMekDspId::arrival, false},
     };
     for (const auto& c : cases) {
         Manoeuvre car(c.kind, 1);
@@ -79,6 +81,11 @@ TEST(ManoeuvreTest, EachScenarioHasItsOwnScreens)
         car.operationReceived(held());
         car.step();
         EXPECT_EQ(car.displayId(), c.completed);
+        for (int step = 1; step < 10; ++step)
+            car.step();
+        EXPECT_FALSE(car.endsSession());
+        car.step();
+        EXPECT_EQ(car.endsSession(), c.endsSession);
         EXPECT_EQ(vehiclesim::scenarioFromName(vehiclesim::scenarioName(c.kind)), c.kind);
     }
 }

@@ -1,6 +1,7 @@
 #include "vehicle-sim/Manoeuvre.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace vehiclesim {
@@ -8,23 +9,33 @@ namespace {
 
 using tolvane::BtMekDspId;
 
-struct Screens {
+struct Scenario {
     BtMekDspId selecting;
     BtMekDspId operating;
     BtMekDspId completed;
+    // The plan the car offers: the directions the phone may choose (one bit each) and the one it
+    // recommends.
+    int64_t choosableDirections;
+    int64_t recommendedDirection;
 };
 
-Screens screensOf(ScenarioKind kind)
+// Bits of the choosable directions.
+constexpr int64_t FORWARD_LEFT = 1 << 2, FORWARD = 1 << 3, FORWARD_RIGHT = 1 << 4, BACKWARD = 1 << 6;
+// Recommendations: the left space for parking in, forward for moving straight.
+constexpr int64_t LEFT_SPACE = 1, AHEAD = 2;
+
+Scenario scenarioOf(ScenarioKind kind)
 {
     switch (kind) {
     case ScenarioKind::parkIn:
-        return {BtMekDspId::sel_parkin_vertical, BtMekDspId::controlling_inpark, BtMekDspId::parkin_comp};
+        return {BtMekDspId::sel_parkin_vertical, BtMekDspId::controlling_inpark, BtMekDspId::parkin_comp, 0, LEFT_SPACE};
     case ScenarioKind::parkOut:
-        return {BtMekDspId::sel_parkout_vertical, BtMekDspId::controlling_outpark, BtMekDspId::parkout_comp};
+        return {BtMekDspId::sel_parkout_vertical, BtMekDspId::controlling_outpark, BtMekDspId::parkout_comp,
+                FORWARD_LEFT | FORWARD | FORWARD_RIGHT, 0};
     case ScenarioKind::forwardBackward:
-        return {BtMekDspId::sel_forward_backward, BtMekDspId::controlling_fowaback, BtMekDspId::arrival};
+        return {BtMekDspId::sel_forward_backward, BtMekDspId::controlling_fowaback, BtMekDspId::arrival, FORWARD | BACKWARD, AHEAD};
     }
-    return {BtMekDspId::def, BtMekDspId::def, BtMekDspId::def};
+    return {BtMekDspId::def, BtMekDspId::def, BtMekDspId::def, 0, 0};
 }
 
 constexpr std::array<std::pair<ScenarioKind, std::string_view>, 3> kNames{{
@@ -62,6 +73,8 @@ void Manoeuvre::operationReceived(const tolvane::SmpOperation& operation)
 
 void Manoeuvre::step()
 {
+    if (phase_ == Phase::completed)
+        ++stepsCompleted_;
     if (phase_ != Phase::operating || !held_)
         return;
     if (--distance_ <= 0) {
@@ -72,27 +85,29 @@ void Manoeuvre::step()
 
 BtMekDspId Manoeuvre::displayId() const
 {
-    const Screens screens = screensOf(kind_);
+    const Scenario scenario = scenarioOf(kind_);
     switch (phase_) {
     case Phase::selecting:
-        return screens.selecting;
+        return scenario.selecting;
     case Phase::operating:
-        return screens.operating;
+        return scenario.operating;
     case Phase::completed:
-        return screens.completed;
+        return scenario.completed;
     }
     return BtMekDspId::def;
 }
 
 tolvane::MekCsrReq Manoeuvre::controlStateRequest() const
 {
+    const Scenario scenario = scenarioOf(kind_);
     tolvane::MekCsrReq request;
     request.MEKDSPID = displayId();
     request.MEKDIST = distance_;
-    // Forward on the car's axis, wheels straight, the recommended side the left one.
+    // Forward on the car's axis, wheels straight.
     request.MEKFB = 1;
     request.MEKLR = 0;
-    request.MEKTGTMD = 1;
+    request.MEKCTRMD = scenario.choosableDirections;
+    request.MEKTGTMD = scenario.recommendedDirection;
     return request;
 }
 

@@ -25,6 +25,8 @@ public:
     enum class Phase { selecting, operating, completed };
 
     static constexpr int START_DISTANCE = 40;
+    // Steps a parked-in car shows its completion before it ends the session.
+    static constexpr int SESSION_END_STEPS = 10;
 
     explicit Manoeuvre(ScenarioKind kind, int startDistance = START_DISTANCE);
 
@@ -38,6 +40,8 @@ public:
     Phase phase() const { return phase_; }
     bool isHeld() const { return held_; }
     int remainingDistance() const { return distance_; }
+    // A car that has parked in ends the session a while after saying so; the phone waits for that.
+    bool endsSession() const { return kind_ == ScenarioKind::parkIn && phase_ == Phase::completed && stepsCompleted_ >= SESSION_END_STEPS; }
     tolvane::BtMekDspId displayId() const;
     // The control-state request the car sends now (counter and checksum are added when written).
     tolvane::MekCsrReq controlStateRequest() const;
@@ -49,6 +53,7 @@ private:
     Phase phase_ = Phase::selecting;
     bool held_ = false;
     int distance_;
+    int stepsCompleted_ = 0;
 };
 
 } // namespace vehiclesim

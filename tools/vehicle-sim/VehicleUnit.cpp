@@ -173,6 +173,7 @@ void VehicleUnit::tick()
     tolvane::MekCsrReq request;
     tolvane::MekVerification verification;
     bool deadManStop = false;
+    bool sessionOver = false;
     {
         std::lock_guard lock(mutex_);
         // A phone that goes quiet or a unit that stops reading must not leave the car moving on the
@@ -184,6 +185,11 @@ void VehicleUnit::tick()
         // A halted or stopped car stands still and says why.
         if (!interruption_)
             manoeuvre_.step();
+        // The next phone that links finds the car ready for the same manoeuvre again.
+        if (options_.endsSessionWhenParkedIn && manoeuvre_.endsSession()) {
+            sessionOver = true;
+            manoeuvre_ = Manoeuvre(manoeuvre_.kind());
+        }
         request = manoeuvre_.controlStateRequest();
         if (confirmingRegistration_)
             request.MEKDSPID = options_.blinkerRegistration ? tolvane::BtMekDspId::blinker_registration_confirmation
@@ -195,6 +201,8 @@ void VehicleUnit::tick()
     }
     if (deadManStop)
         log("dead man: no held frame read for " + std::to_string(options_.deadManInterval) + " s, the car stops");
+    if (sessionOver)
+        hangUp("the car has parked in and ends the session");
     if (!isConnected() || faults_.contains(Fault::silence))
         return;
     if (!faults_.contains(Fault::frozenCounter))

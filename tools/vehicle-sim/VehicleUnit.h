@@ -42,6 +42,8 @@ public:
         ScenarioKind scenario = ScenarioKind::parkIn;
         // The answer to the phone's registration confirmation: the blinker variant instead of the plain one.
         bool blinkerRegistration = false;
+        // A car that has parked in ends the session a second later, as the phone waits for it to.
+        bool endsSessionWhenParkedIn = true;
         // A car that reads no valid held frame for this long stops, whatever the last one said.
         foundation::Seconds deadManInterval = 0.2;
         // One line per thing received, sent or done; none by default.
