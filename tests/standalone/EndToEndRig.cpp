@@ -177,11 +177,17 @@ bool WindowDriver::waitForColour(int x, int y, QColor expected, int tolerance, i
 
 bool WindowDriver::waitForStill(QRect area, int patienceMs) const
 {
+    // As long as a person looks before tapping: a screen tapped sooner than this after it came
+    // can lose the screen the tap opens.
+    constexpr int kRestMs = 600;
     const QDeadlineTimer deadline(patienceMs);
     QImage previous = picture().copy(area);
+    QDeadlineTimer rest(kRestMs);
     do {
         QImage current = picture().copy(area);
-        if (!current.isNull() && current == previous)
+        if (current.isNull() || current != previous)
+            rest.setRemainingTime(kRestMs);
+        else if (rest.hasExpired())
             return true;
         previous = std::move(current);
     } while (!deadline.hasExpired());

@@ -72,7 +72,7 @@ public:
     QImage picture() const;
     // The colour at a point settles on one within `tolerance` of `expected`.
     bool waitForColour(int x, int y, QColor expected, int tolerance = 24, int patienceMs = kPatienceMs) const;
-    // Two pictures in a row show the same pixels in `area`: a screen sliding in has come to rest.
+    // The pixels in `area` stay the same for a while: a screen sliding in has come to rest.
     bool waitForStill(QRect area, int patienceMs = kPatienceMs) const;
 
 private:

@@ -10,9 +10,11 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -69,6 +71,15 @@ protected:
         ASSERT_TRUE(unit_->waitForLine(QRegularExpression("unit VIN0001 ready"))) << unit_->allOutput().toStdString();
         program_ = std::make_unique<WatchedProcess>(TOLVANE_PROGRAM, QStringList{}, environment, folder_.filePath("program.log"));
         ASSERT_TRUE(window_.findWindow("Tolvane Control")) << program_->allOutput().toStdString();
+    }
+
+    void TearDown() override
+    {
+        // A failed road keeps the program's and the unit's whole output and its data folder.
+        if (HasFailure()) {
+            folder_.setAutoRemove(false);
+            std::printf("output and data kept in %s\n", qPrintable(folder_.path()));
+        }
     }
 
     QString dataFolder() const { return folder_.filePath("data"); }
@@ -143,6 +154,7 @@ protected:
         {
             QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", connection);
             database.setDatabaseName(dataFolder() + "/TolvaneControl.sqlite");
+            database.setConnectOptions("QSQLITE_OPEN_READONLY");
             if (database.open()) {
                 QSqlQuery query("SELECT eventCode FROM TolvaneControlHistory WHERE closeDate IS NOT NULL "
                                 "ORDER BY launchDate DESC LIMIT 1",
@@ -196,8 +208,9 @@ TEST_P(WholeRoad, FromAFirstStartToTheClosingScreen)
     if (!road.historyCode)
         return;
 
+    // Read now and then, never in a tight loop, so the program's own writes are not kept waiting.
     std::optional<QString> code;
-    for (const QDeadlineTimer deadline(kPatienceMs); !code && !deadline.hasExpired();)
+    for (const QDeadlineTimer deadline(kPatienceMs); !code && !deadline.hasExpired(); QThread::msleep(200))
         code = closedHistoryCode();
     EXPECT_EQ(code.value_or("not closed").toStdString(), road.historyCode);
 }
