@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace ui {
 
@@ -49,7 +50,14 @@ public:
     void suspend();
     void setSuspendHandler(std::function<void()> handler) { suspendHandler_ = std::move(handler); }
 
-    // Forgets the state, the delegate and the suspend handler (tests).
+    // Hands a web address ("http" or "https" with a host) to the desktop's browser; any other text
+    // opens nothing. True when it was handed on.
+    bool openURL(const std::string& address);
+    // Replaces how addresses are handed on (tests record them); an empty handler restores the desktop's.
+    using URLOpener = std::function<bool(const std::string& address)>;
+    void setURLOpener(URLOpener opener) { urlOpener_ = std::move(opener); }
+
+    // Forgets the state, the delegate, the suspend handler and the URL opener (tests).
     void reset();
 
 private:
@@ -58,6 +66,7 @@ private:
     bool terminated_ = false;
     std::shared_ptr<IApplicationDelegate> delegate_;
     std::function<void()> suspendHandler_;
+    URLOpener urlOpener_;
 };
 
 } // namespace ui

@@ -61,6 +61,9 @@ void TableView::reloadData()
     for (auto& header : headers_)
         header->removeFromSuperview();
     headers_.clear();
+    for (auto& separator : separators_)
+        separator->removeFromSuperview();
+    separators_.clear();
     selected_.reset();
     auto dataSource = dataSource_.lock();
     if (!dataSource)
@@ -87,6 +90,14 @@ void TableView::reloadData()
             addSubview(cell);
             rows_.push_back({indexPath, cell->frame(), cell});
             y += height;
+            if (separatorColor_ && height > 0) {
+                const double left = separatorInset_.left;
+                auto separator = std::make_shared<View>(Rect{left, y - 0.5, width - left - separatorInset_.right, 0.5});
+                separator->setBackgroundColor(*separatorColor_);
+                separator->setUserInteractionEnabled(false);
+                addSubview(separator);
+                separators_.push_back(separator);
+            }
         }
         y += delegate ? delegate->heightForFooter(*this, section) : 0;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Color.h"
+#include "ui/EdgeInsets.h"
 #include "ui/GestureRecognizer.h"
 #include "ui/IndexPath.h"
 #include "ui/ScrollView.h"
@@ -59,6 +61,12 @@ public:
 
     double rowHeight() const { return rowHeight_; }
     void setRowHeight(double height) { rowHeight_ = height; }
+    // A hairline under each row of some height, inset from the sides, once the table has a
+    // separator colour; applied at the next reload.
+    EdgeInsets separatorInset() const { return separatorInset_; }
+    void setSeparatorInset(const EdgeInsets& inset) { separatorInset_ = inset; }
+    std::optional<Color> separatorColor() const { return separatorColor_; }
+    void setSeparatorColor(std::optional<Color> color) { separatorColor_ = color; }
     std::shared_ptr<TableViewCell> cellForRow(const IndexPath& indexPath) const;
     Rect rectForRow(const IndexPath& indexPath) const;
     std::optional<IndexPath> indexPathForRow(const Point& point) const;
@@ -84,6 +92,9 @@ private:
     std::map<std::string, std::vector<std::shared_ptr<TableViewCell>>> reusable_;
     std::vector<Row> rows_;
     std::vector<std::shared_ptr<View>> headers_;
+    std::vector<std::shared_ptr<View>> separators_;
+    EdgeInsets separatorInset_;
+    std::optional<Color> separatorColor_;
     std::optional<IndexPath> selected_;
     std::shared_ptr<Button> deleteButton_;
     std::shared_ptr<IGestureRecognizerDelegate> swipeAlongsideScrolling_;

@@ -31,6 +31,13 @@ public:
         return std::dynamic_pointer_cast<ViewModel>(shownViewModel());
     }
 
+    // The shown screen, or null when it is of another type.
+    template <class Controller>
+    std::shared_ptr<Controller> screen() const
+    {
+        return std::dynamic_pointer_cast<Controller>(shown_);
+    }
+
     void advance(double seconds);
     QImage draw(double scale) const;
 

@@ -7,6 +7,7 @@
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
 
 #include "R.h"
 
@@ -401,6 +402,12 @@ void TransitionManager::showTutorialParkOut()
 void TransitionManager::showTutorialMovie()
 {
     show({.function = "showTutorialMovie()", .logText = "迁移到了tutorialMovieFlow", .storyboard = R::storyboard::tutorialMovieFlow,
+          .display = DisplayType::settings, .displayId = RequiredDisplayId::DEF, .animated = true});
+}
+
+void TransitionManager::showTutorialMenu()
+{
+    show({.function = "showTutorialMenu()", .logText = "迁移到了tutorialMenu", .storyboard = R::storyboard::tutorialMenu,
           .display = DisplayType::settings, .displayId = RequiredDisplayId::DEF, .animated = true});
 }
 

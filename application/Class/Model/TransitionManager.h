@@ -69,6 +69,7 @@ public:
     void showTutorialParkIn() override;
     void showTutorialParkOut() override;
     void showTutorialMovie() override;
+    void showTutorialMenu() override;
 
     ui::NavigationController& getTopNavigationController(ui::NavigationController& navigationController) const override;
     void popToRootViewController() override;

@@ -4,6 +4,10 @@
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
+#include "Class/UI/Tutorial/View/TutorialScenes.h"
 
 #include "R.h"
 
@@ -64,8 +68,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<DeleteDevicesViewController>(container, storyboard::deleteDevices);
     registerScreen<EditDevicesViewController>(container, storyboard::editDevices);
     registerScreen<OperationHistoryViewController>(container, storyboard::operationHistory);
-    // The tutorial menu opens from the settings screen's own list.
-    injectViewModel<TutorialMenuViewController>(container);
+    registerScreen<TutorialMenuViewController>(container, storyboard::tutorialMenu);
     registerScreen<TutorialConnectionFlowViewController>(container, storyboard::tutorialConnectionFlow);
     registerScreen<TutorialParkInFlowViewController>(container, storyboard::tutorialParkInFlow);
     registerScreen<TutorialParkOutFlowViewController>(container, storyboard::tutorialParkOutFlow);
@@ -73,6 +76,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<BlankViewController>(container, storyboard::blank);
     registerScreen<IGONWarnViewController>(container, storyboard::igonWarn);
     registerScreen<WarnViewController>(container, storyboard::warn);
+    TutorialScenes::registerPagesAndCells();
 
     container.registerService<InteruptCustomAlertController>([](di::Resolver& resolver) {
         auto alert = std::make_shared<InteruptCustomAlertController>();

@@ -5,6 +5,9 @@
 #include "Class/UI/Base/ViewModel/InteruptCustomAlertViewModel.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Tutorial/ViewModel/FirstTutorialFlowViewModel.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuFlowViewModel.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuViewModel.h"
 
 #include "Internal/Model/IBatteryModel.h"
 #include "ISlideViewModel.h"

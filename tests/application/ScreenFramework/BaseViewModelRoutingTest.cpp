@@ -2,6 +2,7 @@
 #include "ScreenFrameworkTest.h"
 
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuFlowViewModel.h"
 
 #include <functional>
 

@@ -4,6 +4,11 @@
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
+#include "Class/UI/Tutorial/ViewModel/FirstTutorialFlowViewModel.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuViewModel.h"
 
 #include <typeindex>
 
@@ -89,7 +94,7 @@ TEST_F(ScreenAssemblyTest, EveryScreenGetsItsViewModelTwiceOverAndOnlyTheSharedS
         {"DeleteDevices", fromStoryboard<DeleteDevicesViewController>("DeleteDevices"), typeid(DeleteDevicesViewModel)},
         {"EditDevices", fromStoryboard<EditDevicesViewController>("EditDevices"), typeid(EditDevicesViewModel)},
         {"OperationHistory", fromStoryboard<OperationHistoryViewController>("OperationHistory"), typeid(OperationHistoryViewModel)},
-        {"TutorialMenu", fromFlow<TutorialMenuViewController>(), typeid(TutorialMenuViewModel)},
+        {"TutorialMenu", fromStoryboard<TutorialMenuViewController>("TutorialMenu"), typeid(TutorialMenuViewModel)},
         {"TutorialConnectionFlow", fromStoryboard<TutorialConnectionFlowViewController>("TutorialConnectionFlow"),
          typeid(TutorialConnectionFlowViewModel)},
         {"TutorialParkInFlow", fromStoryboard<TutorialParkInFlowViewController>("TutorialParkInFlow"), typeid(TutorialParkInFlowViewModel)},

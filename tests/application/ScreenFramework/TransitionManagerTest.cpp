@@ -2,6 +2,9 @@
 
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
 
 #include "ui/BasicAnimation.h"
 #include "ui/Layer.h"
@@ -100,6 +103,7 @@ TEST_F(TransitionManagerTest, EveryShowOperationPlacesItsScreenReportsItsDisplay
         {"tutorialParkIn", "迁移到了tutorialParkInFlow", [](R& r) { r.showTutorialParkIn(); }, settings, {"DEF"}, typeid(TutorialParkInFlowViewController), Place::push, true},
         {"tutorialParkOut", "迁移到了tutorialParkOutFlow", [](R& r) { r.showTutorialParkOut(); }, settings, {"DEF"}, typeid(TutorialParkOutFlowViewController), Place::push, true},
         {"tutorialMovie", "迁移到了tutorialMovieFlow", [](R& r) { r.showTutorialMovie(); }, settings, {"DEF"}, typeid(TutorialMovieFlowViewController), Place::push, true},
+        {"tutorialMenu", "迁移到了tutorialMenu", [](R& r) { r.showTutorialMenu(); }, settings, {"DEF"}, typeid(TutorialMenuViewController), Place::push, true},
     };
     for (const auto& row : rows) {
         prepare(none);

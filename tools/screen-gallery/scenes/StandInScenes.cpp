@@ -8,11 +8,8 @@ namespace {
 
 const GalleryScenes standInScenes{
     {"PreConfirmation", "initial"},
-    {"TutorialParkOutFlow", "initial"},
     {"FirstRegistration", "initial"},
-    {"TutorialParkInFlow", "initial"},
     {"IGONWarn", "initial"},
-    {"TutorialConnectionFlow", "initial"},
     {"Arrival", "initial"},
     {"Warn", "initial"},
     {"Operating", "initial"},
@@ -27,10 +24,8 @@ const GalleryScenes standInScenes{
     {"Connecting", "initial"},
     {"EditDevices", "initial"},
     {"Activation", "initial"},
-    {"FirstTutorialFlow", "initial"},
     {"RequestIdWaiting", "initial"},
     {"TouchPreConfirmation", "initial"},
-    {"TutorialMovieFlow", "initial"},
     {"ConnectingForRegistration", "initial"},
     {"Disclaimer", "initial"},
     {"ConnectionConfirmation", "initial"},

@@ -23,17 +23,7 @@ StandInOverrides settingsScreen()
             .routing = Routing::withoutScreenChange, .connectionFailure = ConnectionFailure::reconnect};
 }
 
-StandInOverrides tutorialFlow()
-{
-    return {.showsLeaveButton = true, .routing = Routing::withoutScreenChange};
-}
-
 } // namespace
-
-FirstTutorialFlowViewModel::FirstTutorialFlowViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), tutorialFlow())
-{
-}
 
 FirstRegistrationViewModel::FirstRegistrationViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), registrationScreen(false, ConnectionFailure::warn))
@@ -104,31 +94,6 @@ OperationHistoryViewModel::OperationHistoryViewModel(BaseViewModelInjection inje
 
 DeleteDevicesViewModel::DeleteDevicesViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), settingsScreen())
-{
-}
-
-TutorialMenuViewModel::TutorialMenuViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), settingsScreen())
-{
-}
-
-TutorialConnectionFlowViewModel::TutorialConnectionFlowViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), tutorialFlow())
-{
-}
-
-TutorialParkInFlowViewModel::TutorialParkInFlowViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), tutorialFlow())
-{
-}
-
-TutorialParkOutFlowViewModel::TutorialParkOutFlowViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), tutorialFlow())
-{
-}
-
-TutorialMovieFlowViewModel::TutorialMovieFlowViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), tutorialFlow())
 {
 }
 

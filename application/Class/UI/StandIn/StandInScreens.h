@@ -33,7 +33,6 @@ public:
 };
 
 using IPreConfirmationViewModel = IStandInScreenViewModel<struct PreConfirmationScreen>;
-using IFirstTutorialFlowViewModel = IStandInScreenViewModel<struct FirstTutorialFlowScreen>;
 using IFirstRegistrationViewModel = IStandInScreenViewModel<struct FirstRegistrationScreen>;
 using IRegistrationDevicesViewModel = IStandInScreenViewModel<struct RegistrationDevicesScreen>;
 using IConnectingForRegistrationViewModel = IStandInScreenViewModel<struct ConnectingForRegistrationScreen>;
@@ -54,11 +53,6 @@ using ISettingsViewModel = IStandInScreenViewModel<struct SettingsScreen>;
 using IOperationHistoryViewModel = IStandInScreenViewModel<struct OperationHistoryScreen>;
 using IEditDevicesViewModel = IStandInScreenViewModel<struct EditDevicesScreen>;
 using IDeleteDevicesViewModel = IStandInScreenViewModel<struct DeleteDevicesScreen>;
-using ITutorialMenuViewModel = IStandInScreenViewModel<struct TutorialMenuScreen>;
-using ITutorialConnectionFlowViewModel = IStandInScreenViewModel<struct TutorialConnectionFlowScreen>;
-using ITutorialParkInFlowViewModel = IStandInScreenViewModel<struct TutorialParkInFlowScreen>;
-using ITutorialParkOutFlowViewModel = IStandInScreenViewModel<struct TutorialParkOutFlowScreen>;
-using ITutorialMovieFlowViewModel = IStandInScreenViewModel<struct TutorialMovieFlowScreen>;
 using IIGONWarnViewModel = IStandInScreenViewModel<struct IGONWarnScreen>;
 using IWarnViewModel = IStandInScreenViewModel<struct WarnScreen>;
 
@@ -76,7 +70,6 @@ public:
         explicit Name(BaseViewModelInjection injection);                                                                   \
     }
 
-TOLVANE_STAND_IN_VIEW_MODEL(FirstTutorialFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(FirstRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationDevicesViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectingForRegistrationViewModel);
@@ -92,11 +85,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(OperationHistoryViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(DeleteDevicesViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(TutorialMenuViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(TutorialConnectionFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkInFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(TutorialParkOutFlowViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(TutorialMovieFlowViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(IGONWarnViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(WarnViewModel);
 
@@ -181,17 +169,6 @@ using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedVie
 using DeleteDevicesViewController = ScreenViewController<IDeleteDevicesViewModel>;
 using EditDevicesViewController = ScreenViewController<IEditDevicesViewModel>;
 using OperationHistoryViewController = ScreenViewController<IOperationHistoryViewModel>;
-using TutorialMenuViewController = ScreenViewController<ITutorialMenuViewModel>;
-using TutorialConnectionFlowViewController = ScreenViewController<ITutorialConnectionFlowViewModel>;
-using TutorialParkInFlowViewController = ScreenViewController<ITutorialParkInFlowViewModel>;
-using TutorialParkOutFlowViewController = ScreenViewController<ITutorialParkOutFlowViewModel>;
-using TutorialMovieFlowViewController = ScreenViewController<ITutorialMovieFlowViewModel>;
-
-class FirstTutorialFlowViewController final : public ScreenViewController<IFirstTutorialFlowViewModel> {
-public:
-    // Opened from the settings rather than at the first run.
-    bool isFromSetting = false;
-};
 
 class SettingsViewController final : public ScreenViewController<ISettingsViewModel> {
 public:

@@ -1,0 +1,159 @@
+#include "application/ScreenFramework/ApplicationTest.h"
+
+#include "application/support/ScopedLogCapture.h"
+
+#include "Class/UI/Tutorial/View/TutorialMenuCell.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
+#include "Class/UI/Tutorial/View/TutorialStepIndicator.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuViewModel.h"
+
+#include "ui/Label.h"
+#include "ui/TableView.h"
+
+#include <string>
+#include <vector>
+
+namespace screen_testing {
+namespace {
+
+class TutorialMenuTest : public ApplicationTest {
+protected:
+    TutorialMenuViewController& shownMenu()
+    {
+        showStack();
+        transitionManager->showTutorialMenu();
+        settle();
+        auto* menu = dynamic_cast<TutorialMenuViewController*>(stack->topViewController());
+        EXPECT_NE(menu, nullptr);
+        return *menu;
+    }
+};
+
+TEST_F(TutorialMenuTest, FiveRowsTheLastWithoutHeightOrText)
+{
+    TutorialMenuViewController& menu = shownMenu();
+    ui::TableView& table = *menu.tutorialMenuList;
+    EXPECT_EQ(menu.tutorialTitle->text(), "Tutorial");
+    EXPECT_EQ(menu.numberOfRows(table, 0), 5);
+    const struct {
+        int row;
+        std::string title;
+        std::string description;
+    } rows[] = {
+        {0, "Before Use", ""},
+        {1, "How to use Tolvane", "Parking the vehicle"},
+        {2, "How to use Tolvane", "Exiting a parking space"},
+        {3, "Detailed instructions", ""},
+    };
+    // 98 points of the 926-point design height on an 844-point screen.
+    const double rowHeight = 844.0 * 98 / 926;
+    for (const auto& r : rows) {
+        auto cell = std::dynamic_pointer_cast<TutorialMenuCell>(table.cellForRow({0, r.row}));
+        ASSERT_TRUE(cell) << r.row;
+        EXPECT_EQ(cell->titleLabel->text().value_or(""), r.title);
+        EXPECT_EQ(cell->descriptionLabel->text().value_or(""), r.description);
+        EXPECT_DOUBLE_EQ(table.rectForRow({0, r.row}).height(), rowHeight);
+    }
+    EXPECT_EQ(table.rectForRow({0, 4}).height(), 0);
+    EXPECT_EQ(menu.heightForHeader(table, 0), 2.2250738585072014e-308);
+    EXPECT_DOUBLE_EQ(table.separatorInset().left, 390.0 * 15 / 428);
+    EXPECT_FALSE(menu.navigationItem().leftBarButtonItems().empty()) << "its own leave";
+    EXPECT_TRUE(menu.navigationItem().rightBarButtonItems().empty()) << "no settings button";
+}
+
+TEST_F(TutorialMenuTest, ARowOpensItsFlowAboveTheMenuAndTheEmptyRowNothing)
+{
+    testing_support::ScopedLogCapture log;
+    TutorialMenuViewController& menu = shownMenu();
+    menu.didSelectRow(*menu.tutorialMenuList, {0, 4});
+    settle();
+    EXPECT_EQ(stack->topViewController(), &menu);
+
+    menu.didSelectRow(*menu.tutorialMenuList, {0, 1});
+    settle();
+    auto* flow = dynamic_cast<TutorialParkInFlowViewController*>(stack->topViewController());
+    ASSERT_NE(flow, nullptr);
+    EXPECT_TRUE(log.contains("go to ParkIn flow"));
+    EXPECT_FALSE(menu.tutorialMenuList->indexPathForSelectedRow());
+    EXPECT_EQ(flow->numberOfPages(), 4);
+    EXPECT_FALSE(flow->navigationItem().rightBarButtonItems().empty()) << "the menu flows show the settings button";
+
+    flow->tapNavigationButtonLeave();
+    settle();
+    EXPECT_EQ(stack->topViewController(), &menu) << "a flow leaves back to the screen second on the stack";
+}
+
+TEST_F(TutorialMenuTest, EachItemCallsItsShowOperation)
+{
+    const struct {
+        TutorialMenuItem item;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {TutorialMenuItem::Connection, {"showTutorialConnecting"}}, {TutorialMenuItem::ParkIn, {"showTutorialParkIn"}},
+        {TutorialMenuItem::ParkOut, {"showTutorialParkOut"}},       {TutorialMenuItem::Movie, {"showTutorialMovie"}},
+        {TutorialMenuItem::Dummy, {}},
+    };
+    for (const auto& c : cases) {
+        auto viewModel = make<TutorialMenuViewModel>();
+        router->calls.clear();
+        viewModel->onSelectMenuItem(c.item);
+        EXPECT_EQ(router->calls, c.calls) << caseName(c.item);
+    }
+    EXPECT_FALSE(foundation::fromRaw<TutorialMenuItem>(5));
+}
+
+TEST_F(TutorialMenuTest, MenuFlowsShowTheirPagesInOrder)
+{
+    showStack();
+    const struct {
+        std::function<void()> show;
+        int pages;
+        bool indicatorShown;
+    } cases[] = {
+        {[this] { transitionManager->showTutorialConnecting(); }, 1, false},
+        {[this] { transitionManager->showTutorialParkIn(); }, 4, true},
+        {[this] { transitionManager->showTutorialParkOut(); }, 5, true},
+        {[this] { transitionManager->showTutorialMovie(); }, 1, false},
+    };
+    for (const auto& c : cases) {
+        c.show();
+        settle();
+        auto* flow = dynamic_cast<TutorialStoryboardFlowViewController*>(stack->topViewController());
+        ASSERT_NE(flow, nullptr);
+        EXPECT_EQ(flow->numberOfPages(), c.pages);
+        EXPECT_EQ(!flow->stepIndicator().isHidden(), c.indicatorShown);
+        EXPECT_TRUE(flow->pageControllers[0]);
+        if (c.pages > 1) {
+            EXPECT_TRUE(flow->pageControllers[1]);
+        }
+        stack->popViewController(false);
+        settle();
+    }
+}
+
+} // namespace
+} // namespace screen_testing
+
+namespace screen_testing {
+namespace {
+
+TEST_F(TutorialMenuTest, ParkOutPagesComeInTheirOrderAndALoadedSlotIsReplacedAsWritten)
+{
+    showStack();
+    transitionManager->showTutorialParkOut();
+    settle();
+    auto* flow = dynamic_cast<TutorialParkOutFlowViewController*>(stack->topViewController());
+    ASSERT_NE(flow, nullptr);
+    EXPECT_EQ(flow->pageStoryboards(), (std::vector<std::string>{"TutorialParkOutStart", "TutorialParkOutSelect", "TutorialParkOutControl",
+                                                                 "TutorialParkOutOverrideView", "TutorialParkOutDetail"}));
+    // Kept as written: loading a slot that holds a page makes a new one and leaves the old one a child.
+    const auto earlier = flow->pageControllers[0];
+    flow->loadPage(0);
+    EXPECT_NE(flow->pageControllers[0], earlier);
+    EXPECT_EQ(earlier->parent(), flow);
+    EXPECT_EQ(flow->children().size(), 3u);
+}
+
+} // namespace
+} // namespace screen_testing
