@@ -152,19 +152,31 @@ TEST_F(FirstTutorialFlowTest, StartWithoutAHostStillClearsTheFlagsAndSkipOnlyLea
     EXPECT_TRUE(statistics.empty());
 }
 
-TEST_F(FirstTutorialFlowTest, TheStartButtonOnScreenOpensTheFirstRegistrationAboveTheTutorial)
+TEST_F(FirstTutorialFlowTest, TheStartButtonOnScreenOpensTheFirstRegistrationAboveTheTutorialOnBothRoads)
 {
     showStack();
-    transitionManager->showFirstTutorialFlow();
-    settle();
-    FirstTutorialFlowViewController& tutorial = shownTutorial();
-    for (int page = 1; page <= 6; ++page)
-        swipeTo(tutorial, page);
-    tutorial.startButton->tap();
-    settle();
-    ASSERT_EQ(stack->viewControllers().size(), 3u);
-    EXPECT_EQ(stack->viewControllers()[1].get(), &tutorial);
-    EXPECT_EQ(transitionManager->currentDisplay(), DisplayType::firstRegistration);
+    for (const bool fromSettings : {false, true}) {
+        if (fromSettings)
+            transitionManager->showFirstTutorialFlowFromSetting();
+        else
+            transitionManager->showFirstTutorialFlow();
+        settle();
+        FirstTutorialFlowViewController& tutorial = shownTutorial();
+        EXPECT_EQ(tutorial.isFromSetting, fromSettings);
+        for (int page = 1; page <= 6; ++page)
+            swipeTo(tutorial, page);
+        displayModel->calls.clear();
+        tutorial.startButton->tap();
+        settle();
+        EXPECT_EQ(stack->topViewController()->navigationController(), stack.get());
+        EXPECT_EQ(stack->viewControllers()[stack->viewControllers().size() - 2].get(), &tutorial) << "the tutorial stays under it";
+        EXPECT_EQ(transitionManager->currentDisplay(), DisplayType::firstRegistration);
+        // Kept as written: the settings road reports nothing more than the start road.
+        EXPECT_EQ(displayModel->calls, (std::vector<std::string>{"display:DEF"})) << fromSettings;
+        EXPECT_FALSE(flag(SHOW_FLAG));
+        transitionManager->popToRootViewController();
+        settle();
+    }
 }
 
 TEST_F(FirstTutorialFlowTest, LeaveReturnsToTheSettingsOrLeavesTheFeatureThroughTheHost)
