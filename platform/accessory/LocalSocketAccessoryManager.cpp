@@ -1,13 +1,11 @@
 #include "accessory/LocalSocketAccessoryManager.h"
 
+#include "accessory/AccessoryDescription.h"
 #include "accessory/SocketSession.h"
 #include "bluetooth/PowerStateText.h"
 #include "foundation/RunLoop.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -194,21 +192,15 @@ void LocalSocketAccessoryManager::rescan(bool announce, const std::set<std::stri
 
 AccessoryRef LocalSocketAccessoryManager::makeAccessory(const std::string& serialNumber)
 {
-    std::string name = serialNumber;
-    std::vector<std::string> protocols{defaultProtocolString_};
-    QFile description(QString::fromStdString(directory_ + "/" + serialNumber + ".json"));
-    if (description.open(QIODevice::ReadOnly)) {
-        const QJsonObject object = QJsonDocument::fromJson(description.readAll()).object();
-        if (object.value("name").isString())
-            name = object.value("name").toString().toStdString();
-        if (object.value("protocolStrings").isArray()) {
-            protocols.clear();
-            for (const auto& value : object.value("protocolStrings").toArray())
-                if (value.isString())
-                    protocols.push_back(value.toString().toStdString());
-        }
+    AccessoryDescription description{.name = serialNumber, .protocolStrings = {defaultProtocolString_}};
+    QFile file(QString::fromStdString(directory_ + "/" + serialNumber + ".json"));
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray json = file.readAll();
+        description = AccessoryDescription::parse(std::string_view(json.constData(), static_cast<size_t>(json.size())),
+                                                  std::move(description));
     }
-    return std::make_shared<Accessory>(name, serialNumber, protocols, nextConnectionID_++);
+    return std::make_shared<Accessory>(description.name, serialNumber, description.protocolStrings,
+                                       nextConnectionID_++);
 }
 
 void LocalSocketAccessoryManager::connectionEnded(const AccessoryRef& accessory)

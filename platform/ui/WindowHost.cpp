@@ -43,20 +43,30 @@ WindowHost::~WindowHost()
 
 QImage WindowHost::renderFrame() const
 {
-    window_->layoutIfNeeded();
-    return LayerRenderer().renderView(*window_, devicePixelRatio());
+    const double ratio = devicePixelRatio();
+    QImage frame(QSize(width(), height()) * ratio, QImage::Format_RGB32);
+    frame.setDevicePixelRatio(ratio);
+    QPainter painter(&frame);
+    paintFrame(painter);
+    return frame;
 }
 
 void WindowHost::paintEvent(QPaintEvent*)
 {
-    window_->layoutIfNeeded();
     QPainter painter(this);
+    paintFrame(painter);
+    scheduleNextFrame();
+}
+
+void WindowHost::paintFrame(QPainter& painter) const
+{
+    window_->layoutIfNeeded();
+    // What no view covers shows black, as the glass of a phone does.
     painter.fillRect(QRectF(0, 0, width(), height()), Qt::black);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     const Rect bounds = window_->bounds();
     painter.translate(-bounds.x(), -bounds.y());
     LayerRenderer().renderContents(window_->layer(), painter);
-    scheduleNextFrame();
 }
 
 void WindowHost::scheduleNextFrame()

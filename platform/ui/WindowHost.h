@@ -10,6 +10,8 @@
 #include <map>
 #include <memory>
 
+class QPainter;
+
 namespace ui {
 
 class Window;
@@ -23,7 +25,7 @@ public:
     ~WindowHost() override;
 
     ui::Window& window() const { return *window_; }
-    // The picture the next paint shows.
+    // The picture the next paint shows, opaque as on the screen.
     QImage renderFrame() const;
 
 protected:
@@ -37,6 +39,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void paintFrame(QPainter& painter) const;
     void scheduleNextFrame();
 
     std::shared_ptr<ui::Window> window_;

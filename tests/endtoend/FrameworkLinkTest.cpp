@@ -136,6 +136,19 @@ TEST_F(FrameworkLinkTest, AUnitThatStopsReadingNeverGetsHeldFramesQueuedBeforeTh
     }
 }
 
+TEST_F(FrameworkLinkTest, AUnitThatSendsButNeverReadsEndsTheLinkAsStalled)
+{
+    connect();
+    delegate->calls.clear();
+    unit->setFault(vehiclesim::Fault::stall, true);
+    time.advance(2.9);
+    EXPECT_TRUE(delegate->calls.empty()) << "a unit that keeps sending is not watched by the vehicle's watchdog";
+    time.advance(0.6);
+    ASSERT_FALSE(delegate->calls.empty());
+    EXPECT_EQ(delegate->calls.front(), "error:ErrorOccurred");
+    EXPECT_EQ(std::count(delegate->calls.begin(), delegate->calls.end(), "error:ErrorOccurred"), 1);
+}
+
 TEST_F(FrameworkLinkTest, DroppedLinkIsADepartureAndTheReturningUnitIsReopened)
 {
     connect();

@@ -21,7 +21,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <future>
 #include <set>
@@ -72,10 +71,13 @@ protected:
         tolvane::app::TerminalStore::destroyShared();
         tolvane::app::TerminalStore::setSharedEnvironment(std::nullopt);
         store.reset();
+        std::weak_ptr<tolvane::app::TaskCenter> sendCentre = tolvane::app::DataTransmissionCenter::shared();
+        std::weak_ptr<tolvane::app::TaskCenter> receiveCentre = tolvane::app::DataReceiveCenter::shared();
         tolvane::app::DataTransmissionCenter::destroy();
         tolvane::app::DataReceiveCenter::destroy();
-        // Both threads end and are let go on the main loop.
-        runUntil([] { return false; }, std::chrono::milliseconds(300));
+        // Each centre ends on its own thread and hands the thread to the main loop to be let go.
+        EXPECT_TRUE(runUntil([&] { return sendCentre.expired() && receiveCentre.expired(); }));
+        QCoreApplication::processEvents();
         di::Container::defaultContainer().removeAll();
         foundation::RunLoop::setMain(nullptr);
     }
@@ -135,12 +137,7 @@ TEST_F(LinkThreadingTest, FramesGoOutEveryCycleAndReceivedChunksReachTheCodec)
     ASSERT_GE(sent.size(), received.size());
     for (size_t i = 0; i < received.size(); ++i)
         ASSERT_EQ(received[i].frame, sent[i]) << i;
-    std::vector<double> intervals;
-    for (size_t i = 1; i < received.size(); ++i)
-        intervals.push_back(received[i].time - received[i - 1].time);
-    std::nth_element(intervals.begin(), intervals.begin() + static_cast<long>(intervals.size() / 2), intervals.end());
-    // Loose on purpose: the period itself is measured by the send-cycle benchmark.
-    EXPECT_NEAR(intervals[intervals.size() / 2], 0.05, 0.02);
+    // The period itself is measured by the send-cycle benchmark, not here.
     EXPECT_GT(coding->chunks(), 0);
     EXPECT_EQ(coding->threads(),
               (std::set<std::string>{"encode on " + tolvane::app::DataTransmissionCenter::shared()->threadName(),

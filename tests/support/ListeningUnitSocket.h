@@ -1,10 +1,13 @@
 #pragma once
 
+#include "foundation/RunLoop.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -15,7 +18,8 @@
 namespace testing_support {
 
 // A vehicle unit listening on "<serial>.sock" in an accessory folder, played by the test: it
-// accepts the phone's connection, reads what it sent, answers and hangs up without blocking.
+// accepts the phone's connection, reads what it sent, answers and hangs up without blocking. Given a
+// loop, it reads there whatever arrives, as a working unit does, and keeps it for receive().
 class ListeningUnitSocket {
 public:
     ListeningUnitSocket(const std::string& directory, const std::string& serial)
@@ -30,6 +34,7 @@ public:
     }
     ~ListeningUnitSocket()
     {
+        stopReading();
         hangUp();
         if (fd_ >= 0)
             ::close(fd_);
@@ -45,19 +50,33 @@ public:
             hangUp();
             connection_ = fd;
             ++accepted_;
+            watchConnection();
         }
         return connection_ >= 0;
     }
     int accepted() const { return accepted_; }
+
+    // From now on takes every connection and reads what arrives on `loop`.
+    void readOn(foundation::RunLoop& loop)
+    {
+        readLoop_ = &loop;
+        listenWatch_ = loop.watchFd(fd_, foundation::FdCondition::readable, [this] { accept(); });
+        watchConnection();
+    }
+    // As a unit that stalls: what arrives stays unread until receive().
+    void stopReading()
+    {
+        for (auto* watch : {&listenWatch_, &watch_})
+            if (*watch)
+                (*watch)->cancel();
+        readLoop_ = nullptr;
+    }
     bool connected() const { return connection_ >= 0; }
 
     std::vector<uint8_t> receive()
     {
-        std::vector<uint8_t> received;
-        uint8_t buffer[4096];
-        for (ssize_t n; connection_ >= 0 && (n = ::read(connection_, buffer, sizeof(buffer))) > 0;)
-            received.insert(received.end(), buffer, buffer + n);
-        return received;
+        readAvailable();
+        return std::exchange(received_, {});
     }
     void send(const std::vector<uint8_t>& bytes)
     {
@@ -66,16 +85,42 @@ public:
     }
     void hangUp()
     {
+        if (watch_)
+            watch_->cancel();
+        watch_.reset();
         if (connection_ >= 0)
             ::close(connection_);
         connection_ = -1;
     }
 
 private:
+    // False once the phone hung up.
+    bool readAvailable()
+    {
+        uint8_t buffer[4096];
+        ssize_t n = -1;
+        while (connection_ >= 0 && (n = ::read(connection_, buffer, sizeof(buffer))) > 0)
+            received_.insert(received_.end(), buffer, buffer + n);
+        return n != 0;
+    }
+    void watchConnection()
+    {
+        if (!readLoop_ || connection_ < 0)
+            return;
+        watch_ = readLoop_->watchFd(connection_, foundation::FdCondition::readable, [this] {
+            if (!readAvailable() && watch_)
+                watch_->cancel();
+        });
+    }
+
     std::string path_;
     int fd_ = -1;
     int connection_ = -1;
     int accepted_ = 0;
+    foundation::RunLoop* readLoop_ = nullptr;
+    foundation::FdWatchRef listenWatch_;
+    foundation::FdWatchRef watch_;
+    std::vector<uint8_t> received_;
 };
 
 } // namespace testing_support

@@ -33,7 +33,9 @@ TEST(WindowHostTest, MouseBecomesTouchesAndTheFrameIsPhoneSized)
     QCoreApplication::sendEvent(&host, &release);
     EXPECT_EQ(taps, 1);
 
-    EXPECT_EQ(host.renderFrame().size(), QSize(390, 844) * host.devicePixelRatio());
+    const QImage frame = host.renderFrame();
+    EXPECT_EQ(frame.size(), QSize(390, 844) * host.devicePixelRatio());
+    EXPECT_EQ(frame.pixelColor(0, 0).alpha(), 255) << "a transparent first picture shows nothing";
 }
 
 TEST(WindowHostTest, TreeReportsWhileSomethingAnimates)

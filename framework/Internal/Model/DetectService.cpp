@@ -3,23 +3,9 @@
 #include "foundation/FatalError.h"
 #include "foundation/RunLoop.h"
 
+#include <algorithm>
+
 namespace tolvane {
-namespace {
-
-// In the order given, which is the order of the detectors in the service.
-template <class... Detectors>
-void startEach(const Detectors&... detectors)
-{
-    (detectors->startDetect(), ...);
-}
-
-template <class... Detectors>
-void stopEach(const Detectors&... detectors)
-{
-    (detectors->stopDetect(), ...);
-}
-
-} // namespace
 
 DetectService::DetectService(std::shared_ptr<IDetectBluetooth> detectBluetooth,
                              std::shared_ptr<IDetectCommunicationVerification> detectCommunicationVerification,
@@ -40,12 +26,45 @@ DetectService::DetectService(std::shared_ptr<IDetectBluetooth> detectBluetooth,
       detectDcuCsrError_(std::move(detectDcuCsrError)), detectDcuIdtError_(std::move(detectDcuIdtError)),
       detectIdtdspError_(std::move(detectIdtdspError)), detectMekdspError_(std::move(detectMekdspError)),
       detectLatch_(std::move(detectLatch)), detectDeadlock_(std::move(detectDeadlock)),
-      sdkStateData_(std::move(sdkStateData)), sendingData_(std::move(sendingData))
+      sdkStateData_(std::move(sdkStateData)), sendingData_(std::move(sendingData)),
+      detectors_{{
+          {detectBluetooth_.get(), stopsOnComplete},
+          {detectCommunicationVerification_.get(), startsOnCounterUpdate | stopsOnComplete},
+          {detectCommunicationRequest_.get(), startsOnCounterUpdate | stopsOnRestart | stopsOnComplete},
+          {detectCheckSum_.get(), startsOnActOn | stopsOnRestart | stopsOnComplete},
+          {detectClearSonerCounterFixing_.get(), stopsOnRestart | stopsOnComplete},
+          {detectDcuCsrError_.get(), startsOnActOn | stopsOnRestart | stopsOnComplete},
+          {detectDcuIdtError_.get(), startsOnActOn | stopsOnRestart | stopsOnComplete},
+          // The four below watch what the vehicle itself reports and keep running after completion.
+          {detectIdtdspError_.get(), startsOnActOn | stopsOnRestart},
+          {detectMekdspError_.get(), startsOnActOn | stopsOnRestart},
+          {detectLatch_.get(), startsOnActOn | stopsOnRestart},
+          {detectDeadlock_.get(), startsOnActOn | stopsOnRestart},
+      }}
 {
-    if (!detectBluetooth_ || !detectCommunicationVerification_ || !detectCommunicationRequest_ || !detectCheckSum_ ||
-        !detectClearSonerCounterFixing_ || !detectDcuCsrError_ || !detectDcuIdtError_ || !detectIdtdspError_ ||
-        !detectMekdspError_ || !detectLatch_ || !detectDeadlock_ || !sdkStateData_ || !sendingData_)
+    const bool everyDetector = std::ranges::all_of(detectors_, [](const DetectorRow& row) { return row.detector != nullptr; });
+    if (!everyDetector || !sdkStateData_ || !sendingData_)
         foundation::fatalError("The detection service needs every detector and both stores");
+}
+
+void DetectService::startEach(Role role) const
+{
+    for (const auto& row : detectors_)
+        if (row.roles & role)
+            row.detector->startDetect();
+}
+
+void DetectService::stopEach(Role role) const
+{
+    for (const auto& row : detectors_)
+        if (row.roles & role)
+            row.detector->stopDetect();
+}
+
+void DetectService::stopEveryDetector() const
+{
+    for (const auto& row : detectors_)
+        row.detector->stopDetect();
 }
 
 bool DetectService::doChecksum() const
@@ -65,51 +84,44 @@ bool DetectService::isDetectFinished() const
 
 void DetectService::startDetectForBluetoothConnect()
 {
-    startEach(detectBluetooth_);
+    detectBluetooth_->startDetect();
 }
 
 void DetectService::startDetectForCommunication()
 {
-    startEach(detectCommunicationVerification_);
+    detectCommunicationVerification_->startDetect();
 }
 
 void DetectService::startDetectForCounterUpdate()
 {
-    startEach(detectCommunicationVerification_, detectCommunicationRequest_);
+    startEach(startsOnCounterUpdate);
 }
 
 void DetectService::startDetectForLastTenCounterUpdate()
 {
-    startEach(detectClearSonerCounterFixing_);
+    detectClearSonerCounterFixing_->startDetect();
 }
 
 void DetectService::startDetectForActOn()
 {
-    startEach(detectCheckSum_, detectDcuCsrError_, detectDcuIdtError_, detectIdtdspError_, detectMekdspError_,
-              detectLatch_, detectDeadlock_);
+    startEach(startsOnActOn);
     isDetectFinished_ = false;
 }
 
 void DetectService::stopDetectForRestart()
 {
-    // The Bluetooth detector and the verification watchdog keep running.
-    stopEach(detectCommunicationRequest_, detectCheckSum_, detectClearSonerCounterFixing_, detectDcuCsrError_,
-             detectDcuIdtError_, detectIdtdspError_, detectMekdspError_, detectLatch_, detectDeadlock_);
+    stopEach(stopsOnRestart);
 }
 
 void DetectService::stopDetectForComplete()
 {
-    // The four detectors that watch what the vehicle itself reports keep running after completion.
-    stopEach(detectBluetooth_, detectCommunicationVerification_, detectCommunicationRequest_, detectCheckSum_,
-             detectClearSonerCounterFixing_, detectDcuCsrError_, detectDcuIdtError_);
+    stopEach(stopsOnComplete);
     isDetectFinished_ = true;
 }
 
 void DetectService::stopDetectAll()
 {
-    stopEach(detectBluetooth_, detectCommunicationVerification_, detectCommunicationRequest_, detectCheckSum_,
-             detectClearSonerCounterFixing_, detectDcuCsrError_, detectDcuIdtError_, detectIdtdspError_,
-             detectMekdspError_, detectLatch_, detectDeadlock_);
+    stopEveryDetector();
     isDetectFinished_ = false;
 }
 

@@ -15,6 +15,7 @@
 #include "Internal/Model/IInternalSdkStateData.h"
 #include "Internal/Model/IInternalSendBTData.h"
 
+#include <array>
 #include <memory>
 
 namespace tolvane {
@@ -52,6 +53,22 @@ public:
                              const std::optional<MekAbnormal>& abnormal) override;
 
 private:
+    // When a detector runs, beside the single-detector starts.
+    enum Role : unsigned {
+        startsOnCounterUpdate = 1u << 0,
+        startsOnActOn = 1u << 1,
+        stopsOnRestart = 1u << 2,
+        stopsOnComplete = 1u << 3,
+    };
+    struct DetectorRow {
+        IBaseDetectAbnormal* detector;
+        unsigned roles;
+    };
+
+    void startEach(Role role) const;
+    void stopEach(Role role) const;
+    void stopEveryDetector() const;
+
     const std::shared_ptr<IDetectBluetooth> detectBluetooth_;
     const std::shared_ptr<IDetectCommunicationVerification> detectCommunicationVerification_;
     const std::shared_ptr<IDetectCommunicationRequest> detectCommunicationRequest_;
@@ -65,6 +82,8 @@ private:
     const std::shared_ptr<IDetectDeadlock> detectDeadlock_;
     const std::shared_ptr<IInternalSdkStateData> sdkStateData_;
     const std::shared_ptr<const IInternalSendBTData> sendingData_;
+    // Every detector in the service's fixed order, which is the order they start and stop in.
+    const std::array<DetectorRow, 11> detectors_;
     bool isDetectFinished_ = false;
     // The last records that got past the link checks; never cleared here.
     std::optional<MekVerification> currentVerification_;

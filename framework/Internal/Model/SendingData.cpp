@@ -34,49 +34,44 @@ void assignIfPresent(T& field, const std::optional<T>& value)
 
 SmpOperation SendingData::operation() const
 {
-    std::lock_guard lock(mutex_);
-    return _operation;
+    return record_.withLock([](const Record& record) { return record._operation; });
 }
 
 std::optional<foundation::Seconds> SendingData::lastOperationTime() const
 {
-    std::lock_guard lock(mutex_);
-    return _lastOperationTime;
+    return record_.withLock([](const Record& record) { return record._lastOperationTime; });
 }
 
 bool SendingData::isActOn() const
 {
-    std::lock_guard lock(mutex_);
-    return _operation.act == BtSmpAct::on;
+    return record_.withLock([](const Record& record) { return record._operation.act == BtSmpAct::on; });
 }
 
 void SendingData::updateOperationData(const OperationDataUpdate& update)
 {
-    std::lock_guard lock(mutex_);
-    const auto disp = runTransmissionValueMountAction(update.disp, update.dispMountAction, mountedSendDisp);
-    const auto smpcnt = runTransmissionValueMountAction(update.smpcnt, update.smpcntMountAction, mountedSendSmpcnt);
-    const bool wasAtOrigin = _operation.x == 0 && _operation.y == 0;
+    record_.withLock([&](Record& record) {
+        auto& operation = record._operation;
+        const auto disp = runTransmissionValueMountAction(update.disp, update.dispMountAction, record.mountedSendDisp);
+        const auto smpcnt = runTransmissionValueMountAction(update.smpcnt, update.smpcntMountAction, record.mountedSendSmpcnt);
+        const bool wasAtOrigin = operation.x == 0 && operation.y == 0;
 
-    assignIfPresent(_operation.act, update.act);
-    assignIfPresent(_operation.x, update.x);
-    assignIfPresent(_operation.y, update.y);
-    assignIfPresent(_operation.btn, update.btn);
-    assignIfPresent(_operation.sel, update.sel);
-    assignIfPresent(_operation.disp, disp);
-    assignIfPresent(_operation.smpcnt, smpcnt);
+        assignIfPresent(operation.act, update.act);
+        assignIfPresent(operation.x, update.x);
+        assignIfPresent(operation.y, update.y);
+        assignIfPresent(operation.btn, update.btn);
+        assignIfPresent(operation.sel, update.sel);
+        assignIfPresent(operation.disp, disp);
+        assignIfPresent(operation.smpcnt, smpcnt);
 
-    // A touch begins when a full point leaves the origin; going back to (0, 0) keeps the stamp.
-    if (update.x && update.y && wasAtOrigin && (*update.x != 0 || *update.y != 0))
-        _lastOperationTime = foundation::RunLoop::main().clock().now();
+        // A touch begins when a full point leaves the origin; going back to (0, 0) keeps the stamp.
+        if (update.x && update.y && wasAtOrigin && (*update.x != 0 || *update.y != 0))
+            record._lastOperationTime = foundation::RunLoop::main().clock().now();
+    });
 }
 
 void SendingData::initParam()
 {
-    std::lock_guard lock(mutex_);
-    _operation = SmpOperation();
-    _lastOperationTime.reset();
-    mountedSendDisp = BtMekDspId::def;
-    mountedSendSmpcnt = 0;
+    record_.set(Record{});
 }
 
 } // namespace tolvane

@@ -2,7 +2,7 @@
 
 #include "Internal/Model/IInternalSendBTData.h"
 
-#include <mutex>
+#include "foundation/Guarded.h"
 
 namespace tolvane {
 
@@ -22,12 +22,15 @@ public:
     void initParam() override;
 
 private:
-    mutable std::mutex mutex_;
-    SmpOperation _operation;
-    std::optional<foundation::Seconds> _lastOperationTime;
-    // Both start pinned (not absent): until the first mount or unmount, every update writes def and 0.
-    std::optional<BtMekDspId> mountedSendDisp = BtMekDspId::def;
-    std::optional<uint32_t> mountedSendSmpcnt = 0;
+    struct Record {
+        SmpOperation _operation;
+        std::optional<foundation::Seconds> _lastOperationTime;
+        // Both start pinned (not absent): until the first mount or unmount, every update writes def and 0.
+        std::optional<BtMekDspId> mountedSendDisp = BtMekDspId::def;
+        std::optional<uint32_t> mountedSendSmpcnt = 0;
+    };
+
+    foundation::Guarded<Record> record_;
 };
 
 } // namespace tolvane

@@ -27,12 +27,34 @@ void DataTransmissionCenter::destroy()
 
 void DataTransmissionCenter::setPeriodicTask(Task task)
 {
-    std::lock_guard lock(callerThreadLock);
-    periodicTask_ = std::move(task);
+    std::shared_ptr<foundation::RunLoop> loop;
+    {
+        std::lock_guard lock(callerThreadLock);
+        periodicTask_ = std::move(task);
+        loop = this->loop();
+    }
+    // The runner lives on the centre's own loop; before validate() there is none to arm.
+    if (loop)
+        loop->post([weak = weak_from_this()] {
+            if (auto center = weak.lock())
+                static_cast<DataTransmissionCenter&>(*center).addPeriodicRunner(*foundation::RunLoop::current());
+        });
 }
 
 void DataTransmissionCenter::addPeriodicRunner(foundation::RunLoop& loop)
 {
+    bool hasTask = false;
+    {
+        std::lock_guard lock(callerThreadLock);
+        hasTask = static_cast<bool>(periodicTask_);
+    }
+    // With no link there is nothing to send, so the thread sleeps instead of waking every cycle.
+    if (!hasTask) {
+        invalidatePeriodicRunner();
+        return;
+    }
+    if (!periodicTaskRunnerTimer_.expired())
+        return;
     std::weak_ptr<TaskCenter> weak = weak_from_this();
     periodicTaskRunnerTimer_ = loop.scheduleTimer(PERIODIC_TASK_INTERVAL, true, [weak](foundation::Timer&) {
         if (auto center = weak.lock())

@@ -17,8 +17,7 @@ TerminalStore::PeriodicSendTask::PeriodicSendTask(std::shared_ptr<IDataCodingMod
 
 void TerminalStore::PeriodicSendTask::setDataSource(const std::shared_ptr<TerminalStorePeriodicSendTaskDataSource>& dataSource)
 {
-    std::lock_guard lock(mutex_);
-    dataSource_ = dataSource;
+    references_.withLock([&](References& references) { references.dataSource = dataSource; });
 }
 
 void TerminalStore::PeriodicSendTask::start()
@@ -36,21 +35,19 @@ void TerminalStore::PeriodicSendTask::refresh()
         auto task = weak.lock();
         if (!task)
             return;
-        std::lock_guard lock(task->mutex_);
-        auto dataSource = task->dataSource_.lock();
-        task->terminal_ = dataSource ? dataSource->terminal() : nullptr;
+        task->references_.withLock([](References& references) {
+            auto dataSource = references.dataSource.lock();
+            references.terminal = dataSource ? dataSource->terminal() : nullptr;
+        });
     });
 }
 
 void TerminalStore::PeriodicSendTask::sendData()
 {
-    std::shared_ptr<Terminal> terminal;
-    {
-        std::lock_guard lock(mutex_);
-        if (dataSource_.expired())
-            return;
-        terminal = terminal_.lock();
-    }
+    const References references = references_.copy();
+    if (references.dataSource.expired())
+        return;
+    const std::shared_ptr<Terminal> terminal = references.terminal.lock();
     foundation::RunLoop::main().post([weak = weak_from_this()] {
         if (auto task = weak.lock())
             task->checkBluetoothReturn();
@@ -64,11 +61,7 @@ void TerminalStore::PeriodicSendTask::sendData()
 
 void TerminalStore::PeriodicSendTask::checkBluetoothReturn()
 {
-    std::shared_ptr<TerminalStorePeriodicSendTaskDataSource> dataSource;
-    {
-        std::lock_guard lock(mutex_);
-        dataSource = dataSource_.lock();
-    }
+    const auto dataSource = references_.copy().dataSource.lock();
     const bool poweredOn = dataSource && dataSource->centralState() == bt::PowerState::poweredOn;
     if (!previousBluetooth_ && poweredOn) {
         auto store = TerminalStore::shared();

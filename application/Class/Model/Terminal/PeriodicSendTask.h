@@ -2,8 +2,9 @@
 
 #include "Class/Model/Terminal/TerminalStore.h"
 
+#include "foundation/Guarded.h"
+
 #include <memory>
-#include <mutex>
 
 namespace tolvane::app {
 
@@ -27,9 +28,13 @@ private:
     void checkBluetoothReturn();
 
     const std::shared_ptr<IDataCodingModel> dataCodingModel_;
-    mutable std::mutex mutex_; // the references are written on the main thread and read on the send thread
-    std::weak_ptr<TerminalStorePeriodicSendTaskDataSource> dataSource_;
-    std::weak_ptr<Terminal> terminal_;
+    // Written on the main thread and read on the send thread.
+    struct References {
+        std::weak_ptr<TerminalStorePeriodicSendTaskDataSource> dataSource;
+        std::weak_ptr<Terminal> terminal;
+    };
+
+    foundation::Guarded<References> references_;
     bool previousBluetooth_ = true; // main thread only
 };
 

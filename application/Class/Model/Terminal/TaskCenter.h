@@ -57,7 +57,8 @@ protected:
 
     explicit TaskCenter(Profile profile);
 
-    // The periodic part of the send centre: its runner, made after the single-task runner.
+    // The periodic part of the send centre: its runner, armed only while it has work, after the
+    // single-task runner.
     virtual void addPeriodicRunner(foundation::RunLoop&) {}
     virtual void invalidatePeriodicRunner() {}
 
@@ -65,6 +66,8 @@ protected:
     void runSingleTasks();
     // Arms the single-task runner for the next beat when tasks wait and none is armed.
     void armSingleTasksRunner();
+    // The centre's loop once validate() ran; none before and after the thread ended. Under callerThreadLock.
+    std::shared_ptr<foundation::RunLoop> loop() const { return loop_.lock(); }
 
     // Drops the queued tasks and queues stop() as the centre's last task; the task keeps the
     // centre alive until it ran.

@@ -46,26 +46,22 @@ Terminal::Terminal(std::shared_ptr<accessory::AccessoryManager> manager, accesso
 
 std::shared_ptr<TerminalDelegate> Terminal::delegate() const
 {
-    std::lock_guard lock(mutex_);
-    return delegate_.lock();
+    return delegate_.copy().lock();
 }
 
 void Terminal::setDelegate(const std::shared_ptr<TerminalDelegate>& delegate)
 {
-    std::lock_guard lock(mutex_);
-    delegate_ = delegate;
+    delegate_.set(delegate);
 }
 
 accessory::SessionRef Terminal::session() const
 {
-    std::lock_guard lock(mutex_);
-    return session_;
+    return session_.copy();
 }
 
 void Terminal::setSession(accessory::SessionRef session)
 {
-    std::lock_guard lock(mutex_);
-    session_ = std::move(session);
+    session_.set(std::move(session));
 }
 
 bool Terminal::open()
@@ -134,6 +130,8 @@ void Terminal::openSocketForReceive(const accessory::SessionRef& session)
 
 void Terminal::openSocketForSend(const accessory::SessionRef& session)
 {
+    backlogSince_.reset();
+    stallReported_ = false;
     openSocket(session->outputStream(), session);
 }
 
@@ -288,6 +286,24 @@ void Terminal::write(const foundation::Bytes& data)
         }
         removeWritten(static_cast<size_t>(count));
     }
+    watchBacklog();
+}
+
+void Terminal::watchBacklog()
+{
+    if (writeData_.empty()) {
+        backlogSince_.reset();
+        return;
+    }
+    const foundation::Seconds now = foundation::RunLoop::main().clock().now();
+    if (!backlogSince_)
+        backlogSince_ = now;
+    if (stallReported_ || now - *backlogSince_ < STALLED_LINK_INTERVAL)
+        return;
+    stallReported_ = true;
+    log("The terminal reads nothing; the link counts as stalled.", LogLevel::warning,
+        {{"Name", name_}, {"UDID", udid_}}, "write(_:)");
+    reportOnMain(accessory::Stream::Direction::output, StreamEvent::errorOccurred);
 }
 
 void Terminal::removeWritten(size_t count)

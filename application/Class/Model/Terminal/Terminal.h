@@ -6,10 +6,13 @@
 #include "accessory/Session.h"
 #include "accessory/Stream.h"
 #include "foundation/Bytes.h"
+#include "foundation/Clock.h"
+
+#include "foundation/Guarded.h"
 
 #include <atomic>
 #include <memory>
-#include <mutex>
+#include <optional>
 #include <string>
 
 namespace accessory {
@@ -26,6 +29,9 @@ namespace tolvane::app {
 class Terminal final : public accessory::StreamDelegate, public std::enable_shared_from_this<Terminal> {
 public:
     static constexpr size_t READ_CAPACITY = 1024;
+    // A unit that has read nothing for this long, while frames wait for it, counts as a stalled link,
+    // as long as one that sends nothing.
+    static constexpr foundation::Seconds STALLED_LINK_INTERVAL = 3.0;
 
     // Only the store's look-ups make terminals.
     static std::shared_ptr<Terminal> make(std::shared_ptr<accessory::AccessoryManager> manager,
@@ -84,20 +90,24 @@ private:
     void logPeerLine(bool input, const accessory::SessionRef& session) const;
     void reportOnMain(accessory::Stream::Direction direction, accessory::StreamEvent event);
     void removeWritten(size_t count);
+    void watchBacklog();
 
     const std::shared_ptr<accessory::AccessoryManager> manager_;
     const accessory::AccessoryRef accessory_;
     const std::string accessoryProtocol_;
     const std::string name_;
     const std::string udid_;
-    mutable std::mutex mutex_;
-    std::weak_ptr<TerminalDelegate> delegate_;
-    accessory::SessionRef session_;
+    foundation::Guarded<std::weak_ptr<TerminalDelegate>> delegate_;
+    foundation::Guarded<accessory::SessionRef> session_;
     std::atomic<bool> inputStreamEnd_{false};
     std::atomic<bool> outputStreamEnd_{false};
     foundation::Bytes writeData_;
     // How many bytes at the front of writeData_ are the rest of a frame already partly written.
     size_t unsentTailLength_ = 0;
+    // Send thread: since when frames have waited for a unit that reads nothing, and whether that was
+    // reported as the link's error.
+    std::optional<foundation::Seconds> backlogSince_;
+    bool stallReported_ = false;
 };
 
 } // namespace tolvane::app

@@ -142,8 +142,7 @@ TerminalStore::~TerminalStore()
 void TerminalStore::resolveServices()
 {
     auto& container = di::Container::defaultContainer();
-    std::lock_guard lock(servicesMutex_);
-    dataCodingModel_ = container.resolve<IDataCodingModel>();
+    dataCodingModel_.set(container.resolve<IDataCodingModel>());
     bluetoothSocketModel_ = container.resolve<IBluetoothSocketModel>();
     sdkModel_ = container.resolve<ISdkModel>();
     sdkStateData_ = container.resolve<ISdkStateData>();
@@ -151,8 +150,7 @@ void TerminalStore::resolveServices()
 
 std::shared_ptr<IDataCodingModel> TerminalStore::dataCodingModel() const
 {
-    std::lock_guard lock(servicesMutex_);
-    return dataCodingModel_;
+    return dataCodingModel_.copy();
 }
 
 const std::set<std::string>& TerminalStore::supportedAccessoryProtocols()
@@ -170,26 +168,25 @@ void TerminalStore::setDelegate(const std::shared_ptr<TerminalProtocol>& delegat
 
 std::shared_ptr<Terminal> TerminalStore::terminal() const
 {
-    std::lock_guard lock(terminalMutex_);
-    return terminal_;
+    return terminal_.copy();
 }
 
 void TerminalStore::setTerminal(std::shared_ptr<Terminal> terminal)
 {
-    std::lock_guard lock(terminalMutex_);
-    terminal_ = std::move(terminal);
+    terminal_.set(std::move(terminal));
 }
 
 bool TerminalStore::isConnected() const
 {
-    const auto session = terminal_ ? terminal_->session() : nullptr;
+    const auto terminal = this->terminal();
+    const auto session = terminal ? terminal->session() : nullptr;
     return session && session->inputStream() && session->outputStream() && session->inputStream()->hasDelegate() &&
            session->outputStream()->hasDelegate();
 }
 
 bool TerminalStore::isConnected(const std::string& udid) const
 {
-    return isConnected() && terminal_->udid() == udid;
+    return isConnected() && terminal()->udid() == udid;
 }
 
 bool TerminalStore::applicationIsActive() const
@@ -362,10 +359,10 @@ void TerminalStore::closeTerminal()
     if (terminalReopenRetryTimer_)
         terminalReopenRetryTimer_->invalidate();
     terminalReopenRetryTimer_.reset();
-    if (terminal_) {
+    if (const auto terminal = this->terminal()) {
         stopCycle();
-        terminal_->close();
-        terminal_->setSession(nullptr);
+        terminal->close();
+        terminal->setSession(nullptr);
     }
     if (bluetoothSocketModel_)
         bluetoothSocketModel_->notifyDisconnectedBluetoothConnection();
@@ -376,7 +373,7 @@ void TerminalStore::shutdownTerminal(std::function<void()> completion)
     closeTerminal();
     targetTerminalUdid_.reset();
     releaseCloseTimer();
-    if (!terminal_) {
+    if (!terminal()) {
         completion();
         return;
     }
@@ -391,7 +388,7 @@ void TerminalStore::closeSequence()
     closeTerminal();
     targetTerminalUdid_.reset();
     releaseCloseTimer();
-    if (terminal_)
+    if (terminal())
         close([] {});
 }
 
@@ -401,7 +398,7 @@ void TerminalStore::close(std::function<void()> completion)
     std::weak_ptr<TerminalStore> weak = weak_from_this();
     auto waiting = [weak] {
         auto store = weak.lock();
-        const auto& terminal = store ? store->terminal_ : nullptr;
+        const auto terminal = store ? store->terminal() : nullptr;
         return terminal && !(terminal->isInputStreamEndEncountered() && terminal->isOutputStreamEndEncountered());
     };
     auto cleanUp = [weak, completion] {
@@ -439,16 +436,17 @@ void TerminalStore::close(std::function<void()> completion)
 
 void TerminalStore::closeWaitCleanUp(const std::function<void()>& completion)
 {
-    if (!terminal_) {
+    const auto terminal = this->terminal();
+    if (!terminal) {
         completion();
         return;
     }
-    const auto session = terminal_->session();
-    if (session && !(terminal_->isInputStreamEndEncountered() && terminal_->isOutputStreamEndEncountered())) {
+    const auto session = terminal->session();
+    if (session && !(terminal->isInputStreamEndEncountered() && terminal->isOutputStreamEndEncountered())) {
         auto force = [&](const std::shared_ptr<accessory::Stream>& stream, const char* message) {
             if (!stream)
                 return;
-            log(message, LogLevel::warning, "close(completion:)", {{"Name", terminal_->name()}, {"UDID", terminal_->udid()}});
+            log(message, LogLevel::warning, "close(completion:)", {{"Name", terminal->name()}, {"UDID", terminal->udid()}});
             stream->clearDelegate();
             // Closed on the thread that reads or writes it, never under it.
             stream->close();
@@ -457,7 +455,7 @@ void TerminalStore::closeWaitCleanUp(const std::function<void()>& completion)
         force(session->outputStream(), "Forced termination terminal socket(Output).");
     }
     log("closeWaitTask end.", LogLevel::debug, "close(completion:)");
-    terminal_->setSession(nullptr);
+    terminal->setSession(nullptr);
     setTerminal(nullptr);
     completion();
 }
@@ -483,7 +481,8 @@ void TerminalStore::closeTimerStart(std::optional<foundation::Seconds> timerInte
                 return;
             if (necessaryDelegate) {
                 if (auto delegate = store->delegate()) {
-                    const auto& accessory = store->terminal_ ? store->terminal_->accessory() : nullptr;
+                    const auto terminal = store->terminal();
+                    const auto& accessory = terminal ? terminal->accessory() : nullptr;
                     if (accessory && accessory->isConnected() && store->isConnected())
                         delegate->terminalCloseDidTimeOut();
                     else
@@ -657,7 +656,8 @@ void TerminalStore::accessoryDidDisconnect(const accessory::AccessoryRef& access
 {
     if (!accessory)
         return;
-    const auto session = terminal_ ? terminal_->session() : nullptr;
+    const auto terminal = this->terminal();
+    const auto session = terminal ? terminal->session() : nullptr;
     const auto& current = session ? session->accessory() : nullptr;
     if (current && current->connectionID() == accessory->connectionID()) {
         log("Close terminal on notified EAAccessoryDidDisconnect.", LogLevel::information, "accessoryDidDisconnect(_:)",

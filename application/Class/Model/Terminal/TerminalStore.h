@@ -8,13 +8,13 @@
 #include "Internal/Model/CauseId.h"
 #include "Internal/Model/RequiredDisplayId.h"
 #include "bluetooth/PowerState.h"
+#include "foundation/Guarded.h"
 #include "foundation/Timer.h"
 #include "rx/Cancellable.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -162,15 +162,12 @@ private:
     const Environment environment_;
     std::weak_ptr<TerminalProtocol> delegate_;
     std::shared_ptr<PeriodicSendTask> periodicSendTask_;
-    // Written on the main thread only, under the mutex, since the one-shot send reads it on the send
-    // thread; main-thread reads need no lock.
-    mutable std::mutex terminalMutex_;
-    std::shared_ptr<Terminal> terminal_;
+    // Written on the main thread only; the one-shot send reads it on the send thread.
+    foundation::Guarded<std::shared_ptr<Terminal>> terminal_;
     std::optional<std::string> targetTerminalUdid_;
     foundation::TimerRef terminalReopenRetryTimer_;
     foundation::TimerRef terminalCloseTimer_;
-    mutable std::mutex servicesMutex_; // the coding service is also used on the receive thread
-    std::shared_ptr<IDataCodingModel> dataCodingModel_;
+    foundation::Guarded<std::shared_ptr<IDataCodingModel>> dataCodingModel_; // also used on the receive thread
     std::shared_ptr<IBluetoothSocketModel> bluetoothSocketModel_;
     std::shared_ptr<ISdkModel> sdkModel_;
     std::shared_ptr<ISdkStateData> sdkStateData_;

@@ -59,23 +59,21 @@ void DailyLogger::setUp()
     environment_.loggingQueue.post([self = shared_from_this(), date, firstKept] {
         const std::string& folder = self->environment_.documentsDirectory;
         foundation::removeDatedFilesBefore(folder, {kDailyPrefix, kPeriodicPrefix}, kSuffix, firstKept);
-        std::lock_guard lock(self->pathsMutex_);
-        self->isSetUp_ = true;
-        self->logFilePath_ = folder + "/" + kDailyPrefix + date + kSuffix;
-        self->periodicLogFilePath_ = folder + "/" + kPeriodicPrefix + date + kSuffix;
+        self->paths_.set(Paths{.log = folder + "/" + kDailyPrefix + date + kSuffix,
+                               .periodic = folder + "/" + kPeriodicPrefix + date + kSuffix});
     });
 }
 
 std::string DailyLogger::logFilePath() const
 {
-    std::lock_guard lock(pathsMutex_);
-    return logFilePath_;
+    const auto paths = paths_.copy();
+    return paths ? paths->log : std::string();
 }
 
 std::string DailyLogger::periodicLogFilePath() const
 {
-    std::lock_guard lock(pathsMutex_);
-    return periodicLogFilePath_;
+    const auto paths = paths_.copy();
+    return paths ? paths->periodic : std::string();
 }
 
 void DailyLogger::print(std::string message, LogLevel level, LogOptions options, std::source_location location)
@@ -135,15 +133,9 @@ void appendEscaped(std::string& out, std::string_view text)
 
 void DailyLogger::write(const Line& line)
 {
-    std::string logPath;
-    std::string periodicPath;
-    {
-        std::lock_guard lock(pathsMutex_);
-        if (!isSetUp_)
-            return;
-        logPath = logFilePath_;
-        periodicPath = periodicLogFilePath_;
-    }
+    const auto paths = paths_.copy();
+    if (!paths)
+        return;
     std::string text = line.time;
     auto field = [&text](std::string_view value) {
         text += "\t[";
@@ -166,7 +158,7 @@ void DailyLogger::write(const Line& line)
         appendEscaped(text, value.text);
     }
     text += '\n';
-    if (append(line.isPeriodic ? periodicPath : logPath, text) && !line.isPeriodic)
+    if (append(line.isPeriodic ? paths->periodic : paths->log, text) && !line.isPeriodic)
         foundation::writeToStandardOutput(text);
 }
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
+#include <optional>
 #include <source_location>
 #include <string>
 #include <string_view>
@@ -76,10 +76,12 @@ private:
     bool append(const std::string& path, std::string_view text);
 
     Environment environment_;
-    mutable std::mutex pathsMutex_;
-    bool isSetUp_ = false;
-    std::string logFilePath_;
-    std::string periodicLogFilePath_;
+    // Fixed on the logging queue by setUp(); nothing is written before.
+    struct Paths {
+        std::string log;
+        std::string periodic;
+    };
+    foundation::Guarded<std::optional<Paths>> paths_;
     foundation::TimerRef periodicTimer_;
     // What the log files took on this day, so a peer flooding the link cannot fill the disk.
     struct Budget {

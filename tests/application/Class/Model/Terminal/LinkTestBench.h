@@ -101,6 +101,7 @@ protected:
         store = tolvane::app::TerminalStore::shared();
         store->setDelegate(delegate);
         store->registerObservers();
+        unit->readOn(*unitLoop);
         time.runUntilIdle();
     }
 
@@ -122,6 +123,7 @@ protected:
     {
         unit.reset();
         unit.emplace(folderPath(), kUnit);
+        unit->readOn(*unitLoop);
     }
 
     // Opens the link to a listening unit and lets both streams open.
@@ -140,6 +142,7 @@ protected:
     QTemporaryDir folder;
     std::shared_ptr<foundation::RunLoop> sendLoop;
     std::shared_ptr<foundation::RunLoop> receiveLoop;
+    std::shared_ptr<foundation::RunLoop> unitLoop = time.makeLoop("unit");
     std::optional<testing_support::ListeningUnitSocket> unit{std::in_place, folder.path().toStdString(), kUnit};
     std::shared_ptr<accessory::LocalSocketAccessoryManager> manager;
     std::shared_ptr<bt::SettableBluetoothPower> power = std::make_shared<bt::SettableBluetoothPower>(bt::PowerState::poweredOn);

@@ -86,6 +86,7 @@ TEST_F(TaskCenterTest, PeriodicTaskRunsEveryFiftyMillisecondsAfterTheSinglesQueu
 {
     auto center = DataTransmissionCenter::shared();
     validate(center);
+    EXPECT_FALSE(sendLoop->nextTimerDate()) << "an idle send thread is woken with nothing to send";
     center->setPeriodicTask(record("periodic"));
     time.advance(0.0495);
     center->enqueueSingleTask(record("single"));
@@ -96,6 +97,7 @@ TEST_F(TaskCenterTest, PeriodicTaskRunsEveryFiftyMillisecondsAfterTheSinglesQueu
     center->setPeriodicTask(nullptr);
     time.advance(0.1);
     EXPECT_EQ(ran.size(), 3u);
+    EXPECT_FALSE(sendLoop->nextTimerDate()) << "the send thread still wakes every cycle without a link";
 }
 
 TEST_F(TaskCenterTest, TasksQueuedBeforeTheThreadStartsRunInItsFirstPass)

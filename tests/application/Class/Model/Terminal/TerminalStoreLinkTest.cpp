@@ -86,6 +86,7 @@ TEST_F(TerminalStoreLinkTest, ReceivedChunksReachTheCodecOnTheReceiveThreadUncha
 TEST_F(TerminalStoreLinkTest, StalledUnitNeverMakesThePendingOutputGrow)
 {
     connect();
+    unit->stopReading();
     // The unit stops reading: the socket fills, then every cycle keeps only the newest frame.
     int cycles = 0;
     while (store->terminal()->writeData().empty() && cycles < 10000) {
