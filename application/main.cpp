@@ -1,22 +1,28 @@
 // The stand-alone program: the feature as an application of its own, in a phone-sized window.
 // TOLVANE_SCREENSHOT names a PNG file for a picture of the first screen, and the program then ends
-// once it is written (for a display no one looks at).
+// once it is written (for a display no one looks at). TOLVANE_OPEN_SCREEN opens one more screen over
+// the first one (see StartScreenOption).
 
 #include "Class/Model/Terminal/DataReceiveCenter.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
 #include "Class/Model/Terminal/TerminalStore.h"
+#include "Class/Model/ITransitionManager.h"
 #include "Class/Model/Utility/LibraryBundle.h"
 #include "Class/SharedObject/AppEventHandler.h"
+#include "Class/SharedObject/StartScreenOption.h"
 #include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
 #include "Class/SharedObject/TouchDetectorWindow.h"
 #include "Class/TolvaneIntegrationAppHelper.h"
 
+#include "di/Container.h"
 #include "foundation/Bundle.h"
 #include "ui/ApplicationMain.h"
 #include "ui/IApplicationDelegate.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -33,12 +39,24 @@ public:
         // The first screen is the pre-confirmation flow on the router's stack, as a host shows it.
         const auto window = delegate()->window();
         window->setRootViewController(TolvaneIntegrationAppHelper::getMainViewController(window));
-        return launched;
+        return launched && openStartScreen();
     }
 
     std::shared_ptr<ui::Window> window() override { return delegate()->window(); }
 
 private:
+    static bool openStartScreen()
+    {
+        const char* value = std::getenv(StartScreenOption::environmentVariable);
+        if (!value || !*value)
+            return true;
+        const auto router = di::Container::defaultContainer().resolve<ITransitionManager>();
+        const std::string failure = StartScreenOption::open(value, *router);
+        if (!failure.empty())
+            std::fprintf(stderr, "%s: %s\n", StartScreenOption::environmentVariable, failure.c_str());
+        return failure.empty();
+    }
+
     static std::shared_ptr<TolvaneIntegrationAppAppDelegate> delegate() { return AppEventHandler::eventHandlerDelegate(); }
 };
 

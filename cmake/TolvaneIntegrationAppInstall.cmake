@@ -7,6 +7,6 @@ include(${PROJECT_SOURCE_DIR}/cmake/TolvanePackage.cmake)
 # The platform areas the application library reaches beyond the framework's.
 tolvane_install_package(TolvaneIntegrationApp
   LIBRARIES TolvaneIntegrationApp
-  PLATFORM_AREAS elclog accessory network
+  PLATFORM_AREAS elclog accessory network location
   HEADERS_FROM ${PROJECT_SOURCE_DIR}/application)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/R.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/TolvaneIntegrationApp)

@@ -2,6 +2,7 @@
 
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
+#include "foundation/SystemLog.h"
 #include "ui/IApplicationDelegate.h"
 
 #include <QDesktopServices>
@@ -103,6 +104,14 @@ bool Application::openURL(const std::string& address)
     if (urlOpener_)
         return urlOpener_(url.toString(QUrl::FullyEncoded).toStdString());
     return QDesktopServices::openUrl(url);
+}
+
+bool Application::openSettings()
+{
+    ++settingsRequests_;
+    foundation::systemLog().write(foundation::SystemLogType::info, foundation::applicationIdentifier(), "ui",
+                                  "Opening the settings was requested; no settings page is configured here.");
+    return false;
 }
 
 void Application::reset()

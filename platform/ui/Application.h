@@ -57,7 +57,14 @@ public:
     using URLOpener = std::function<bool(const std::string& address)>;
     void setURLOpener(URLOpener opener) { urlOpener_ = std::move(opener); }
 
-    // Forgets the state, the delegate, the suspend handler and the URL opener (tests).
+    // Asks the system to show this application's page of its settings. A desktop has no such page:
+    // the request is logged and counted, and the answer is false (nothing opened).
+    bool openSettings();
+    // How many times openSettings() was asked since the last reset.
+    int settingsRequestCount() const { return settingsRequests_; }
+
+    // Forgets the state, the delegate, the suspend handler, the settings requests and the URL opener
+    // (tests).
     void reset();
 
 private:
@@ -67,6 +74,7 @@ private:
     std::shared_ptr<IApplicationDelegate> delegate_;
     std::function<void()> suspendHandler_;
     URLOpener urlOpener_;
+    int settingsRequests_ = 0;
 };
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Color.h"
 #include "ui/TimingFunction.h"
 
 #include <functional>
@@ -9,7 +10,8 @@
 namespace ui {
 
 // Moves one number of a layer (opacity, strokeStart, strokeEnd, transform.scale,
-// transform.rotation.z) from a value to another over a duration.
+// transform.rotation.z) or one colour (a shape layer's fillColor) from a value to another over a
+// duration.
 class BasicAnimation {
 public:
     explicit BasicAnimation(std::string keyPath) : keyPath_(std::move(keyPath)) {}
@@ -18,6 +20,9 @@ public:
     // Missing ends take the layer's model value.
     std::optional<double> fromValue;
     std::optional<double> toValue;
+    // The ends of a colour key path, blended component by component.
+    std::optional<Color> fromColor;
+    std::optional<Color> toColor;
     double duration = 0.25;
     // Seconds after the animation is added.
     double beginOffset = 0;

@@ -236,27 +236,73 @@ const BasicAnimation* Layer::animation(const std::string& key) const
     return it == animations_.end() ? nullptr : &it->second->animation;
 }
 
-double Layer::presentationValue(const std::string& keyPath, double now) const
+Rect Layer::presentationBounds(double now) const
 {
-    const double model = modelValue(keyPath);
+    const Rect model = bounds();
+    return {model.origin, {presentationValue("bounds.size.width", now), presentationValue("bounds.size.height", now)}};
+}
+
+std::optional<double> Layer::animationBeginTime(const std::string& key) const
+{
+    auto it = animations_.find(key);
+    if (it == animations_.end())
+        return std::nullopt;
+    return it->second->startTime;
+}
+
+std::optional<Layer::Shown> Layer::shownAnimation(const std::string& keyPath, double now) const
+{
     const RunningAnimation* latest = nullptr;
     for (const auto& [key, running] : animations_)
         if (running->animation.keyPath() == keyPath && (!latest || running->serial > latest->serial))
             latest = running.get();
     if (!latest)
-        return model;
+        return std::nullopt;
     const BasicAnimation& animation = latest->animation;
     const double elapsed = now - latest->startTime;
-    const double from = animation.fromValue.value_or(model);
     if (elapsed < 0)
-        return animation.fillsBackwards ? from : model;
+        return animation.fillsBackwards ? std::optional<Shown>(Shown{&animation, 0, true}) : std::nullopt;
     if (elapsed >= animation.activeDuration() && !animation.fillsForwards)
+        return std::nullopt;
+    return Shown{&animation, applyTiming(animation.timing, animation.progress(elapsed)), false};
+}
+
+double Layer::presentationValue(const std::string& keyPath, double now) const
+{
+    const double model = modelValue(keyPath);
+    const auto shown = shownAnimation(keyPath, now);
+    if (!shown)
         return model;
-    const double to = animation.toValue.value_or(model);
-    return from + (to - from) * applyTiming(animation.timing, animation.progress(elapsed));
+    const double from = shown->animation->fromValue.value_or(model);
+    if (shown->beforeStart)
+        return from;
+    const double to = shown->animation->toValue.value_or(model);
+    return from + (to - from) * shown->fraction;
+}
+
+Color Layer::presentationColor(const std::string& keyPath, double now) const
+{
+    const Color model = modelColor(keyPath);
+    const auto shown = shownAnimation(keyPath, now);
+    if (!shown)
+        return model;
+    const Color from = shown->animation->fromColor.value_or(model);
+    if (shown->beforeStart)
+        return from;
+    const Color to = shown->animation->toColor.value_or(model);
+    const double f = shown->fraction;
+    auto blend = [f](double a, double b) { return a + (b - a) * f; };
+    return {blend(from.red, to.red), blend(from.green, to.green), blend(from.blue, to.blue), blend(from.alpha, to.alpha)};
 }
 
 void Layer::drawContent(GraphicsContext&) const {}
+
+Color Layer::modelColor(const std::string& keyPath) const
+{
+    if (keyPath == "backgroundColor")
+        return backgroundColor();
+    return Color::clear();
+}
 
 double Layer::modelValue(const std::string& keyPath) const
 {
@@ -266,6 +312,10 @@ double Layer::modelValue(const std::string& keyPath) const
         return view_ ? view_->center().x : frame_.midX();
     if (keyPath == "position.y")
         return view_ ? view_->center().y : frame_.midY();
+    if (keyPath == "bounds.size.width")
+        return bounds().width();
+    if (keyPath == "bounds.size.height")
+        return bounds().height();
     const AffineTransform& t = view_ ? view_->transform() : transform_;
     if (keyPath == "transform.scale")
         return std::hypot(t.a, t.b);

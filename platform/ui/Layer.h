@@ -76,12 +76,18 @@ public:
     void removeAllAnimations();
     std::vector<std::string> animationKeys() const;
     const BasicAnimation* animation(const std::string& key) const;
+    // When the animation under `key` began (or begins) on the main loop's clock; none without one.
+    std::optional<double> animationBeginTime(const std::string& key) const;
     // The value shown at `now`: the model value, or the animated one while an animation runs.
     double presentationValue(const std::string& keyPath, double now) const;
+    Color presentationColor(const std::string& keyPath, double now) const;
+    // The bounds shown at `now`, their size animated inside view animation blocks.
+    Rect presentationBounds(double now) const;
 
     // Draws this layer's own content in its bounds (after the background, before the sublayers).
     virtual void drawContent(GraphicsContext& context) const;
     virtual double modelValue(const std::string& keyPath) const;
+    virtual Color modelColor(const std::string& keyPath) const;
 
     void setNeedsDisplay();
 
@@ -95,6 +101,14 @@ private:
     friend class View;
 
     void finishAnimation(const std::string& key, unsigned serial, bool finished);
+    // The latest animation of `keyPath` and the eased fraction it shows at `now`; none while the
+    // model value shows.
+    struct Shown {
+        const BasicAnimation* animation;
+        double fraction;
+        bool beforeStart;
+    };
+    std::optional<Shown> shownAnimation(const std::string& keyPath, double now) const;
 
     View* view_ = nullptr;
     Layer* superlayer_ = nullptr;

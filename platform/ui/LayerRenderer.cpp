@@ -46,7 +46,7 @@ LayerRenderer::LayerRenderer() : LayerRenderer(mainClockNow()) {}
 
 QTransform LayerRenderer::geometry(const Layer& layer) const
 {
-    const Rect bounds = layer.bounds();
+    const Rect bounds = layer.presentationBounds(time_);
     AffineTransform transform = layer.view() ? layer.view()->transform() : layer.transform();
     const double scale = layer.presentationValue("transform.scale", time_);
     const double rotation = layer.presentationValue("transform.rotation.z", time_);
@@ -58,7 +58,7 @@ QTransform LayerRenderer::geometry(const Layer& layer) const
 
 QRectF LayerRenderer::contentExtent(const Layer& layer) const
 {
-    QRectF extent = toQt(layer.bounds());
+    QRectF extent = toQt(layer.presentationBounds(time_));
     if (layer.masksToBounds())
         return extent;
     for (const auto& sublayer : layer.sublayers())
@@ -127,7 +127,7 @@ void LayerRenderer::renderGroup(const Layer& layer, QPainter& painter, double op
 
 void LayerRenderer::renderContents(const Layer& layer, QPainter& painter) const
 {
-    const Rect bounds = layer.bounds();
+    const Rect bounds = layer.presentationBounds(time_);
     const Path outline = Path::roundedRect(bounds, layer.cornerRadius());
     if (!layer.backgroundColor().isClear())
         painter.fillPath(outline.qt(), toQColor(layer.backgroundColor()));

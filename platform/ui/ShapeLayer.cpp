@@ -59,13 +59,21 @@ double ShapeLayer::modelValue(const std::string& keyPath) const
     return Layer::modelValue(keyPath);
 }
 
+Color ShapeLayer::modelColor(const std::string& keyPath) const
+{
+    if (keyPath == "fillColor")
+        return fillColor_;
+    return Layer::modelColor(keyPath);
+}
+
 void ShapeLayer::drawContent(GraphicsContext& context) const
 {
     if (path_.isEmpty())
         return;
     QPainter& painter = context.painter();
-    if (!fillColor_.isClear())
-        painter.fillPath(path_.qt(), toQColor(fillColor_));
+    const Color fill = presentationColor("fillColor", context.time());
+    if (!fill.isClear())
+        painter.fillPath(path_.qt(), toQColor(fill));
     const double start = std::clamp(presentationValue("strokeStart", context.time()), 0.0, 1.0);
     const double end = std::clamp(presentationValue("strokeEnd", context.time()), 0.0, 1.0);
     if (strokeColor_.isClear() || lineWidth_ <= 0 || end <= start)

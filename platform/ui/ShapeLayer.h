@@ -26,6 +26,7 @@ public:
 
     void drawContent(GraphicsContext& context) const override;
     double modelValue(const std::string& keyPath) const override;
+    Color modelColor(const std::string& keyPath) const override;
 
 private:
     Path path_;

@@ -59,15 +59,23 @@ Rect View::frame() const
 void View::setFrame(const Rect& frame)
 {
     if (transform_.isIdentity() && bounds_.size != frame.size) {
+        animateSize(frame.size);
         bounds_.size = frame.size;
         setNeedsLayout();
     }
     setCenter(frame.center());
 }
 
+void View::animateSize(const Size& size)
+{
+    ViewAnimation::valueChanged(*layer_, "bounds.size.width", bounds_.size.width, size.width);
+    ViewAnimation::valueChanged(*layer_, "bounds.size.height", bounds_.size.height, size.height);
+}
+
 void View::setBounds(const Rect& bounds)
 {
     loopChecker_.check(typeid(*this));
+    animateSize(bounds.size);
     const bool resized = bounds.size != bounds_.size;
     bounds_ = bounds;
     if (resized)

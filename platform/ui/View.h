@@ -117,6 +117,8 @@ private:
     friend class Layer;
     friend class ViewController;
 
+    // Inside an animation block a new size is shown growing or shrinking to it.
+    void animateSize(const Size& size);
     Point toSuperview(const Point& point) const;
     Point fromSuperview(const Point& point) const;
     Point toRoot(const Point& point) const;

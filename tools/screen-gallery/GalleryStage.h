@@ -31,15 +31,17 @@ public:
         return std::dynamic_pointer_cast<ViewModel>(shownViewModel());
     }
 
-    // The shown screen, or null when it is of another type.
+    // The shown screen itself, or null when it is of another type.
     template <class Controller>
-    std::shared_ptr<Controller> screen() const
+    std::shared_ptr<Controller> shownController() const
     {
         return std::dynamic_pointer_cast<Controller>(shown_);
     }
 
     void advance(double seconds);
     QImage draw(double scale) const;
+    // The stage's window, for scenes that put fingers on the screen.
+    ui::Window& stageWindow() const { return *window; }
 
 private:
     // A screen not built yet says so, with the name of the screen it stands for.

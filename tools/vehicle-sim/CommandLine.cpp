@@ -32,6 +32,19 @@ std::optional<std::string> runCommand(VehicleUnit& unit, std::string_view comman
         unit.setFault(*fault, state == "on");
         return "ok";
     }
+    if (verb == "halt" || verb == "stop") {
+        const auto kind = verb == "halt" ? InterruptionKind::halt : InterruptionKind::stop;
+        const auto interruption = interruptionFor(kind, argument);
+        if (!interruption)
+            return "no " + verb + " for cause '" + argument + "' (a cause's name, e.g. " +
+                   (kind == InterruptionKind::halt ? "OBSTACLE" : "VEHICLE_FAIL_OUT") + ")";
+        unit.interrupt(*interruption);
+        return "ok";
+    }
+    if (verb == "resume") {
+        unit.resume();
+        return "ok";
+    }
     if (verb == "clear") {
         unit.clearFaults();
         return "ok";
@@ -52,7 +65,7 @@ std::optional<std::string> runCommand(VehicleUnit& unit, std::string_view comman
         return "ok";
     }
     return "unknown command '" + std::string(command) +
-           "' (scenario, fault, clear, garbage, drop, power on|off, quit)";
+           "' (scenario, fault, clear, halt, stop, resume, garbage, drop, power on|off, quit)";
 }
 
 } // namespace vehiclesim

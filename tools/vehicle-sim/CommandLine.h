@@ -10,7 +10,7 @@ namespace vehiclesim {
 
 // One command to a running unit, as typed on its standard input or scheduled with --at:
 //   scenario park-in|park-out|forward-backward    fault <name> [on|off]    clear
-//   garbage [bytes]    drop    power on|off    quit
+//   halt <cause>    stop <cause>    resume    garbage [bytes]    drop    power on|off    quit
 // Returns a reply for the person, or none for "quit".
 std::optional<std::string> runCommand(VehicleUnit& unit, std::string_view command);
 

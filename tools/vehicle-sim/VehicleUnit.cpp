@@ -163,6 +163,7 @@ void VehicleUnit::tick()
 {
     ++ticks_;
     tolvane::MekCsrReq request;
+    tolvane::MekVerification verification;
     bool deadManStop = false;
     {
         std::lock_guard lock(mutex_);
@@ -172,8 +173,14 @@ void VehicleUnit::tick()
             manoeuvre_.releaseControl();
             deadManStop = true;
         }
-        manoeuvre_.step();
+        // A halted or stopped car stands still and says why.
+        if (!interruption_)
+            manoeuvre_.step();
         request = manoeuvre_.controlStateRequest();
+        if (interruption_ && interruption_->requestDisplayId)
+            request.MEKDSPID = *interruption_->requestDisplayId;
+        if (interruption_ && interruption_->verificationDisplayId)
+            verification.IDTDSPID = *interruption_->verificationDisplayId;
     }
     if (deadManStop)
         log("dead man: no held frame read for " + std::to_string(options_.deadManInterval) + " s, the car stops");
@@ -182,7 +189,7 @@ void VehicleUnit::tick()
     if (!faults_.contains(Fault::frozenCounter))
         counter_ = static_cast<uint8_t>(counter_ + (faults_.contains(Fault::jumpingCounter) ? kCounterJump : 1));
     // The phone counts a missing verification record as a lost link, so one goes with every request.
-    send("verification", VehicleMessageWriter::verification({}));
+    send("verification", VehicleMessageWriter::verification(verification));
     send("csr_request " + manoeuvre().describe() + " cnt=" + std::to_string(counter_) +
              (faults_.contains(Fault::badChecksum) ? " sum=BAD" : ""),
          VehicleMessageWriter::csrRequest(request, counter_, faults_.contains(Fault::badChecksum)));
@@ -238,6 +245,24 @@ void VehicleUnit::clearFaults()
 {
     for (Fault fault : std::set<Fault>(faults_))
         setFault(fault, false);
+}
+
+void VehicleUnit::interrupt(const Interruption& interruption)
+{
+    {
+        std::lock_guard lock(mutex_);
+        interruption_ = interruption;
+    }
+    log(std::string(interruption.kind == InterruptionKind::halt ? "halt " : "stop ") + interruption.causeName);
+}
+
+void VehicleUnit::resume()
+{
+    {
+        std::lock_guard lock(mutex_);
+        interruption_.reset();
+    }
+    log("resume");
 }
 
 void VehicleUnit::sendGarbage(size_t length)

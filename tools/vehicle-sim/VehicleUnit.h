@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vehicle-sim/Fault.h"
+#include "vehicle-sim/Interruption.h"
 #include "vehicle-sim/Manoeuvre.h"
 #include "vehicle-sim/OperationMessageReader.h"
 
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -60,6 +62,9 @@ public:
     void startScenario(ScenarioKind kind);
     void setFault(Fault fault, bool on);
     void clearFaults();
+    // The car halts or stops with the interruption's cause and stands still until resume().
+    void interrupt(const Interruption& interruption);
+    void resume();
     // A burst of bytes that are no messages, longer than one read of the phone.
     void sendGarbage(size_t length = 3000);
     // Hangs up and comes back as a new accessory.
@@ -90,6 +95,7 @@ private:
     Manoeuvre manoeuvre_;
     std::vector<Received> received_;
     std::set<Fault> faults_;
+    std::optional<Interruption> interruption_;
     int listenFd_ = -1;
     int connectionFd_ = -1;
     foundation::FdWatchRef listenWatch_;

@@ -34,6 +34,8 @@ const char* kUsage = R"(usage: vehicle-sim [options]
   --quiet              log only what changes the link, not every message
 Commands on standard input (and for --at), one per line:
   scenario KIND | fault NAME [on|off] | clear | garbage [BYTES] | drop | power on|off | quit
+  halt CAUSE | stop CAUSE   the car halts or stops and says why, e.g. "stop VEHICLE_FAIL_OUT"
+  resume                    the car goes on after a halt or stop
   fault names: bad-checksum frozen-counter jumping-counter silence abnormality stall
 )";
 

@@ -80,6 +80,7 @@ public:
     virtual void showRegistration() = 0;
     virtual void showDisclaimer() = 0;
     virtual void showTouchPreConfirmation() = 0;
+    virtual void showGeofence() = 0;
     virtual void showConnecting() = 0;
     virtual void showSettings() = 0;
     virtual void showSettingsFirstRegistration() = 0;

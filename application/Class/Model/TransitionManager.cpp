@@ -6,8 +6,10 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
 
@@ -343,6 +345,12 @@ void TransitionManager::showTouchPreConfirmation()
 {
     show({.function = "showTouchPreConfirmation()", .logText = "迁移到了touchPreConfirmation", .storyboard = R::storyboard::touchPreConfirmation,
           .display = DisplayType::touchPreConfirmation, .displayId = RequiredDisplayId::DEF});
+}
+
+void TransitionManager::showGeofence()
+{
+    show({.function = "showGeofence()", .logText = "迁移到了geofence", .storyboard = R::storyboard::geofence, .display = DisplayType::geofence,
+          .displayId = RequiredDisplayId::DEF});
 }
 
 void TransitionManager::showConnecting()

@@ -59,6 +59,7 @@ public:
     void showRegistration() override;
     void showDisclaimer() override;
     void showTouchPreConfirmation() override;
+    void showGeofence() override;
     void showConnecting() override;
     void showSettings() override;
     void showSettingsFirstRegistration() override;

@@ -3,11 +3,18 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Geofence/View/GeofencePopups.h"
+#include "Class/UI/Geofence/View/GeofenceStoryboard.h"
+#include "Class/UI/Geofence/View/GeofenceViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
+#include "Class/UI/Operating/View/OperatingScene.h"
+#include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
 #include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
 #include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
 #include "Class/UI/Tutorial/View/TutorialScenes.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
 
@@ -49,7 +56,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RegistrationViewController>(container, storyboard::registration);
     registerScreen<ConnectionConfirmationViewController>(container, storyboard::connectionConfirmation);
     registerScreen<DisclaimerViewController>(container, storyboard::disclaimer);
-    // The geofence screens come out of the geofence check's own flow.
+    GeofenceStoryboard::registerScenes();
     injectViewModel<GeofenceViewController>(container);
     injectViewModel<WarningAreaViewController>(container);
     injectViewModel<CautionAreaViewController>(container);
@@ -61,6 +68,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<RequestIdWaitingViewController>(container, storyboard::requestIdWaiting);
     registerScreen<PlanConfirmationViewController>(container, storyboard::planConfirmation);
     registerScreen<OperatingViewController>(container, storyboard::operating);
+    OperatingScene::registerNibs();
     registerScreen<ArrivalViewController>(container, storyboard::arrival);
     registerScreen<ParkInCompletedViewController>(container, storyboard::parkInCompleted);
     registerScreen<ParkOutCompletedViewController>(container, storyboard::parkOutCompleted);

@@ -8,6 +8,7 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 
+#include "IRingViewModel.h"
 #include "ISlideViewModel.h"
 #include "ISoundModel.h"
 #include "Internal/Model/IBatteryModel.h"
@@ -27,11 +28,17 @@ public:
     bool requestCheckBatteryLevel() override { return true; }
 };
 
+// The squares of a 390 x 844 screen with a 34-point bottom inset.
 class FakeSlideViewModel final : public ISlideViewModel {
 public:
-    ui::Rect operateFrame() const override { return {}; }
-    ui::Rect startFrame() const override { return {}; }
+    ui::Rect operateFrame() const override { return {135, 570, 120, 120}; }
+    ui::Rect startFrame() const override { return {135, 690, 120, 120}; }
     void onTap(bool) override {}
+};
+
+class FakeRingViewModel final : public IRingViewModel {
+public:
+    void setOnTouchListenerOperate(ui::View&) override {}
 };
 
 class FakeSoundModel final : public ISoundModel {
@@ -55,6 +62,7 @@ protected:
         provide<IBatteryModel>(std::make_shared<FakeBatteryModel>());
         provide<ISlideViewModel>(std::make_shared<FakeSlideViewModel>());
         provide<ISoundModel>(std::make_shared<FakeSoundModel>());
+        provide<IRingViewModel>(std::make_shared<FakeRingViewModel>());
         di::Assembler({std::make_shared<ViewAssembly>(), std::make_shared<ViewModelAssembly>(), std::make_shared<ModelDataAssembly>()},
                       container);
         transitionManager = container.resolve<ITransitionManager>();

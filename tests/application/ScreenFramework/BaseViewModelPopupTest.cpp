@@ -2,7 +2,7 @@
 #include "ScreenFrameworkTest.h"
 
 #include "Class/TolvaneIntegrationAppHelper.h"
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
+#include "application/Class/UI/Operating/OperatingViewModelStub.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 
 #include <map>
@@ -14,10 +14,12 @@ using enum RequiredDisplayId;
 using Texts = std::vector<std::string>;
 
 // The operating screen's view model as the RESUME pop-up's second button finds it.
-class OperatingProbe final : public ProbeViewModel, public IOperatingViewModel {
+class OperatingProbe final : public ProbeViewModel, public operating_testing::OperatingViewModelStub {
 public:
     using ProbeViewModel::ProbeViewModel;
     void didRequestEndHalfway() override { ++endHalfwayRequests; }
+    void displayWarnConfirmation(InAppWarningKind kind) override { ProbeViewModel::displayWarnConfirmation(kind); }
+    using ProbeViewModel::displayWarnConfirmation;
     int endHalfwayRequests = 0;
 };
 

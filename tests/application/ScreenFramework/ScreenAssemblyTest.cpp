@@ -3,12 +3,21 @@
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/Geofence/View/GeofencePopups.h"
+#include "Class/UI/Geofence/View/GeofenceViewController.h"
+#include "Class/UI/Geofence/ViewModel/GeofenceViewModel.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
+#include "Class/UI/IGONWarn/ViewModel/IGONWarnViewModel.h"
+#include "Class/UI/Operating/View/OperatingViewController.h"
+#include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
 #include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
 #include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
 #include "Class/UI/Tutorial/ViewModel/FirstTutorialFlowViewModel.h"
 #include "Class/UI/Tutorial/ViewModel/TutorialMenuViewModel.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
+#include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
 #include <typeindex>
 
@@ -38,6 +47,19 @@ template <class Controller>
 std::function<Injection()> fromStoryboard(const char* storyboard)
 {
     return [storyboard] { return injectionOf(*instantiate<Controller>(storyboard)); };
+}
+
+// A further scene of a storyboard, made by its identifier.
+template <class Controller>
+std::shared_ptr<Controller> instantiate(const char* storyboard, const char* identifier)
+{
+    return std::dynamic_pointer_cast<Controller>(ui::StoryboardRegistry::shared().instantiateViewController(storyboard, identifier));
+}
+
+template <class Controller>
+std::function<Injection()> fromScene(const char* storyboard, const char* identifier)
+{
+    return [storyboard, identifier] { return injectionOf(*instantiate<Controller>(storyboard, identifier)); };
 }
 
 // A screen made by another screen's flow, which runs the container's init-completed step itself.
@@ -75,11 +97,11 @@ TEST_F(ScreenAssemblyTest, EveryScreenGetsItsViewModelTwiceOverAndOnlyTheSharedS
         {"ConnectionConfirmation", fromStoryboard<ConnectionConfirmationViewController>("ConnectionConfirmation"),
          typeid(ConnectionConfirmationViewModel)},
         {"Disclaimer", fromStoryboard<DisclaimerViewController>("Disclaimer"), typeid(DisclaimerViewModel), true},
-        {"Geofence", fromFlow<GeofenceViewController>(), typeid(GeofenceViewModel)},
-        {"WarningArea", fromFlow<WarningAreaViewController>(), typeid(GeofenceViewModel)},
-        {"CautionArea", fromFlow<CautionAreaViewController>(), typeid(GeofenceViewModel)},
-        {"FailedGPS", fromFlow<FailedGPSViewController>(), typeid(GeofenceViewModel)},
-        {"LocationUsePermit", fromFlow<LocationUsePermitViewController>(), typeid(GeofenceViewModel)},
+        {"Geofence", fromStoryboard<GeofenceViewController>("Geofence"), typeid(GeofenceViewModel)},
+        {"WarningArea", fromScene<WarningAreaViewController>("Geofence", "WarningAreaPop"), typeid(GeofenceViewModel)},
+        {"CautionArea", fromScene<CautionAreaViewController>("Geofence", "CautionAreaPop"), typeid(GeofenceViewModel)},
+        {"FailedGPS", fromScene<FailedGPSViewController>("Geofence", "FailedGPSPop"), typeid(GeofenceViewModel)},
+        {"LocationUsePermit", fromScene<LocationUsePermitViewController>("Geofence", "LocationUsePermitPop"), typeid(GeofenceViewModel)},
         {"TouchPreConfirmation", fromStoryboard<TouchPreConfirmationViewController>("TouchPreConfirmation"),
          typeid(TouchPreConfirmationViewModel), true},
         {"Connecting", fromStoryboard<ConnectingViewController>("Connecting"), typeid(ConnectingViewModel), true},
@@ -149,19 +171,12 @@ TEST_F(ScreenAssemblyTest, SharedScreensShareOneViewModelAndTheOthersGetTheirOwn
 
 TEST_F(ScreenAssemblyTest, TheFiveGeofenceScreensGetAGeofenceViewModelEach)
 {
-    auto& container = di::Container::defaultContainer();
-    GeofenceViewController geofence;
-    WarningAreaViewController warningArea;
-    CautionAreaViewController cautionArea;
-    FailedGPSViewController failedGps;
-    LocationUsePermitViewController permit;
-    container.runInitCompleted(geofence);
-    container.runInitCompleted(warningArea);
-    container.runInitCompleted(cautionArea);
-    container.runInitCompleted(failedGps);
-    container.runInitCompleted(permit);
-    const std::vector<std::shared_ptr<IGeofenceViewModel>> models{geofence.viewModel, warningArea.viewModel, cautionArea.viewModel,
-                                                                  failedGps.viewModel, permit.viewModel};
+    const std::vector<std::shared_ptr<IGeofenceViewModel>> models{
+        instantiate<GeofenceViewController>("Geofence")->viewModel,
+        instantiate<WarningAreaViewController>("Geofence", "WarningAreaPop")->viewModel,
+        instantiate<CautionAreaViewController>("Geofence", "CautionAreaPop")->viewModel,
+        instantiate<FailedGPSViewController>("Geofence", "FailedGPSPop")->viewModel,
+        instantiate<LocationUsePermitViewController>("Geofence", "LocationUsePermitPop")->viewModel};
     for (size_t i = 0; i < models.size(); ++i) {
         ASSERT_TRUE(models[i]);
         for (size_t j = 0; j < i; ++j)

@@ -90,6 +90,7 @@ public:
     void showRegistration() override { note("showRegistration"); }
     void showDisclaimer() override { note("showDisclaimer"); }
     void showTouchPreConfirmation() override { note("showTouchPreConfirmation"); }
+    void showGeofence() override { note("showGeofence"); }
     void showConnecting() override { note("showConnecting"); }
     void showSettings() override { note("showSettings"); }
     void showSettingsFirstRegistration() override { note("showSettingsFirstRegistration"); }

@@ -1,10 +1,14 @@
 #include "ApplicationTest.h"
 
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Geofence/View/GeofenceViewController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
+#include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
 #include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
 #include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "ui/BasicAnimation.h"
 #include "ui/Layer.h"
@@ -92,6 +96,7 @@ TEST_F(TransitionManagerTest, EveryShowOperationPlacesItsScreenReportsItsDisplay
         {"registration", "迁移到了registration", [](R& r) { r.showRegistration(); }, registration, {"DEF"}, typeid(RegistrationViewController), Place::push, true},
         {"disclaimer", "迁移到了disclaimer", [](R& r) { r.showDisclaimer(); }, disclaimer, {"DEF"}, typeid(DisclaimerViewController)},
         {"touchPreConfirmation", "迁移到了touchPreConfirmation", [](R& r) { r.showTouchPreConfirmation(); }, touchPreConfirmation, {"DEF"}, typeid(TouchPreConfirmationViewController)},
+        {"geofence", "迁移到了geofence", [](R& r) { r.showGeofence(); }, geofence, {"DEF"}, typeid(GeofenceViewController)},
         {"connecting", "迁移到了connecting", [](R& r) { r.showConnecting(); }, connecting, {"DEF"}, typeid(ConnectingViewController)},
         {"settings", "迁移到了settings", [](R& r) { r.showSettings(); }, settings, {"DEF"}, typeid(SettingsViewController), Place::modal},
         {"settingsFirstRegistration", "迁移到了firstRegistration", [](R& r) { r.showSettingsFirstRegistration(); }, firstRegistration, {"DEF"}, typeid(FirstRegistrationViewController)},

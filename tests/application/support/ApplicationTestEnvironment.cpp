@@ -20,6 +20,8 @@ public:
         setenv("XDG_DATA_HOME", (root + "/xdg-data").c_str(), 1);
         setenv("XDG_CONFIG_HOME", (root + "/xdg-config").c_str(), 1);
         setenv("TOLVANE_ACCESSORY_DIR", (root + "/accessories").c_str(), 1);
+        // Location services stay off unless a test installs a source of its own.
+        setenv("TOLVANE_NMEA_LOG", (root + "/no-drive.nmea").c_str(), 1);
     }
 
     void TearDown() override { root_.reset(); }

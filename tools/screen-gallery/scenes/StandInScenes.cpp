@@ -9,10 +9,7 @@ namespace {
 const GalleryScenes standInScenes{
     {"PreConfirmation", "initial"},
     {"FirstRegistration", "initial"},
-    {"IGONWarn", "initial"},
     {"Arrival", "initial"},
-    {"Warn", "initial"},
-    {"Operating", "initial"},
     {"PlanConfirmation", "initial"},
     {"Registration", "initial"},
     {"RegistrationDevices", "initial"},

@@ -15,7 +15,7 @@ namespace {
 std::function<void(GalleryStage&)> onPage(int page)
 {
     return [page](GalleryStage& stage) {
-        auto flow = stage.screen<tolvane::app::TutorialFlowViewController>();
+        auto flow = stage.shownController<tolvane::app::TutorialFlowViewController>();
         ui::ScrollView& carousel = flow->carousel();
         for (int shown = 1; shown <= page; ++shown)
             carousel.setContentOffset({carousel.bounds().width() * shown, 0});

@@ -134,6 +134,8 @@ public:
     bool hasPeriodicSendTask() const { return periodicSendTask_ != nullptr; }
     bool hasRetryTimer() const { return terminalReopenRetryTimer_ != nullptr; }
     bool hasCloseTimer() const { return terminalCloseTimer_ != nullptr; }
+    // A close timer is held and has not fired or been invalidated.
+    bool isCloseTimerValid() const { return terminalCloseTimer_ && terminalCloseTimer_->isValid(); }
 
     // Flags the application sets and reads.
     bool isTimedOut = false;

@@ -60,12 +60,6 @@ DisclaimerViewModel::DisclaimerViewModel(BaseViewModelInjection injection)
 {
 }
 
-GeofenceViewModel::GeofenceViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "Geofence", .showsStackedAlerts = true, .skipsKeyHaltPopup = true,
-                                                    .followsVehicle = false})
-{
-}
-
 ConnectingViewModel::ConnectingViewModel(BaseViewModelInjection injection)
     : StandInScreenViewModel(std::move(injection), {.showsIndicatorOnOpening = false, .connectionFailure = ConnectionFailure::nothing})
 {
@@ -97,12 +91,6 @@ DeleteDevicesViewModel::DeleteDevicesViewModel(BaseViewModelInjection injection)
 {
 }
 
-IGONWarnViewModel::IGONWarnViewModel(BaseViewModelInjection injection)
-    : StandInScreenViewModel(std::move(injection), {.screenName = "IgonWarn"})
-{
-}
-
-WarnViewModel::WarnViewModel(BaseViewModelInjection injection) : StandInScreenViewModel(std::move(injection), {.screenName = "Warn"}) {}
 
 PreConfirmationViewModel::PreConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IBatteryModel> batteryModel,
                                                    std::shared_ptr<ISdkStateData> sdkStateData)
@@ -121,13 +109,6 @@ TouchPreConfirmationViewModel::TouchPreConfirmationViewModel(BaseViewModelInject
 PlanConfirmationViewModel::PlanConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
                                                      std::shared_ptr<IUserOperationModel>)
     : StandInScreenViewModel(std::move(injection), {.showsLeaveButton = true, .showsStackedAlerts = true}),
-      vehicleStateData(std::move(vehicleStateData))
-{
-}
-
-OperatingViewModel::OperatingViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                                       std::shared_ptr<IUserOperationModel>)
-    : StandInViewModel(std::move(injection), {.showsExitButton = true, .screenName = "Controlling", .showsStackedAlerts = true}),
       vehicleStateData(std::move(vehicleStateData))
 {
 }

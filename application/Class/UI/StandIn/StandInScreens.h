@@ -6,7 +6,6 @@
 
 #include "Class/UI/Base/View/InAppWarningKind.h"
 #include "Class/UI/Base/View/ScreenViewController.h"
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
 #include "Class/UI/StandIn/StandInViewModel.h"
 
 #include "Internal/Model/CauseId.h"
@@ -40,7 +39,6 @@ using IConnectionCompletionForRegistrationViewModel = IStandInScreenViewModel<st
 using IRegistrationViewModel = IStandInScreenViewModel<struct RegistrationScreen>;
 using IConnectionConfirmationViewModel = IStandInScreenViewModel<struct ConnectionConfirmationScreen>;
 using IDisclaimerViewModel = IStandInScreenViewModel<struct DisclaimerScreen>;
-using IGeofenceViewModel = IStandInScreenViewModel<struct GeofenceScreen>;
 using ITouchPreConfirmationViewModel = IStandInScreenViewModel<struct TouchPreConfirmationScreen>;
 using IConnectingViewModel = IStandInScreenViewModel<struct ConnectingScreen>;
 using IActivationViewModel = IStandInScreenViewModel<struct ActivationScreen>;
@@ -53,8 +51,6 @@ using ISettingsViewModel = IStandInScreenViewModel<struct SettingsScreen>;
 using IOperationHistoryViewModel = IStandInScreenViewModel<struct OperationHistoryScreen>;
 using IEditDevicesViewModel = IStandInScreenViewModel<struct EditDevicesScreen>;
 using IDeleteDevicesViewModel = IStandInScreenViewModel<struct DeleteDevicesScreen>;
-using IIGONWarnViewModel = IStandInScreenViewModel<struct IGONWarnScreen>;
-using IWarnViewModel = IStandInScreenViewModel<struct WarnScreen>;
 
 // A stand-in view model answering to its screen's protocol.
 template <class Protocol>
@@ -77,7 +73,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(ConnectionCompletionForRegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(RegistrationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectionConfirmationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(DisclaimerViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(GeofenceViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ConnectingViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ActivationViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ArrivalViewModel);
@@ -85,8 +80,6 @@ TOLVANE_STAND_IN_VIEW_MODEL(ParkInCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(ParkOutCompletedViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(OperationHistoryViewModel);
 TOLVANE_STAND_IN_VIEW_MODEL(DeleteDevicesViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(IGONWarnViewModel);
-TOLVANE_STAND_IN_VIEW_MODEL(WarnViewModel);
 
 #undef TOLVANE_STAND_IN_VIEW_MODEL
 
@@ -110,16 +103,6 @@ public:
     PlanConfirmationViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
                               std::shared_ptr<IUserOperationModel> userOperationModel);
     const std::shared_ptr<IVehicleStateData> vehicleStateData;
-};
-
-class OperatingViewModel final : public StandInViewModel, public IOperatingViewModel {
-public:
-    OperatingViewModel(BaseViewModelInjection injection, std::shared_ptr<IVehicleStateData> vehicleStateData,
-                       std::shared_ptr<IUserOperationModel> userOperationModel);
-    const std::shared_ptr<IVehicleStateData> vehicleStateData;
-
-    // The end-halfway confirmation belongs to the operating screen.
-    void didRequestEndHalfway() override {}
 };
 
 class RequestIdWaitingViewModel final : public StandInScreenViewModel<IRequestIdWaitingViewModel> {
@@ -152,17 +135,11 @@ using ConnectionCompletionForRegistrationViewController = ScreenViewController<I
 using RegistrationViewController = ScreenViewController<IRegistrationViewModel>;
 using ConnectionConfirmationViewController = ScreenViewController<IConnectionConfirmationViewModel>;
 using DisclaimerViewController = ScreenViewController<IDisclaimerViewModel>;
-using GeofenceViewController = ScreenViewController<IGeofenceViewModel, struct GeofenceScreen>;
-using WarningAreaViewController = ScreenViewController<IGeofenceViewModel, struct WarningAreaScreen>;
-using CautionAreaViewController = ScreenViewController<IGeofenceViewModel, struct CautionAreaScreen>;
-using FailedGPSViewController = ScreenViewController<IGeofenceViewModel, struct FailedGPSScreen>;
-using LocationUsePermitViewController = ScreenViewController<IGeofenceViewModel, struct LocationUsePermitScreen>;
 using TouchPreConfirmationViewController = ScreenViewController<ITouchPreConfirmationViewModel>;
 using ConnectingViewController = ScreenViewController<IConnectingViewModel>;
 using ActivationViewController = ScreenViewController<IActivationViewModel>;
 using RequestIdWaitingViewController = ScreenViewController<IRequestIdWaitingViewModel>;
 using PlanConfirmationViewController = ScreenViewController<IPlanConfirmationViewModel>;
-using OperatingViewController = ScreenViewController<IOperatingViewModel>;
 using ArrivalViewController = ScreenViewController<IArrivalViewModel>;
 using ParkInCompletedViewController = ScreenViewController<IParkInCompletedViewModel>;
 using ParkOutCompletedViewController = ScreenViewController<IParkOutCompletedViewModel>;
@@ -174,17 +151,6 @@ class SettingsViewController final : public ScreenViewController<ISettingsViewMo
 public:
     // The settings never present stacked alerts.
     void showAlert() override {}
-};
-
-class WarnViewController final : public ScreenViewController<IWarnViewModel> {
-public:
-    CauseId causeId = CauseId::DEF;
-    InAppWarningKind inAppWarningKind = InAppWarningKind::none;
-};
-
-class IGONWarnViewController final : public ScreenViewController<IIGONWarnViewModel> {
-public:
-    CauseId causeId = CauseId::DEF;
 };
 
 } // namespace tolvane::app

@@ -7,6 +7,7 @@
 #include "rx/Cancellable.h"
 
 #include <memory>
+#include <string>
 
 namespace tolvane::app {
 
@@ -24,11 +25,17 @@ public:
     // Makes this the alert of an in-app warning; the override warning tells the framework while it
     // is shown that a display outside its control is up.
     virtual void setInAppWarn(InAppWarningKind warnKind);
+    // Reports `key` to the host's statistics block, when it set one.
+    static void sendStatistics(const std::string& key);
 
     void viewWillAppear(bool animated) override;
     void dismiss(bool animated, Completion completion = {}) override;
 
 private:
+    void setHaltTexts(CauseId causeId);
+    // A pop-up without its model, or one of a display request that cannot tell the framework about
+    // it, is wiring gone wrong.
+    IInteruptCustomAlertViewModel& requiredViewModel() const;
     void render(const IInteruptCustomAlertViewModel::Action& action);
 };
 

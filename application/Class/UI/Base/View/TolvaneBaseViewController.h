@@ -74,6 +74,10 @@ public:
     // Every presentation first removes the activity indicator.
     void present(std::shared_ptr<ui::ViewController> controller, bool animated, Completion completion = {}) override;
 
+protected:
+    // The transition of the pop-ups this screen presents.
+    const std::shared_ptr<PopupTransition>& popupTransition() const { return popupTransition_; }
+
 private:
     void carryOut(const BaseAction& action);
     std::shared_ptr<InteruptCustomAlertController> makeAlert();

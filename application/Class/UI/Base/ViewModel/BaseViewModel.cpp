@@ -627,8 +627,13 @@ void BaseViewModel::startTerminalConnection(int64_t retryCount, bool useStoredRe
 
 void BaseViewModel::showCloseTerminalTimeoutWarn()
 {
-    EventStack::shared().push(currentHistoryId().copy(), EventCode::N001, selectedCarName());
+    recordCloseTerminalTimeout();
     transitionManager->showWarn(InAppWarningKind::timedOutCloseTerminal);
+}
+
+void BaseViewModel::recordCloseTerminalTimeout()
+{
+    EventStack::shared().push(currentHistoryId().copy(), EventCode::N001, selectedCarName());
 }
 
 } // namespace tolvane::app

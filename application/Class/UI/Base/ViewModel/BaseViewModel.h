@@ -126,6 +126,8 @@ protected:
     // A display request worth acting on: a screen of the run without a cause, or an interruption or
     // end with one.
     static bool isValidPair(RequiredDisplayId reqDisplayId, CauseId causeId);
+    // Closes the run's history row as ended by a close time-out.
+    void recordCloseTerminalTimeout();
     // The decision of the screens that never follow vehicle requests: ends the link when the pair
     // ends the run, changes no screen, and returns false.
     bool transitionWithoutScreenChange(RequiredDisplayId reqDisplayId, CauseId causeId);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Internal/Model/CauseId.h"
+#include "rx/Publisher.h"
+
+#include <cstdint>
+
+namespace tolvane::app {
+
+// The link store's reports, as the end screen hears them.
+enum class WarnViewModelAction : uint8_t { none, sessionDidEndEncounter, sessionCloseTimeout };
+
+// The end screen's view model as its screen sees it.
+class IWarnViewModel {
+public:
+    using Action = WarnViewModelAction;
+
+    virtual ~IWarnViewModel() = default;
+
+    // Hands its current value to each new subscriber.
+    virtual rx::Publisher<Action> actionPublisher() const = 0;
+    virtual CauseId causeid() const = 0;
+    virtual void setCauseid(CauseId causeid) = 0;
+    // The end button: leaves the feature once the host has dismissed it.
+    virtual void stopSending() = 0;
+};
+
+} // namespace tolvane::app

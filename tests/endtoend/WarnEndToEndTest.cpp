@@ -1,0 +1,125 @@
+#include "SimulatedLink.h"
+
+#include "Class/Model/CurrentHistoryId.h"
+#include "Class/Model/DataController.h"
+#include "Class/Model/EventStack.h"
+#include "Class/Model/ITransitionManager.h"
+#include "Class/Model/ModelDataAssembly.h"
+#include "Class/Model/ViewAssembly.h"
+#include "Class/Model/ViewModelAssembly.h"
+#include "Class/TolvaneIntegrationAppHelper.h"
+#include "Class/UI/Base/View/BaseUINavigationController.h"
+#include "Class/UI/Warn/View/WarnViewController.h"
+
+#include "ISlideViewModel.h"
+#include "Internal/Model/IDisplayModel.h"
+#include "Internal/Model/IUserOperationModel.h"
+#include "TolvaneFramework.h"
+
+#include "di/Assembly.h"
+#include "ui/Button.h"
+#include "ui/Label.h"
+#include "ui/StoryboardRegistry.h"
+#include "ui/Window.h"
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace {
+
+using namespace tolvane;
+using namespace tolvane::app;
+using K = UserOperationKind;
+
+// The history store of this process lives in a folder of its own, never in the user's.
+const QTemporaryDir& dataFolder()
+{
+    static const QTemporaryDir folder;
+    setenv("TOLVANE_DATA_DIR", folder.path().toUtf8().constData(), 1);
+    return folder;
+}
+
+// The whole application over the framework's own services, linked to the simulated unit: the
+// screens follow the vehicle as they do on a phone.
+class WarnEndToEndTest : public endtoend::SimulatedLink {
+protected:
+    WarnEndToEndTest()
+    {
+        dataFolder();
+        di::Assembler({std::make_shared<ViewAssembly>(), std::make_shared<ViewModelAssembly>(), std::make_shared<ModelDataAssembly>()},
+                      container);
+        openLink();
+        stack = std::make_shared<BaseUINavigationController>(ui::StoryboardRegistry::shared().instantiateInitialViewController("PreConfirmation"));
+        TolvaneIntegrationAppHelper::shared().navigationController = stack;
+        window->setRootViewController(stack);
+        window->makeKeyAndVisible();
+        time.runUntilIdle();
+        historyId = DataController::shared().insertHistory();
+        currentHistoryId().set(historyId);
+        EventStack::shared().setStack({});
+    }
+    ~WarnEndToEndTest() override
+    {
+        currentHistoryId().set({});
+        TolvaneIntegrationAppHelper::shared().navigationController.reset();
+        window->setRootViewController(nullptr);
+        time.runUntilIdle();
+    }
+
+    std::shared_ptr<WarnViewController> shownWarn() const
+    {
+        return std::dynamic_pointer_cast<WarnViewController>(stack->viewControllers().back());
+    }
+
+    std::string historyEventCode() const
+    {
+        for (const auto& row : DataController::shared().fetchAllHistories())
+            if (row.id == historyId)
+                return row.eventCode;
+        return "(no row)";
+    }
+
+    TolvaneFramework framework;
+    di::Container& container = di::Container::defaultContainer();
+    std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(ui::Rect{0, 0, 390, 844});
+    std::shared_ptr<BaseUINavigationController> stack;
+    std::string historyId;
+};
+
+TEST_F(WarnEndToEndTest, ACarThatFailsMidManoeuvreEndsOnTheEndScreenClosesTheLinkAndTheRunsHistoryRow)
+{
+    auto router = di::resolveOrDie<ITransitionManager>(container);
+    auto display = di::resolveOrDie<IDisplayModel>(container);
+    auto user = di::resolveOrDie<IUserOperationModel>(container);
+    auto slide = di::resolveOrDie<ISlideViewModel>(container);
+    connect();
+    router->showConnecting();
+    display->notifyWaitingConnectConfirm();
+    time.advance(0.5);
+    user->notifyUserOperation(K::REQ_START_TOLVANE{});
+    time.advance(0.5);
+    user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{PlanParkInDirection::LEFT});
+    time.advance(0.5);
+    slide->onTap(true);
+    time.advance(1.0);
+    ASSERT_LT(unit->manoeuvre().remainingDistance(), vehiclesim::Manoeuvre::START_DISTANCE) << "the car is moving";
+
+    unit->interrupt(*vehiclesim::interruptionFor(vehiclesim::InterruptionKind::stop, "VEHICLE_FAIL_OUT"));
+    time.advance(0.5);
+    auto warn = shownWarn();
+    ASSERT_TRUE(warn);
+    EXPECT_EQ(warn->causeId, CauseId::VEHICLE_FAIL_OUT);
+    EXPECT_EQ(warn->titleLabel->text(), "Exiting... \nPlease wait");
+    EXPECT_TRUE(store->isConnected());
+
+    slide->onTap(false);
+    time.advance(10.0);
+    EXPECT_EQ(warn->processingCompletedMessage->text(), "Please arrange a vehicle inspection at your local dealer");
+    EXPECT_FALSE(warn->endBtn->isHidden());
+    EXPECT_FALSE(store->isConnected());
+    EXPECT_FALSE(unit->isConnected());
+    EXPECT_EQ(historyEventCode(), "E010");
+}
+
+} // namespace
