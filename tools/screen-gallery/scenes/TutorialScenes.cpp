@@ -37,6 +37,8 @@ const GalleryScenes tutorialScenes{
     {"TutorialConnectionFlow", "initial"},
     {"TutorialParkInFlow", "initial"},
     {"TutorialParkOutFlow", "initial"},
+    // The slider's hand half-way through its demonstration.
+    {"TutorialParkOutFlow", "control-hand", onPage(2), 1.5},
     {"TutorialMovieFlow", "en", inLanguage("en", "TutorialMovieFlow")},
     {"TutorialMovieFlow", "ja", inLanguage("ja", "TutorialMovieFlow")},
     {"TutorialMenu", "initial"},

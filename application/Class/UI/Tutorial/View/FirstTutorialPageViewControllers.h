@@ -10,6 +10,8 @@ class Label;
 
 namespace tolvane::app {
 
+class SliderControlView;
+
 // Pages 0 to 6 of the first-run tutorial: their texts, pictures and controls all come with their
 // storyboards, and they run no code of their own.
 
@@ -63,6 +65,7 @@ public:
 
 class FirstTutorialControllingViewController final : public ui::ViewController {
 public:
+    std::shared_ptr<SliderControlView> sliderControl;
     std::shared_ptr<ui::Label> firstTutorialControllingHeaderTitle;
     std::shared_ptr<ui::Label> firstTutorialControllingTitle;
     std::shared_ptr<ui::Label> firstTutorialControllingDescription;

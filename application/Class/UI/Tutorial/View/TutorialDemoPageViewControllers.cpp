@@ -6,6 +6,9 @@
 
 #include "R.h"
 
+#include "Class/UI/Operating/View/Animation/OperateAnimation.h"
+#include "Class/UI/Operating/View/Slider/SliderControlView.h"
+
 #include "ui/Label.h"
 
 namespace tolvane::app {
@@ -30,6 +33,24 @@ void TutorialParkInControlViewController::loadView()
 void TutorialParkOutControlViewController::loadView()
 {
     TutorialScenes::build(*this);
+}
+
+void TutorialControlPageViewController::viewWillAppear(bool animated)
+{
+    ui::ViewController::viewWillAppear(animated);
+    outlet(sliderControl).startTutorialAnimation();
+}
+
+void TutorialControlPageViewController::viewWillDisappear(bool animated)
+{
+    ui::ViewController::viewWillDisappear(animated);
+    SliderControlView& slider = outlet(sliderControl);
+    if (const auto& timer = slider.tutorialAnimationTimer())
+        timer->invalidate();
+    OperateAnimation& animation = *slider.operateAnimation();
+    for (const auto& timer : {animation.beforeAnimationTimer, animation.holdingAnimationTimer})
+        if (timer)
+            timer->invalidate();
 }
 
 void TutorialParkInSelectViewController::viewDidLoad()

@@ -10,6 +10,8 @@ class Label;
 
 namespace tolvane::app {
 
+class SliderControlView;
+
 // The park-in and park-out tutorials' pages that demonstrate the real parking controls: the plan
 // previews play their animations, and the slider runs its hand animation while its page is shown.
 
@@ -33,7 +35,16 @@ public:
     void viewDidLoad() override;
 };
 
-class TutorialParkInControlViewController final : public ui::ViewController {
+// A page that runs the slider's hand animation while it is shown and stops its timers when it goes.
+class TutorialControlPageViewController : public ui::ViewController {
+public:
+    std::shared_ptr<SliderControlView> sliderControl;
+
+    void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+};
+
+class TutorialParkInControlViewController final : public TutorialControlPageViewController {
 public:
     std::shared_ptr<ui::Label> tutorialInControlTitle;
     std::shared_ptr<ui::Label> tutorialInControlText;
@@ -43,7 +54,7 @@ public:
     void viewDidLoad() override;
 };
 
-class TutorialParkOutControlViewController final : public ui::ViewController {
+class TutorialParkOutControlViewController final : public TutorialControlPageViewController {
 public:
     std::shared_ptr<ui::Label> tutorialOutControlTitle;
     std::shared_ptr<ui::Label> tutorialOutControlText;

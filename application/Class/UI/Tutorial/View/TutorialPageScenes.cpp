@@ -2,6 +2,7 @@
 
 #include "Class/UI/Tutorial/View/TutorialScenes.h"
 
+#include "Class/UI/Base/View/DesignScale.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Tutorial/View/FirstTutorialMovieViewController.h"
 #include "Class/UI/Tutorial/View/FirstTutorialPageViewControllers.h"
@@ -11,6 +12,8 @@
 #include "Class/UI/Tutorial/View/TutorialPageView.h"
 #include "Class/UI/Tutorial/View/TutorialPalette.h"
 #include "Class/UI/Tutorial/View/TutorialTextPageViewControllers.h"
+
+#include "Class/UI/Operating/View/Slider/SliderControlView.h"
 
 #include "R.h"
 
@@ -28,8 +31,9 @@ using Style = TutorialPageView::TextStyle;
 namespace text = R::string::localizable;
 namespace image = R::image;
 
-// Heights of the pictures on the design screen.
+// Heights of the pictures and of the slider on the design screen.
 constexpr double PICTURE_HEIGHT = 250;
+constexpr double SLIDER_HEIGHT = 360;
 constexpr double LINK_HEIGHT = 30;
 
 std::shared_ptr<TutorialPageView> makePage(ui::ViewController& page)
@@ -70,6 +74,19 @@ void buildLinkPage(TutorialPageView& view, TutorialLinkPageViewController& page,
     page.linkButton1 = makeLink(view, page, &TutorialLinkPageViewController::didTouchUpLink);
     page.linkButton2 = makeLink(view, page, &TutorialLinkPageViewController::didTouchUpLink2);
     page.linkButton3 = makeLink(view, page, &TutorialLinkPageViewController::didTouchUpLink3);
+}
+
+// The operating screen's slider, set up as its storyboard would, filling an area of its own as it
+// fills the operating screen's control area.
+std::shared_ptr<SliderControlView> addSlider(TutorialPageView& view)
+{
+    const ui::Rect area{0, 0, view.contentWidth(), SLIDER_HEIGHT * DesignScale::vertical()};
+    auto controlArea = std::make_shared<ui::View>(area);
+    auto slider = std::make_shared<SliderControlView>(area);
+    slider->setup();
+    controlArea->addSubview(slider);
+    view.addControl(controlArea, SLIDER_HEIGHT);
+    return slider;
 }
 
 } // namespace
@@ -126,6 +143,7 @@ void TutorialScenes::build(FirstTutorialControllingViewController& page)
 {
     auto view = makePage(page);
     page.firstTutorialControllingHeaderTitle = view->addText(Style::header, text::FirstTutorialControlling_HeaderTitle(languages()));
+    page.sliderControl = addSlider(*view);
     page.firstTutorialControllingTitle = view->addText(Style::heading, text::FirstTutorialControlling_Title(languages()));
     page.firstTutorialControllingDescription = view->addText(Style::body, text::FirstTutorialControlling_Description(languages()));
     page.firstTutorialControllingSupplementation = view->addText(Style::note, text::FirstTutorialControlling_Supplementation(languages()));
@@ -232,6 +250,7 @@ void TutorialScenes::build(TutorialParkOutSelectViewController& page)
 void TutorialScenes::build(TutorialParkInControlViewController& page)
 {
     auto view = makePage(page);
+    page.sliderControl = addSlider(*view);
     page.tutorialInControlTitle = view->addText(Style::heading);
     page.tutorialInControlText = view->addText(Style::body);
     page.tutorialInControlText2 = view->addText(Style::note);
@@ -240,6 +259,7 @@ void TutorialScenes::build(TutorialParkInControlViewController& page)
 void TutorialScenes::build(TutorialParkOutControlViewController& page)
 {
     auto view = makePage(page);
+    page.sliderControl = addSlider(*view);
     page.tutorialOutControlTitle = view->addText(Style::heading);
     page.tutorialOutControlText = view->addText(Style::body);
     page.tutorialOutControlText2 = view->addText(Style::note);

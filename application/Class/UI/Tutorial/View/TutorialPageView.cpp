@@ -73,12 +73,17 @@ void TutorialPageView::addControl(std::shared_ptr<ui::View> control, double desi
     items_.push_back({std::move(control), designHeight, 24});
 }
 
+double TutorialPageView::contentWidth() const
+{
+    return std::max(0.0, bounds().width() - 2 * SIDE_MARGIN * DesignScale::horizontal());
+}
+
 void TutorialPageView::layoutSubviews()
 {
     const ui::Rect area = bounds();
     const double V = DesignScale::vertical();
     const double margin = SIDE_MARGIN * DesignScale::horizontal();
-    const double width = std::max(0.0, area.width() - 2 * margin);
+    const double width = contentWidth();
     // What a page hides takes no room.
     std::vector<const Item*> shown;
     for (const Item& item : items_)

@@ -28,6 +28,9 @@ public:
     // A control of the given height on the design screen, across the page's width.
     void addControl(std::shared_ptr<ui::View> control, double designHeight);
 
+    // The width the stacked views take: the page's less its side margins.
+    double contentWidth() const;
+
     void layoutSubviews() override;
 
 private:

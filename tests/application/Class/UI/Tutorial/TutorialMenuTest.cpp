@@ -2,6 +2,9 @@
 
 #include "application/support/ScopedLogCapture.h"
 
+#include "Class/UI/Operating/View/Animation/OperateAnimation.h"
+#include "Class/UI/Operating/View/Slider/SliderControlView.h"
+#include "Class/UI/Tutorial/View/TutorialDemoPageViewControllers.h"
 #include "Class/UI/Tutorial/View/TutorialMenuCell.h"
 #include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
 #include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
@@ -153,6 +156,39 @@ TEST_F(TutorialMenuTest, ParkOutPagesComeInTheirOrderAndALoadedSlotIsReplacedAsW
     EXPECT_NE(flow->pageControllers[0], earlier);
     EXPECT_EQ(earlier->parent(), flow);
     EXPECT_EQ(flow->children().size(), 3u);
+}
+
+} // namespace
+} // namespace screen_testing
+
+namespace screen_testing {
+namespace {
+
+TEST_F(TutorialMenuTest, TheControlPageRunsTheHandWhileShownAndStopsAllItsTimersWhenUnloaded)
+{
+    showStack();
+    transitionManager->showTutorialParkOut();
+    settle();
+    auto* flow = dynamic_cast<TutorialParkOutFlowViewController*>(stack->topViewController());
+    ASSERT_NE(flow, nullptr);
+    ui::ScrollView& carousel = flow->carousel();
+    carousel.setContentOffset({carousel.bounds().width(), 0});
+    settle();
+    auto control = std::dynamic_pointer_cast<TutorialParkOutControlViewController>(flow->pageControllers[2]);
+    ASSERT_TRUE(control);
+    const auto hand = control->sliderControl->tutorialAnimationTimer();
+    ASSERT_TRUE(hand);
+    EXPECT_TRUE(hand->isValid()) << "a neighbour page appears with the flow";
+    EXPECT_TRUE(control->sliderControl->isTutorial());
+
+    for (int page = 2; page <= 4; ++page)
+        carousel.setContentOffset({carousel.bounds().width() * page, 0});
+    settle();
+    EXPECT_FALSE(flow->pageControllers[2]) << "unloaded";
+    EXPECT_FALSE(hand->isValid());
+    const OperateAnimation& animation = *control->sliderControl->operateAnimation();
+    for (const auto& timer : {animation.beforeAnimationTimer, animation.holdingAnimationTimer})
+        EXPECT_TRUE(!timer || !timer->isValid());
 }
 
 } // namespace
