@@ -15,7 +15,8 @@ PowerState AdapterBluetoothPower::stateFor(bool adapterFound, bool adapterPowere
 AdapterBluetoothPower::AdapterBluetoothPower()
     : context_(new QObject),
       device_(new QBluetoothLocalDevice(context_)),
-      state_(stateFor(device_->isValid(), device_->hostMode() == QBluetoothLocalDevice::HostPoweredOff))
+      state_(stateFor(device_->isValid(), device_->hostMode() == QBluetoothLocalDevice::HostPoweredOff)),
+      adapterFound_(device_->isValid())
 {
     QObject::connect(device_, &QBluetoothLocalDevice::hostModeStateChanged, context_,
                      [this](QBluetoothLocalDevice::HostMode mode) {
@@ -38,6 +39,11 @@ PowerState AdapterBluetoothPower::state() const
 rx::Publisher<PowerState> AdapterBluetoothPower::stateChanges() const
 {
     return changes_.publisher();
+}
+
+Authorization AdapterBluetoothPower::authorization() const
+{
+    return adapterFound_ ? Authorization::allowedAlways : Authorization::notDetermined;
 }
 
 } // namespace bt

@@ -19,6 +19,8 @@ public:
 
     PowerState state() const override;
     rx::Publisher<PowerState> stateChanges() const override;
+    // Allowed when the adapter's service answers, not determined otherwise.
+    Authorization authorization() const override;
 
     // No adapter is unsupported; an adapter switched off is poweredOff; any other mode is poweredOn.
     static PowerState stateFor(bool adapterFound, bool adapterPoweredOff);
@@ -27,6 +29,7 @@ private:
     QObject* context_;
     QBluetoothLocalDevice* device_;
     std::atomic<PowerState> state_;
+    const bool adapterFound_;
     rx::PassthroughSubject<PowerState> changes_;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bluetooth/Authorization.h"
 #include "bluetooth/PowerState.h"
 #include "rx/Publisher.h"
 
@@ -13,6 +14,8 @@ public:
     virtual PowerState state() const = 0;
     // Every change of state, delivered on the main run loop.
     virtual rx::Publisher<PowerState> stateChanges() const = 0;
+    // Whether the application may use Bluetooth at all; safe to read from any thread.
+    virtual Authorization authorization() const = 0;
 };
 
 } // namespace bt

@@ -4,7 +4,10 @@
 
 namespace bt {
 
-SettableBluetoothPower::SettableBluetoothPower(PowerState initial) : state_(initial) {}
+SettableBluetoothPower::SettableBluetoothPower(PowerState initial, Authorization authorization)
+    : state_(initial), authorization_(authorization)
+{
+}
 
 PowerState SettableBluetoothPower::state() const
 {
@@ -21,6 +24,16 @@ void SettableBluetoothPower::setState(PowerState state)
     if (state_.exchange(state) == state)
         return;
     foundation::RunLoop::main().post([changes = changes_, state] { changes.send(state); });
+}
+
+Authorization SettableBluetoothPower::authorization() const
+{
+    return authorization_.load();
+}
+
+void SettableBluetoothPower::setAuthorization(Authorization authorization)
+{
+    authorization_.store(authorization);
 }
 
 } // namespace bt

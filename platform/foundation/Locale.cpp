@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <mutex>
 
 namespace foundation {
 namespace {
@@ -40,6 +41,9 @@ std::string_view environment(const char* name)
     const char* value = std::getenv(name);
     return value ? std::string_view(value) : std::string_view();
 }
+
+std::mutex currentMutex;
+std::optional<std::string> chosenCurrent;
 
 } // namespace
 
@@ -86,6 +90,31 @@ std::vector<std::string> Locale::preferredLanguages()
         }
     }
     return languages;
+}
+
+std::string Locale::currentIdentifier()
+{
+    {
+        std::lock_guard lock(currentMutex);
+        if (chosenCurrent)
+            return *chosenCurrent;
+    }
+    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+        std::string_view posix = environment(name);
+        if (posix.empty())
+            continue;
+        posix = posix.substr(0, posix.find_first_of(".@"));
+        if (posix.empty() || posix == "C" || posix == "POSIX")
+            break;
+        return std::string(posix);
+    }
+    return "en_US_POSIX";
+}
+
+void Locale::setCurrentIdentifier(std::optional<std::string> identifier)
+{
+    std::lock_guard lock(currentMutex);
+    chosenCurrent = std::move(identifier);
 }
 
 } // namespace foundation

@@ -39,6 +39,15 @@ std::optional<Image> AssetCatalog::image(const std::string& name) const
     return std::nullopt;
 }
 
+std::optional<Image> AssetCatalog::image(const std::string& name, const Size& size) const
+{
+    QFile file(root_ + "/Images/" + QString::fromStdString(name) + ".svg");
+    if (!file.open(QIODevice::ReadOnly))
+        return image(name);
+    const QByteArray bytes = file.readAll();
+    return Image::fromData(foundation::Bytes(bytes.begin(), bytes.end()), size);
+}
+
 std::optional<Color> AssetCatalog::color(const std::string& name)
 {
     if (!colors_) {

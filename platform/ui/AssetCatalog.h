@@ -21,6 +21,8 @@ public:
     static AssetCatalog& shared();
 
     std::optional<Image> image(const std::string& name) const;
+    // A drawn (SVG) image at `size` points instead of its own size; other images as they are.
+    std::optional<Image> image(const std::string& name, const Size& size) const;
     std::optional<Color> color(const std::string& name);
 
 private:

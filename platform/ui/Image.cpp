@@ -1,11 +1,11 @@
 #include "ui/Image.h"
 
-
 #include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -36,12 +36,17 @@ Image Image::animated(const std::vector<Image>& frames, double duration)
 
 std::optional<Image> Image::fromData(const foundation::Bytes& data)
 {
+    return fromData(data, std::nullopt);
+}
+
+std::optional<Image> Image::fromData(const foundation::Bytes& data, std::optional<Size> vectorSize)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
     if (looksLikeSvg(bytes)) {
         QSvgRenderer renderer(bytes);
         if (!renderer.isValid())
             return std::nullopt;
-        const QSize points = renderer.defaultSize();
+        const QSizeF points = vectorSize ? QSizeF(vectorSize->width, vectorSize->height) : QSizeF(renderer.defaultSize());
         QImage pixels(QSize(static_cast<int>(points.width() * svgScale), static_cast<int>(points.height() * svgScale)),
                       QImage::Format_ARGB32_Premultiplied);
         pixels.fill(Qt::transparent);
@@ -84,6 +89,24 @@ Image Image::withRenderingMode(ImageRenderingMode mode) const
 {
     Image copy = *this;
     copy.renderingMode_ = mode;
+    return copy;
+}
+
+Image Image::adjustingBrightness(double amount) const
+{
+    Image copy = *this;
+    const int offset = static_cast<int>(std::lround(amount * 255.0));
+    auto raise = [offset](int channel) { return std::clamp(channel + offset, 0, 255); };
+    for (auto& frame : copy.frames_) {
+        // Straight colours, so a half-transparent edge brightens like the solid part.
+        QImage pixels = frame.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < pixels.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+            for (int x = 0; x < pixels.width(); ++x)
+                line[x] = qRgba(raise(qRed(line[x])), raise(qGreen(line[x])), raise(qBlue(line[x])), qAlpha(line[x]));
+        }
+        frame = std::move(pixels);
+    }
     return copy;
 }
 

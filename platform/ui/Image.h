@@ -24,6 +24,9 @@ public:
     // PNG, JPEG, the first frame of a GIF, or SVG (drawn at three pixels per point); none when the
     // bytes are no image.
     static std::optional<Image> fromData(const foundation::Bytes& data);
+    // The same, with an SVG drawn at `vectorSize` points instead of its own size, for pictures shown
+    // far larger than their drawing says.
+    static std::optional<Image> fromData(const foundation::Bytes& data, std::optional<Size> vectorSize);
     static std::optional<Image> fromFile(const std::string& path);
 
     Size size() const;
@@ -37,6 +40,8 @@ public:
 
     ImageRenderingMode renderingMode() const { return renderingMode_; }
     Image withRenderingMode(ImageRenderingMode mode) const;
+    // Each colour channel raised by `amount` (of the full range 1.0) and clamped; alpha kept.
+    Image adjustingBrightness(double amount) const;
     // Redrawn at a size in points, keeping the scale.
     Image resized(const Size& size) const;
     // The pixels as PNG bytes.

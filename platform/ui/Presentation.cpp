@@ -134,7 +134,10 @@ void Presentation::run(IViewControllerAnimatedTransitioning& animator, bool anim
     auto self = shared_from_this();
     View* presentedView = &presented_->view();
     View* presenterView = removesPresenter_ ? &presenter_->view() : nullptr;
-    auto finish = [self, presenting, completion](bool completed) {
+    // The presented controller stays alive until its transition has finished, even when a dismissal
+    // further down let it go meanwhile.
+    auto finish = [self, presenting, completion, keepPresented = presenter_->presented_](bool completed) {
+        static_cast<void>(keepPresented);
         if (presenting)
             self->finishPresenting(completed, completion);
         else

@@ -73,6 +73,8 @@ void TableView::reloadData()
     double y = 0;
     for (int section = 0; section < dataSource->numberOfSections(*this); ++section) {
         const double headerHeight = delegate ? delegate->heightForHeader(*this, section) : 0;
+        if (headerHeight >= 1)
+            y += sectionHeaderTopPadding_;
         if (auto header = delegate ? delegate->viewForHeader(*this, section) : nullptr) {
             header->setFrame({0, y, width, headerHeight});
             addSubview(header);
@@ -90,18 +92,48 @@ void TableView::reloadData()
             addSubview(cell);
             rows_.push_back({indexPath, cell->frame(), cell});
             y += height;
-            if (separatorColor_ && height > 0) {
-                const double left = separatorInset_.left;
-                auto separator = std::make_shared<View>(Rect{left, y - 0.5, width - left - separatorInset_.right, 0.5});
-                separator->setBackgroundColor(*separatorColor_);
-                separator->setUserInteractionEnabled(false);
-                addSubview(separator);
-                separators_.push_back(separator);
-            }
         }
         y += delegate ? delegate->heightForFooter(*this, section) : 0;
     }
+    for (const auto& row : rows_)
+        addSeparator(row.frame.maxY());
+    if (footer_) {
+        footer_->setFrame({0, y, width, footer_->frame().height()});
+        y += footer_->frame().height();
+    } else if (rowHeight_ > 0) {
+        for (double bottom = y + rowHeight_; bottom <= bounds().height(); bottom += rowHeight_)
+            addSeparator(bottom);
+    }
     setContentSize({width, y});
+}
+
+void TableView::addSeparator(double bottom)
+{
+    const double width = bounds().width() - separatorInset_.left - separatorInset_.right;
+    if (width <= 0)
+        return;
+    auto separator = std::make_shared<View>(Rect{separatorInset_.left, bottom - separatorThickness, width, separatorThickness});
+    separator->setBackgroundColor(separatorColor_);
+    separator->setUserInteractionEnabled(false);
+    addSubview(separator);
+    separators_.push_back(std::move(separator));
+}
+
+std::vector<Rect> TableView::separatorFrames() const
+{
+    std::vector<Rect> frames;
+    for (const auto& separator : separators_)
+        frames.push_back(separator->frame());
+    return frames;
+}
+
+void TableView::setTableFooterView(std::shared_ptr<View> footer)
+{
+    if (footer_)
+        footer_->removeFromSuperview();
+    footer_ = std::move(footer);
+    if (footer_)
+        addSubview(footer_);
 }
 
 std::shared_ptr<TableViewCell> TableView::cellForRow(const IndexPath& indexPath) const

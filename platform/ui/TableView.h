@@ -46,9 +46,16 @@ public:
 // Rows from a data source, stacked in sections inside a scroll view. Reloading asks for every row
 // (tables here hold at most a few hundred) and hands the old cells back for reuse. A tap selects a
 // row; a swipe to the left on an editable row shows its delete button, and a tap on that commits.
+// A thin separator runs under every row between the left and right separator insets; below the last
+// row the separators go on at the row height to the bottom of the table, as empty rows, unless a
+// footer view ends the table.
 class TableView : public ScrollView {
 public:
     using CellFactory = std::function<std::shared_ptr<TableViewCell>()>;
+
+    // Space above each section header of a point or more.
+    static constexpr double automaticSectionHeaderTopPadding = 22;
+    static constexpr double separatorThickness = 0.5;
 
     explicit TableView(const Rect& frame = {});
 
@@ -61,12 +68,18 @@ public:
 
     double rowHeight() const { return rowHeight_; }
     void setRowHeight(double height) { rowHeight_ = height; }
-    // A hairline under each row of some height, inset from the sides, once the table has a
-    // separator colour; applied at the next reload.
-    EdgeInsets separatorInset() const { return separatorInset_; }
-    void setSeparatorInset(const EdgeInsets& inset) { separatorInset_ = inset; }
-    std::optional<Color> separatorColor() const { return separatorColor_; }
-    void setSeparatorColor(std::optional<Color> color) { separatorColor_ = color; }
+    // Only the left and right insets apply to separators.
+    const EdgeInsets& separatorInset() const { return separatorInset_; }
+    void setSeparatorInset(const EdgeInsets& insets) { separatorInset_ = insets; }
+    const Color& separatorColor() const { return separatorColor_; }
+    void setSeparatorColor(const Color& color) { separatorColor_ = color; }
+    double sectionHeaderTopPadding() const { return sectionHeaderTopPadding_; }
+    void setSectionHeaderTopPadding(double padding) { sectionHeaderTopPadding_ = padding; }
+    // Placed after the last section at its own height; an empty one just ends the table.
+    const std::shared_ptr<View>& tableFooterView() const { return footer_; }
+    void setTableFooterView(std::shared_ptr<View> footer);
+    // Where the separators are, in the table's coordinates, top to bottom.
+    std::vector<Rect> separatorFrames() const;
     std::shared_ptr<TableViewCell> cellForRow(const IndexPath& indexPath) const;
     Rect rectForRow(const IndexPath& indexPath) const;
     std::optional<IndexPath> indexPathForRow(const Point& point) const;
@@ -82,6 +95,7 @@ private:
         std::shared_ptr<TableViewCell> cell;
     };
 
+    void addSeparator(double bottom);
     void rowTapped(const Point& point);
     void rowSwiped(const Point& point);
     void hideDeleteButton();
@@ -93,12 +107,14 @@ private:
     std::vector<Row> rows_;
     std::vector<std::shared_ptr<View>> headers_;
     std::vector<std::shared_ptr<View>> separators_;
-    EdgeInsets separatorInset_;
-    std::optional<Color> separatorColor_;
+    std::shared_ptr<View> footer_;
     std::optional<IndexPath> selected_;
     std::shared_ptr<Button> deleteButton_;
     std::shared_ptr<IGestureRecognizerDelegate> swipeAlongsideScrolling_;
     double rowHeight_ = 44;
+    EdgeInsets separatorInset_{.top = 0, .left = 15, .bottom = 0, .right = 0};
+    Color separatorColor_ = Color::rgb255(198, 198, 200);
+    double sectionHeaderTopPadding_ = automaticSectionHeaderTopPadding;
 };
 
 } // namespace ui

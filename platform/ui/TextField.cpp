@@ -130,7 +130,7 @@ void TextField::unmarkText()
         return;
     committed_ += *marked_;
     marked_.reset();
-    setNeedsDisplay();
+    changed();
 }
 
 void TextField::pressReturn()

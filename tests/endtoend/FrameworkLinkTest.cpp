@@ -177,4 +177,27 @@ TEST_F(FrameworkLinkTest, BluetoothSwitchedOffEndsTheLinkUntilItIsBack)
     EXPECT_EQ(store->centralState(), bt::PowerState::poweredOn);
 }
 
+// The unit answers the registration confirmation; its manoeuvre does not start meanwhile.
+class RegistrationConfirmationTest : public FrameworkLinkTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(RegistrationConfirmationTest, TheUnitConfirmsWithTheAnswerItIsSetUpForAndKeepsItsManoeuvreWaiting)
+{
+    const bool blinker = GetParam();
+    unit.reset();
+    vehiclesim::VehicleUnit::Options options;
+    options.directory = directory();
+    options.blinkerRegistration = blinker;
+    unit = std::make_unique<vehiclesim::VehicleUnit>(*vehicleLoop, options);
+    connect();
+    user->notifyUserOperation(K::REQ_CHECK_AVAILABLE_TOLVANE{});
+    time.advance(0.5);
+    EXPECT_EQ(screens.values, std::vector{blinker ? R::VALID_VEHICLE_BLINKER : R::VALID_VEHICLE});
+    EXPECT_EQ(unit->manoeuvre().phase(), vehiclesim::Manoeuvre::Phase::selecting);
+    EXPECT_TRUE(std::ranges::any_of(unit->received(), [](const vehiclesim::VehicleUnit::Received& frame) {
+        return frame.operation && frame.operation->operation.disp == tolvane::BtMekDspId::vehicle_registration_confirmation;
+    }));
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndBlinker, RegistrationConfirmationTest, ::testing::Bool());
+
 } // namespace

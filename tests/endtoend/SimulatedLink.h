@@ -5,6 +5,7 @@
 #include "application/support/ScopedLogCapture.h"
 #include "application/support/ScopedUserDefaults.h"
 
+#include "Class/Model/CarRecordStore.h"
 #include "Class/Model/Terminal/DataReceiveCenter.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
 #include "Class/Model/Terminal/TerminalStore.h"
@@ -43,6 +44,7 @@ protected:
     }
     ~SimulatedLink() override
     {
+        tolvane::app::CarRecordStore::shared().selectedCarRecord.reset();
         tolvane::app::TerminalStore::destroyShared();
         tolvane::app::TerminalStore::setSharedEnvironment(std::nullopt);
         time.advance(3.0);
@@ -71,8 +73,11 @@ protected:
     }
 
     std::string directory() const { return folder.path().toStdString(); }
+    // The run's car is the simulated unit's, as the road to the link chooses it before opening.
     void connect()
     {
+        tolvane::app::CarRecordStore::shared().selectedCarRecord =
+            tolvane::app::CarRecord{.CarID = "VIN0001", .CarImagePath = "", .CarName = "Simulated car", .CreateDate = "", .UpdateDate = ""};
         store->open("VIN0001", tolvane::app::TerminalStore::ConnectionOpenPattern::first, 0);
         time.advance(0.05);
         ASSERT_TRUE(store->isConnected());

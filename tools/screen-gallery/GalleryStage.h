@@ -37,6 +37,10 @@ public:
     {
         return std::dynamic_pointer_cast<Controller>(shown_);
     }
+    // The application's router, to bring a screen up as the application would.
+    tolvane::app::ITransitionManager& router() const { return *transitionManager; }
+    // Replaces a service of the shared container (a store with the scene's own content).
+    using ApplicationTest::provide;
 
     void advance(double seconds);
     QImage draw(double scale) const;

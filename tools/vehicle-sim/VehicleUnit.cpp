@@ -21,6 +21,12 @@
 namespace vehiclesim {
 namespace {
 
+// The phone asks with the plain id and then echoes whichever answer it got.
+bool isRegistrationConfirmation(tolvane::BtMekDspId disp)
+{
+    return disp == tolvane::BtMekDspId::vehicle_registration_confirmation || disp == tolvane::BtMekDspId::blinker_registration_confirmation;
+}
+
 constexpr uint8_t kCounterJump = 9;
 
 } // namespace
@@ -145,7 +151,9 @@ void VehicleUnit::readFromPhone()
             {
                 std::lock_guard lock(mutex_);
                 received_.push_back({loop_.clock().now(), foundation::Bytes(frame.begin(), frame.end()), read});
-                if (read) {
+                if (read)
+                    confirmingRegistration_ = isRegistrationConfirmation(read->operation.disp);
+                if (read && !confirmingRegistration_) {
                     manoeuvre_.operationReceived(read->operation);
                     if (manoeuvre_.isHeld() && read->checksumValid)
                         lastHeldFrame_ = loop_.clock().now();
@@ -177,6 +185,9 @@ void VehicleUnit::tick()
         if (!interruption_)
             manoeuvre_.step();
         request = manoeuvre_.controlStateRequest();
+        if (confirmingRegistration_)
+            request.MEKDSPID = options_.blinkerRegistration ? tolvane::BtMekDspId::blinker_registration_confirmation
+                                                            : tolvane::BtMekDspId::vehicle_registration_confirmation;
         if (interruption_ && interruption_->requestDisplayId)
             request.MEKDSPID = *interruption_->requestDisplayId;
         if (interruption_ && interruption_->verificationDisplayId)

@@ -28,7 +28,9 @@ namespace vehiclesim {
 
 // The vehicle's unit as an accessory of the local-socket backend: it listens on
 // "<serial number>.sock" in the accessory folder, reads the phone's operation messages and answers
-// every tenth of a second with the messages of a car running its manoeuvre. Faults come on demand.
+// every tenth of a second with the messages of a car running its manoeuvre. While the phone asks to
+// confirm a registration, the car answers with the confirmation instead and its manoeuvre waits.
+// Faults come on demand.
 // Everything runs on the run loop it was made on; what it saw may be read from any thread.
 class VehicleUnit {
 public:
@@ -38,6 +40,8 @@ public:
         std::string name = "Tolvane Vehicle Unit";
         std::string protocolString = "com.tolvane.control.protocol1";
         ScenarioKind scenario = ScenarioKind::parkIn;
+        // The answer to the phone's registration confirmation: the blinker variant instead of the plain one.
+        bool blinkerRegistration = false;
         // A car that reads no valid held frame for this long stops, whatever the last one said.
         foundation::Seconds deadManInterval = 0.2;
         // One line per thing received, sent or done; none by default.
@@ -93,6 +97,8 @@ private:
     const Options options_;
     mutable std::mutex mutex_; // guards what tests read from other threads
     Manoeuvre manoeuvre_;
+    // The phone's latest operation asked whether the car may be registered.
+    bool confirmingRegistration_ = false;
     std::vector<Received> received_;
     std::set<Fault> faults_;
     std::optional<Interruption> interruption_;

@@ -30,6 +30,7 @@ const char* kUsage = R"(usage: vehicle-sim [options]
   --name NAME          the unit's name (default "Tolvane Vehicle Unit")
   --scenario KIND      park-in, park-out or forward-backward (default park-in)
   --dead-man SECONDS   stop the car when no valid held frame was read for that long (default 0.2)
+  --blinker-registration  confirm a registration with the blinker variant of the answer
   --at SECONDS:COMMAND run a command after that many seconds, e.g. --at "5:fault silence"
   --quiet              log only what changes the link, not every message
 Commands on standard input (and for --at), one per line:
@@ -60,6 +61,8 @@ int main(int argc, char** argv)
         if (argument == "--help" || argument == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
+        } else if (argument == "--blinker-registration") {
+            options.blinkerRegistration = true;
         } else if (argument == "--quiet") {
             quiet = true;
         } else if (argument == "--dir" && hasValue) {

@@ -60,12 +60,16 @@ std::optional<std::vector<CarRecord>> CarRecordStore::loadCarRecords()
     return carRecordList->CarRecords;
 }
 
-void CarRecordStore::addCarRecord(const CarRecord& record)
+bool CarRecordStore::addCarRecord(const CarRecord& record)
 {
     const Stored before = reload();
+    const auto previous = carRecordList;
     if (carRecordList)
         carRecordList->CarRecords.push_back(record);
-    store(carRecordList, before);
+    if (store(carRecordList, before))
+        return true;
+    carRecordList = previous;
+    return false;
 }
 
 void CarRecordStore::deleteCarRecord(const std::string& carID)
@@ -81,13 +85,13 @@ void CarRecordStore::deleteCarRecord(const std::string& carID)
     store(carRecordList, before);
 }
 
-void CarRecordStore::saveCarRecords(const std::vector<CarRecord>& records)
+bool CarRecordStore::saveCarRecords(const std::vector<CarRecord>& records)
 {
     const bool readable = !defaults_->hasObject(kKey) || CarRecordList::decode(*defaults_->string(kKey));
-    store(CarRecordList{records}, readable ? Stored::loaded : Stored::unreadable);
+    return store(CarRecordList{records}, readable ? Stored::loaded : Stored::unreadable);
 }
 
-void CarRecordStore::store(const std::optional<CarRecordList>& list, Stored before)
+bool CarRecordStore::store(const std::optional<CarRecordList>& list, Stored before)
 {
     // A stored list that could not be read is kept aside first, so no registered car is lost to a
     // list that merely failed to decode; without a safe copy it is not replaced.
@@ -97,13 +101,15 @@ void CarRecordStore::store(const std::optional<CarRecordList>& list, Stored befo
         if (!unreadable || !defaults_->setString(keptKey, *unreadable)) {
             LogManager::print("The unreadable car list could not be kept aside; it is not replaced.", LogLevel::error,
                               {.function = "saveCarRecords(_:)"});
-            return;
+            return false;
         }
         LogManager::print("The unreadable car list was kept aside before being replaced.", LogLevel::warning,
                           {.values = {{"key", keptKey}}, .function = "saveCarRecords(_:)"});
     }
-    if (!defaults_->setString(kKey, list ? list->encode() : "null"))
-        LogManager::print("The car list could not be stored.", LogLevel::error, {.function = "saveCarRecords(_:)"});
+    if (defaults_->setString(kKey, list ? list->encode() : "null"))
+        return true;
+    LogManager::print("The car list could not be stored.", LogLevel::error, {.function = "saveCarRecords(_:)"});
+    return false;
 }
 
 std::string CarRecordStore::freeUnreadableKey() const

@@ -32,12 +32,14 @@ public:
     // The stored cars, which also replace `carRecordList`; none (and the list kept) when nothing
     // is stored or the stored text cannot be read.
     std::optional<std::vector<CarRecord>> loadCarRecords();
-    // Reloads, appends and stores.
-    void addCarRecord(const CarRecord& record);
+    // Reloads, appends and stores; false, with the cars in memory as they were, when the list cannot
+    // be stored.
+    bool addCarRecord(const CarRecord& record);
     // Reloads, then removes and stores the first car with that identifier; no such car changes nothing.
     void deleteCarRecord(const std::string& carID);
-    // Stores exactly these cars; `carRecordList` stays as it is until the next load.
-    void saveCarRecords(const std::vector<CarRecord>& records);
+    // Stores exactly these cars; `carRecordList` stays as it is until the next load. False when they
+    // cannot be stored.
+    bool saveCarRecords(const std::vector<CarRecord>& records);
 
     std::optional<CarRecordList> carRecordList = CarRecordList{};
     std::optional<CarRecord> selectedCarRecord;
@@ -47,7 +49,7 @@ public:
 private:
     enum class Stored { absent, loaded, unreadable };
     Stored reload();
-    void store(const std::optional<CarRecordList>& list, Stored before);
+    bool store(const std::optional<CarRecordList>& list, Stored before);
     std::string freeUnreadableKey() const;
 
     std::shared_ptr<foundation::UserDefaults> defaults_;

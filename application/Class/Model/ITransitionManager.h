@@ -97,6 +97,9 @@ public:
     // The top-most navigation controller presented from `navigationController`, following presented
     // navigation controllers only.
     virtual ui::NavigationController& getTopNavigationController(ui::NavigationController& navigationController) const = 0;
+    // No screen counts as shown, and the framework hears again the display of the last screen
+    // shown outside the settings menu.
+    virtual void resetDispID() = 0;
     // Back to the first screen of the embedding entry's stack.
     virtual void popToRootViewController() = 0;
     // Back to the first screen of the given stack, dismissing what it presents.

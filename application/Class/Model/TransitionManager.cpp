@@ -6,6 +6,8 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
+#include "Class/UI/Base/View/WindowPushTransition.h"
+#include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
@@ -16,8 +18,6 @@
 #include "Internal/Model/CaseName.h"
 #include "Internal/Model/IDisplayModel.h"
 #include "foundation/RunLoop.h"
-#include "ui/BasicAnimation.h"
-#include "ui/Layer.h"
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
 
@@ -45,20 +45,6 @@ std::function<void(ui::ViewController&)> configureAs(std::function<void(Controll
         if (auto* screen = dynamic_cast<Controller*>(&controller))
             configure(*screen);
     };
-}
-
-// A push from the right over the whole window, so that a screen presented without animation of its
-// own still arrives like a pushed one.
-void slideWindowIn(ui::NavigationController& top)
-{
-    ui::Window* window = top.view().window();
-    if (!window)
-        return;
-    ui::BasicAnimation push("position.x");
-    push.fromValue = window->center().x + window->bounds().width();
-    push.toValue = window->center().x;
-    push.duration = 0.3;
-    window->layer().addAnimation(push, "transition");
 }
 
 } // namespace
@@ -128,6 +114,9 @@ bool TransitionManager::refuses(const Route& route)
 void TransitionManager::commit(const Route& route)
 {
     currentDisplay_ = route.display;
+    // The settings menu's own screens keep the display of the screen under the menu.
+    if (route.displayId && route.display != DisplayType::settings)
+        dialogBeforeDspConst_ = *route.displayId;
     if (route.report != Report::beforeGuard && route.displayId)
         report(*route.displayId);
 }
@@ -141,7 +130,8 @@ void TransitionManager::place(const Route& route, std::shared_ptr<ui::ViewContro
     if (route.popFirst)
         top.popToRootViewController(false);
     if (route.slidesWindowIn)
-        slideWindowIn(top);
+        if (ui::Window* window = top.view().window())
+            addPushTransition(*window, PushSubtype::fromRight);
     if (route.placement == Placement::push) {
         top.pushViewController(std::move(controller), route.animated);
         return;
@@ -426,6 +416,14 @@ ui::NavigationController& TransitionManager::getTopNavigationController(ui::Navi
     if (auto* presented = dynamic_cast<ui::NavigationController*>(navigationController.presentedViewController()))
         return getTopNavigationController(*presented);
     return navigationController;
+}
+
+void TransitionManager::resetDispID()
+{
+    loopChecker_.check(typeid(*this));
+    log("resetDispID()", "重置了");
+    currentDisplay_ = DisplayType::none;
+    report(dialogBeforeDspConst_);
 }
 
 void TransitionManager::popToRootViewController()

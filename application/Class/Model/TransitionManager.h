@@ -73,6 +73,7 @@ public:
     void showTutorialMenu() override;
 
     ui::NavigationController& getTopNavigationController(ui::NavigationController& navigationController) const override;
+    void resetDispID() override;
     void popToRootViewController() override;
     void popToRootViewController(ui::NavigationController& navigationController) override;
 
@@ -115,6 +116,8 @@ private:
     std::shared_ptr<IDisplayModel> displayModel_;
     foundation::LoopChecker loopChecker_;
     DisplayType currentDisplay_ = DisplayType::none;
+    // The display reported with the last screen shown outside the settings menu.
+    RequiredDisplayId dialogBeforeDspConst_ = RequiredDisplayId::DEF;
 };
 
 } // namespace tolvane::app

@@ -1,14 +1,38 @@
 #include "Class/Model/ViewAssembly.h"
 
+#include "Class/UI/Activation/View/ActivationViewController.h"
+#include "Class/UI/Arrival/View/ArrivalViewController.h"
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Connecting/View/ConnectingViewController.h"
+#include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
+#include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
+#include "Class/UI/ConnectionConfirmation/View/ConnectionConfirmationViewController.h"
+#include "Class/UI/DeleteDevices/View/DeleteDevicesViewController.h"
+#include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
+#include "Class/UI/EditDevices/View/EditDevicesViewController.h"
+#include "Class/UI/EditDevices/View/SettingsDeviceCell.h"
+#include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
+#include "Class/UI/Operating/View/Slider/SliderControlNib.h"
+#include "Class/UI/Registration/View/RegistrationViewController.h"
+#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/Geofence/View/GeofencePopups.h"
 #include "Class/UI/Geofence/View/GeofenceStoryboard.h"
 #include "Class/UI/Geofence/View/GeofenceViewController.h"
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/Operating/View/OperatingScene.h"
 #include "Class/UI/Operating/View/OperatingViewController.h"
+#include "Class/UI/Operating/View/Slider/SliderControlNib.h"
+#include "Class/UI/OperationHistory/View/OperationHistoryCell.h"
+#include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
+#include "Class/UI/PreConfirmation/View/PreConfirmationViewController.h"
+#include "Class/UI/RequestIdWaiting/View/RequestIdWaitingViewController.h"
+#include "Class/UI/Settings/View/SettingsTableViewCell.h"
+#include "Class/UI/Settings/View/SettingsViewController.h"
+#include "Class/UI/Settings/View/SoundMuteCell.h"
+#include "Class/UI/Settings/View/SoundSliderCell.h"
+#include "Class/UI/Settings/View/VersionCell.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
 #include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
@@ -18,6 +42,7 @@
 
 #include "R.h"
 
+#include "ui/NibRegistry.h"
 #include "ui/StoryboardRegistry.h"
 
 namespace tolvane::app {
@@ -40,6 +65,13 @@ void registerScreen(di::Container& container, const ui::StoryboardReference<ui::
 {
     ui::StoryboardRegistry::shared().registerStoryboard(storyboard.name, [] { return std::make_shared<Controller>(); });
     injectViewModel<Controller>(container);
+}
+
+// A nib whose first view is a new `View`.
+template <class View>
+void registerNib(const std::string& name)
+{
+    ui::NibRegistry::shared().registerNib(name, [] { return std::make_shared<View>(); });
 }
 
 } // namespace
@@ -85,6 +117,13 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<IGONWarnViewController>(container, storyboard::igonWarn);
     registerScreen<WarnViewController>(container, storyboard::warn);
     TutorialScenes::registerPagesAndCells();
+
+    registerNib<SoundMuteCell>("SoundMuteCell");
+    registerNib<SoundSliderCell>("SoundSliderCell");
+    registerNib<SettingsTableViewCell>("SettingsTableViewCell");
+    registerNib<VersionCell>("VersionCell");
+    registerNib<SettingsDeviceCell>("CustomCell");
+    registerNib<OperationHistoryCell>("OperationHistoryCell");
 
     container.registerService<InteruptCustomAlertController>([](di::Resolver& resolver) {
         auto alert = std::make_shared<InteruptCustomAlertController>();

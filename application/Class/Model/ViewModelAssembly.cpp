@@ -1,12 +1,29 @@
 #include "Class/Model/ViewModelAssembly.h"
 
 #include "Class/Model/AssemblyResolution.h"
+#include "Class/Model/IDataController.h"
 #include "Class/Model/ITransitionManager.h"
+#include "Class/UI/Activation/ViewModel/ActivationViewModel.h"
+#include "Class/UI/Arrival/ViewModel/ArrivalViewModel.h"
 #include "Class/UI/Base/ViewModel/InteruptCustomAlertViewModel.h"
 #include "Class/UI/Blank/ViewModel/BlankViewModel.h"
+#include "Class/UI/Connecting/ViewModel/ConnectingViewModel.h"
+#include "Class/UI/ConnectingForRegistration/ViewModel/ConnectingForRegistrationViewModel.h"
+#include "Class/UI/ConnectionCompletionForRegistration/ViewModel/ConnectionCompletionForRegistrationViewModel.h"
+#include "Class/UI/ConnectionConfirmation/ViewModel/ConnectionConfirmationViewModel.h"
+#include "Class/UI/DeleteDevices/ViewModel/DeleteDevicesViewModel.h"
+#include "Class/UI/Disclaimer/ViewModel/DisclaimerViewModel.h"
+#include "Class/UI/EditDevices/ViewModel/EditDevicesViewModel.h"
+#include "Class/UI/FirstRegistration/ViewModel/FirstRegistrationViewModel.h"
+#include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
+#include "Class/UI/RegistrationDevices/ViewModel/RegistrationDevicesViewModel.h"
 #include "Class/UI/Geofence/ViewModel/GeofenceViewModel.h"
 #include "Class/UI/IGONWarn/ViewModel/IGONWarnViewModel.h"
 #include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
+#include "Class/UI/OperationHistory/ViewModel/OperationHistoryViewModel.h"
+#include "Class/UI/PreConfirmation/ViewModel/PreConfirmationViewModel.h"
+#include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
+#include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/ViewModel/FirstTutorialFlowViewModel.h"
 #include "Class/UI/Tutorial/ViewModel/TutorialMenuFlowViewModel.h"
@@ -97,9 +114,9 @@ void ViewModelAssembly::assemble(di::Container& container)
     registerViewModel<IParkInCompletedViewModel, ParkInCompletedViewModel>(container, graph, 140);
     registerViewModel<IParkOutCompletedViewModel, ParkOutCompletedViewModel>(container, graph, 146);
     registerViewModel<ISettingsViewModel, SettingsViewModel, ISdkStateData, ISoundModel>(container, graph, 152, {153, 154});
-    registerViewModel<IOperationHistoryViewModel, OperationHistoryViewModel>(container, graph, 160);
-    registerViewModel<IEditDevicesViewModel, EditDevicesViewModel, ISdkStateData>(container, graph, 166, {167});
-    registerViewModel<IDeleteDevicesViewModel, DeleteDevicesViewModel>(container, graph, 173);
+    registerViewModel<IOperationHistoryViewModel, OperationHistoryViewModel, IDataController>(container, graph, 160, {161});
+    registerViewModel<IEditDevicesViewModel, EditDevicesViewModel, ISdkStateData, IDataController>(container, graph, 166, {167, 168});
+    registerViewModel<IDeleteDevicesViewModel, DeleteDevicesViewModel, IDataController>(container, graph, 173, {174});
     registerViewModel<ITutorialMenuViewModel, TutorialMenuViewModel>(container, graph, 179);
     registerViewModel<ITutorialConnectionFlowViewModel, TutorialConnectionFlowViewModel>(container, graph, 185);
     registerViewModel<ITutorialParkInFlowViewModel, TutorialParkInFlowViewModel>(container, graph, 191);

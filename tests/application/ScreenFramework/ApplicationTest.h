@@ -13,7 +13,10 @@
 #include "ISoundModel.h"
 #include "Internal/Model/IBatteryModel.h"
 #include "Internal/Model/VehicleStateData.h"
+#include "bluetooth/BluetoothPower.h"
 #include "di/Assembly.h"
+#include "network/NetworkPath.h"
+#include "network/SettableNetworkPath.h"
 #include "ui/StoryboardRegistry.h"
 #include "ui/Window.h"
 
@@ -66,9 +69,14 @@ protected:
         di::Assembler({std::make_shared<ViewAssembly>(), std::make_shared<ViewModelAssembly>(), std::make_shared<ModelDataAssembly>()},
                       container);
         transitionManager = container.resolve<ITransitionManager>();
+        // The first screen follows the phone's Bluetooth and network: the test's own, never the machine's.
+        bt::setBluetoothPower(power);
+        network::setNetworkPath(networkPath);
     }
     ~ApplicationTest() override
     {
+        network::setNetworkPath(nullptr);
+        bt::setBluetoothPower(nullptr);
         TolvaneIntegrationAppHelper::shared().navigationController.reset();
         window->setRootViewController(nullptr);
         time.runUntilIdle();
@@ -99,6 +107,7 @@ protected:
         time.runUntilIdle();
     }
 
+    std::shared_ptr<network::SettableNetworkPath> networkPath = std::make_shared<network::SettableNetworkPath>(false);
     std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(ui::Rect{0, 0, 390, 844});
     std::shared_ptr<ITransitionManager> transitionManager;
     std::shared_ptr<BaseUINavigationController> stack;

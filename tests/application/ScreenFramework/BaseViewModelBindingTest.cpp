@@ -5,8 +5,11 @@
 #include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
-
+#include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
+#include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
 #include "Class/UI/StandIn/StandInScreens.h"
+
+#include "ISoundModel.h"
 
 #include "foundation/NotificationCenter.h"
 

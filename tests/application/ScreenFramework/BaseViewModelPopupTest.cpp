@@ -2,6 +2,7 @@
 #include "ScreenFrameworkTest.h"
 
 #include "Class/TolvaneIntegrationAppHelper.h"
+#include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
 #include "application/Class/UI/Operating/OperatingViewModelStub.h"
 #include "Class/UI/StandIn/StandInScreens.h"
 

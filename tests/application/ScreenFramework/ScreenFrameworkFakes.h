@@ -106,6 +106,7 @@ public:
     {
         return navigationController;
     }
+    void resetDispID() override { note("resetDispID"); }
     void popToRootViewController() override { note("popToRootViewController"); }
     void popToRootViewController(ui::NavigationController&) override { note("popToRootViewController(stack)"); }
 

@@ -7,26 +7,10 @@ namespace screen_gallery {
 namespace {
 
 const GalleryScenes standInScenes{
-    {"PreConfirmation", "initial"},
-    {"FirstRegistration", "initial"},
-    {"Arrival", "initial"},
     {"PlanConfirmation", "initial"},
-    {"Registration", "initial"},
-    {"RegistrationDevices", "initial"},
     {"ParkOutCompleted", "initial"},
     {"ParkInCompleted", "initial"},
-    {"OperationHistory", "initial"},
-    {"ConnectionCompletionForRegistration", "initial"},
-    {"DeleteDevices", "initial"},
-    {"Connecting", "initial"},
-    {"EditDevices", "initial"},
-    {"Activation", "initial"},
-    {"RequestIdWaiting", "initial"},
     {"TouchPreConfirmation", "initial"},
-    {"ConnectingForRegistration", "initial"},
-    {"Disclaimer", "initial"},
-    {"ConnectionConfirmation", "initial"},
-    {"Settings", "initial"},
 };
 
 } // namespace

@@ -368,6 +368,13 @@ void TerminalStore::closeTerminal()
         bluetoothSocketModel_->notifyDisconnectedBluetoothConnection();
 }
 
+void TerminalStore::cancelOpen()
+{
+    closeTerminal();
+    targetTerminalUdid_.reset();
+    log("Terminal opening cancelled.", LogLevel::information, "cancelOpen()");
+}
+
 void TerminalStore::shutdownTerminal(std::function<void()> completion)
 {
     closeTerminal();

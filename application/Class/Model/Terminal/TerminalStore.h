@@ -92,6 +92,10 @@ public:
     bool openTerminal();
     void reopen();
     void closeTerminal();
+    // The phone's Bluetooth as the accessory backend in use sees it.
+    const std::shared_ptr<bt::IBluetoothPower>& bluetoothPower() const { return environment_.bluetoothPower; }
+    // Gives up opening: stops the retries, closes what was opened and forgets the target.
+    void cancelOpen();
     void shutdownTerminal(std::function<void()> completion);
     // Waits for both streams to end, forces them closed after about 2.9 s, drops the terminal, then
     // calls the completion; asynchronous on the main thread.

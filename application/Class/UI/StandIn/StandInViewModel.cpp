@@ -1,7 +1,5 @@
 #include "Class/UI/StandIn/StandInViewModel.h"
 
-#include "Class/Model/Terminal/TerminalStore.h"
-
 namespace tolvane::app {
 
 StandInViewModel::StandInViewModel(BaseViewModelInjection injection, StandInOverrides overrides)
@@ -21,9 +19,6 @@ bool StandInViewModel::transition(RequiredDisplayId reqDisplayId, CauseId causeI
         return BaseViewModel::transition(reqDisplayId, causeId);
     case StandInOverrides::Routing::withoutScreenChange:
         return transitionWithoutScreenChange(reqDisplayId, causeId);
-    case StandInOverrides::Routing::closeWithoutTransition:
-        TerminalStore::shared()->noTransitionClose(reqDisplayId, causeId);
-        return false;
     case StandInOverrides::Routing::dropsReachPoint:
         return reqDisplayId != RequiredDisplayId::REACH_POINT && BaseViewModel::transition(reqDisplayId, causeId);
     }

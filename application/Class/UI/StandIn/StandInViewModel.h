@@ -13,8 +13,6 @@ struct StandInOverrides {
         base,
         // Never changes the screen; ends the link when the request ends the run.
         withoutScreenChange,
-        // Hands every request to the terminal store's close without a transition.
-        closeWithoutTransition,
         // The arrival screen is already shown for REACH_POINT.
         dropsReachPoint,
     };

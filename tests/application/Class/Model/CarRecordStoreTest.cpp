@@ -3,6 +3,8 @@
 #include "application/support/ScopedLogCapture.h"
 #include "application/support/ScopedUserDefaults.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -112,6 +114,21 @@ TEST_F(CarRecordStoreTest, SaveAllStoresTheGivenCarsAndLeavesTheListInMemoryUnti
     EXPECT_EQ(store.carRecordList->CarRecords, std::vector<CarRecord>{car("A")});
     EXPECT_EQ(store.loadCarRecords(), std::vector<CarRecord>{renamed});
     EXPECT_EQ(store.carRecordList->CarRecords, std::vector<CarRecord>{renamed});
+}
+
+TEST_F(CarRecordStoreTest, ACarListThatCannotBeWrittenIsReportedAndTheCarsInMemoryStayAsTheyWere)
+{
+    testing_support::ScopedLogCapture log;
+    EXPECT_TRUE(store.addCarRecord(car("A")));
+    EXPECT_TRUE(store.saveCarRecords({car("A", "renamed")}));
+    // Its settings file is a folder now, so no write can succeed.
+    QTemporaryDir folder;
+    auto unwritable = std::make_shared<foundation::UserDefaults>(folder.path().toStdString());
+    CarRecordStore broken(unwritable);
+    EXPECT_FALSE(broken.addCarRecord(car("B")));
+    EXPECT_EQ(broken.carRecordList, CarRecordList{});
+    EXPECT_FALSE(broken.saveCarRecords({car("B")}));
+    EXPECT_TRUE(log.contains("The car list could not be stored."));
 }
 
 TEST_F(CarRecordStoreTest, AddAndDeleteWorkOnTheStoredListNotAStaleOneInMemory)

@@ -1,7 +1,7 @@
 #include "application/ScreenFramework/ApplicationTest.h"
 
 #include "Class/SharedObject/StartScreenOption.h"
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Settings/View/SettingsViewController.h"
 
 #include "ui/NavigationController.h"
 

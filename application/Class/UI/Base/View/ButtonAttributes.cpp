@@ -1,5 +1,6 @@
 #include "ButtonAttributes.h"
 
+#include "ColorCode.h"
 #include "DesignScale.h"
 #include "LabelAttributes.h"
 
@@ -62,7 +63,7 @@ void ButtonAttributes::applyCornerAndShadow(ui::Button& button)
     if (!disabled)
         return;
     button.setBackgroundImage(disabled->withRenderingMode(ui::ImageRenderingMode::alwaysTemplate), ui::ControlState::disabled);
-    button.imageView().setTintColor(ui::Color::rgb255(66, 129, 255));
+    button.imageView().setTintColor(ColorCode::buttonTintColor());
 }
 
 } // namespace tolvane::app

@@ -8,6 +8,7 @@
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
+#include "Class/UI/Base/View/NavigationTitleLabel.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Base/View/PopupTransition.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
@@ -160,14 +161,7 @@ void TolvaneBaseViewController::setupNavigationBar()
     bar.setScrollEdgeAppearance(bar.standardAppearance());
     bar.setBarTintColor(appearance.backgroundColor);
     navigationItem().setHidesBackButton(true);
-    auto title = std::make_shared<ui::Label>();
-    title->setText(R::string::localizable::Common_NavigationTitle(textLanguages()));
-    // A title view does not take the bar's title attributes, and the default dark text would all but
-    // vanish on the dark bar.
-    title->setFont(*appearance.titleFont);
-    title->setTextColor(ui::Color::white(1.0));
-    title->sizeToFit();
-    navigationItem().setTitleView(title);
+    navigationItem().setTitleView(makeNavigationTitleLabel(R::string::localizable::Common_NavigationTitle(textLanguages())));
     navigationItem().setLeftBarButtonItems({});
     navigationItem().setRightBarButtonItems({});
     baseViewModel->setupNavigationBar();
@@ -479,9 +473,23 @@ void TolvaneBaseViewController::showConnectionFailureAlert()
                                                              if (auto* navigation = navigationController())
                                                                  navigation->popViewController(true);
                                                          }));
-    alert->setModalPresentationStyle(ui::ModalPresentationStyle::custom);
-    alert->setTransitioningDelegate(popupTransition_);
-    present(alert, true);
+    presentPopup(alert);
+}
+
+void TolvaneBaseViewController::presentAlert(const std::string& title, const AlertActions& actions)
+{
+    auto alert = std::make_shared<CustomAlertController>(std::nullopt, std::nullopt, CustomAlertControlerStyle::alert);
+    alert->setTitle(title);
+    for (const auto& action : actions)
+        alert->addAction(action);
+    presentPopup(std::move(alert));
+}
+
+void TolvaneBaseViewController::presentPopup(std::shared_ptr<ui::ViewController> popup)
+{
+    popup->setModalPresentationStyle(ui::ModalPresentationStyle::custom);
+    popup->setTransitioningDelegate(popupTransition_);
+    present(std::move(popup), true);
 }
 
 void TolvaneBaseViewController::terminateAllViewControllers()

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace ui {
@@ -62,6 +63,10 @@ public:
     virtual void tapNavigationButtonExit() {}
 
     void hideIndicator();
+    // Presents a pop-up over the dimmed screen, fading in, with this screen as its transitioning delegate.
+    void presentPopup(std::shared_ptr<ui::ViewController> popup);
+    // A custom alert headed by `title`, with no message, and these buttons in order.
+    void presentAlert(const std::string& title, const AlertActions& actions);
 
     // Empties the alert stack of every screen of `navigationController`, top first.
     static void clearStackAlerts(ui::NavigationController& navigationController);

@@ -4,7 +4,6 @@
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Tutorial/View/Outlet.h"
 #include "Class/UI/Tutorial/View/TutorialMenuCell.h"
-#include "Class/UI/Tutorial/View/TutorialPalette.h"
 #include "Class/UI/Tutorial/View/TutorialScenes.h"
 
 #include "R.h"
@@ -81,7 +80,8 @@ void TutorialMenuViewController::viewDidLoad()
     table.setDelegate(std::static_pointer_cast<ui::ITableViewDelegate>(self));
     table.setDataSource(std::static_pointer_cast<ui::ITableViewDataSource>(self));
     table.setSeparatorInset({0, screenSize().width * SEPARATOR_INSET / 428, 0, 0});
-    table.setSeparatorColor(TutorialPalette::muted().withAlpha(0.4));
+    // The separators end after the last row.
+    table.setTableFooterView(std::make_shared<ui::View>());
 }
 
 void TutorialMenuViewController::viewWillAppear(bool animated)

@@ -61,6 +61,7 @@ TEST_F(TutorialMenuTest, FiveRowsTheLastWithoutHeightOrText)
     EXPECT_EQ(table.rectForRow({0, 4}).height(), 0);
     EXPECT_EQ(menu.heightForHeader(table, 0), 2.2250738585072014e-308);
     EXPECT_DOUBLE_EQ(table.separatorInset().left, 390.0 * 15 / 428);
+    EXPECT_DOUBLE_EQ(table.separatorFrames().back().maxY(), table.rectForRow({0, 3}).maxY()) << "no separators below the rows";
     EXPECT_FALSE(menu.navigationItem().leftBarButtonItems().empty()) << "its own leave";
     EXPECT_TRUE(menu.navigationItem().rightBarButtonItems().empty()) << "no settings button";
 }
