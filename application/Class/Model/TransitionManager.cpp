@@ -9,7 +9,6 @@
 #include "Class/UI/Base/View/WindowPushTransition.h"
 #include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 

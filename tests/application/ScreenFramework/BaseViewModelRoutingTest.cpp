@@ -1,7 +1,6 @@
 #include "ProbeViewModel.h"
 #include "ScreenFrameworkTest.h"
 
-#include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/Tutorial/ViewModel/TutorialMenuFlowViewModel.h"
 
 #include <functional>

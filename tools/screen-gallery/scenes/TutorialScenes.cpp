@@ -1,5 +1,5 @@
 // The gallery's table for the tutorials: the first-run tutorial on its first, middle and last
-// pages, the first page of each menu tutorial, the menu, the further-instructions page in Japanese
+// pages and its plan page, the first page of each menu tutorial and the two plan previews, the menu, the further-instructions page in Japanese
 // (with its links) and English, and every page storyboard on its own.
 
 #include "GalleryScene.h"
@@ -33,10 +33,14 @@ std::function<void(GalleryStage&)> inLanguage(const std::string& language, const
 const GalleryScenes tutorialScenes{
     {"FirstTutorialFlow", "page0"},
     {"FirstTutorialFlow", "page3", onPage(3)},
+    {"FirstTutorialFlow", "page4", onPage(4)},
     {"FirstTutorialFlow", "page6", onPage(6)},
     {"TutorialConnectionFlow", "initial"},
     {"TutorialParkInFlow", "initial"},
     {"TutorialParkOutFlow", "initial"},
+    // The plan previews playing their demonstrations.
+    {"TutorialParkInFlow", "select", onPage(1)},
+    {"TutorialParkOutFlow", "select", onPage(1)},
     // The slider's hand half-way through its demonstration.
     {"TutorialParkOutFlow", "control-hand", onPage(2), 1.5},
     {"TutorialMovieFlow", "en", inLanguage("en", "TutorialMovieFlow")},

@@ -10,6 +10,7 @@ class Label;
 
 namespace tolvane::app {
 
+class InPreview;
 class SliderControlView;
 
 // Pages 0 to 6 of the first-run tutorial: their texts, pictures and controls all come with their
@@ -54,6 +55,7 @@ public:
 
 class FirstTutorialPlanConfirmationViewController final : public ui::ViewController {
 public:
+    std::shared_ptr<InPreview> inPlanPreview;
     std::shared_ptr<ui::Label> firstTutorialPlanConfirmationHeaderTitle;
     std::shared_ptr<ui::Label> firstTutorialPlanConfirmationGuide;
     std::shared_ptr<ui::Label> firstTutorialPlanConfirmationDescription;

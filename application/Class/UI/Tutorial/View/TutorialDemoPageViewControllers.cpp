@@ -8,6 +8,8 @@
 
 #include "Class/UI/Operating/View/Animation/OperateAnimation.h"
 #include "Class/UI/Operating/View/Slider/SliderControlView.h"
+#include "Class/UI/PlanConfirmation/View/FrontBackPreview.h"
+#include "Class/UI/PlanConfirmation/View/InPreview.h"
 
 #include "ui/Label.h"
 
@@ -60,6 +62,8 @@ void TutorialParkInSelectViewController::viewDidLoad()
     outlet(tutorialInSelecetTitle).setText(text::TutorialParkInSelect_Title(languages));
     outlet(tutorialInSelecetText).setText(text::TutorialParkInSelect_Description(languages));
     outlet(tutorialInSelecetText2).setText(text::TutorialParkInSelect_Supplementation(languages));
+    if (inPlanPreview)
+        inPlanPreview->playBackToLeftParallelAnimation();
 }
 
 void TutorialParkOutSelectViewController::viewDidLoad()
@@ -69,6 +73,10 @@ void TutorialParkOutSelectViewController::viewDidLoad()
     outlet(tutorialOutSelectTitle).setText(text::TutorialParkOutSelect_Title(languages));
     outlet(tutorialOutSelectText).setText(text::TutorialParkOutSelect_Description(languages));
     outlet(tutorialOutSelectText2).setText(text::TutorialParkOutSelect_Supplementation(languages));
+    // From here on the preview's two buttons replay their animations instead of choosing a plan.
+    FrontBackPreview& preview = outlet(frontBackPreview);
+    preview.isTutorial = true;
+    preview.playFrontParallelAnimation();
 }
 
 void TutorialParkInControlViewController::viewDidLoad()

@@ -10,6 +10,8 @@ class Label;
 
 namespace tolvane::app {
 
+class FrontBackPreview;
+class InPreview;
 class SliderControlView;
 
 // The park-in and park-out tutorials' pages that demonstrate the real parking controls: the plan
@@ -17,6 +19,7 @@ class SliderControlView;
 
 class TutorialParkInSelectViewController final : public ui::ViewController {
 public:
+    std::shared_ptr<InPreview> inPlanPreview;
     std::shared_ptr<ui::Label> tutorialInSelecetTitle;
     std::shared_ptr<ui::Label> tutorialInSelecetText;
     std::shared_ptr<ui::Label> tutorialInSelecetText2;
@@ -27,6 +30,7 @@ public:
 
 class TutorialParkOutSelectViewController final : public ui::ViewController {
 public:
+    std::shared_ptr<FrontBackPreview> frontBackPreview;
     std::shared_ptr<ui::Label> tutorialOutSelectTitle;
     std::shared_ptr<ui::Label> tutorialOutSelectText;
     std::shared_ptr<ui::Label> tutorialOutSelectText2;

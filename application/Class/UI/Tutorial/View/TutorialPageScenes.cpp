@@ -14,9 +14,12 @@
 #include "Class/UI/Tutorial/View/TutorialTextPageViewControllers.h"
 
 #include "Class/UI/Operating/View/Slider/SliderControlView.h"
+#include "Class/UI/PlanConfirmation/View/FrontBackPreview.h"
+#include "Class/UI/PlanConfirmation/View/InPreview.h"
 
 #include "R.h"
 
+#include "ui/AffineTransform.h"
 #include "ui/Button.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
@@ -31,9 +34,12 @@ using Style = TutorialPageView::TextStyle;
 namespace text = R::string::localizable;
 namespace image = R::image;
 
-// Heights of the pictures and of the slider on the design screen.
+// Heights of the pictures, the slider and the plan previews on the design screen.
 constexpr double PICTURE_HEIGHT = 250;
 constexpr double SLIDER_HEIGHT = 360;
+constexpr double PREVIEW_HEIGHT = 400;
+// A plan preview's height on the plan confirmation screen, in points.
+constexpr double PLAN_SCREEN_PREVIEW_HEIGHT = 452;
 constexpr double LINK_HEIGHT = 30;
 
 std::shared_ptr<TutorialPageView> makePage(ui::ViewController& page)
@@ -89,6 +95,22 @@ std::shared_ptr<SliderControlView> addSlider(TutorialPageView& view)
     return slider;
 }
 
+// A plan preview draws at the size it has on the plan confirmation screen; a page shows it scaled
+// down into an area of its own.
+template <class Preview>
+std::shared_ptr<Preview> addPreview(TutorialPageView& view)
+{
+    const ui::Rect area{0, 0, view.contentWidth(), PREVIEW_HEIGHT * DesignScale::vertical()};
+    const double scale = area.height() / PLAN_SCREEN_PREVIEW_HEIGHT;
+    auto previewArea = std::make_shared<ui::View>(area);
+    auto preview = std::make_shared<Preview>(ui::Rect{0, 0, area.width() / scale, PLAN_SCREEN_PREVIEW_HEIGHT});
+    preview->setCenter({area.midX(), area.midY()});
+    preview->setTransform(ui::AffineTransform::scale(scale, scale));
+    previewArea->addSubview(preview);
+    view.addControl(previewArea, PREVIEW_HEIGHT);
+    return preview;
+}
+
 } // namespace
 
 void TutorialScenes::build(FirstTutorialTitleViewController& page)
@@ -133,6 +155,10 @@ void TutorialScenes::build(FirstTutorialPlanConfirmationViewController& page)
     auto view = makePage(page);
     page.firstTutorialPlanConfirmationHeaderTitle = view->addText(Style::header, text::FirstTutorialPlanConfirmation_HeaderTitle(languages()));
     page.firstTutorialPlanConfirmationGuide = view->addText(Style::note, text::FirstTutorialPlanConfirmation_Guide(languages()));
+    // The page runs no code of its own; its storyboard shows the park-in path the menu's tutorial plays,
+    // as an empty preview would leave a hole in the page.
+    page.inPlanPreview = addPreview<InPreview>(*view);
+    page.inPlanPreview->playBackToLeftParallelAnimation();
     page.firstTutorialPlanConfirmationTitle = view->addText(Style::heading, text::FirstTutorialPlanConfirmation_Title(languages()));
     page.firstTutorialPlanConfirmationDescription = view->addText(Style::body, text::FirstTutorialPlanConfirmation_Description(languages()));
     page.firstTutorialPlanConfirmationSupplementation =
@@ -234,6 +260,7 @@ void TutorialScenes::build(TutorialParkOutStartViewController& page)
 void TutorialScenes::build(TutorialParkInSelectViewController& page)
 {
     auto view = makePage(page);
+    page.inPlanPreview = addPreview<InPreview>(*view);
     page.tutorialInSelecetTitle = view->addText(Style::heading);
     page.tutorialInSelecetText = view->addText(Style::body);
     page.tutorialInSelecetText2 = view->addText(Style::note);
@@ -242,6 +269,7 @@ void TutorialScenes::build(TutorialParkInSelectViewController& page)
 void TutorialScenes::build(TutorialParkOutSelectViewController& page)
 {
     auto view = makePage(page);
+    page.frontBackPreview = addPreview<FrontBackPreview>(*view);
     page.tutorialOutSelectTitle = view->addText(Style::heading);
     page.tutorialOutSelectText = view->addText(Style::body);
     page.tutorialOutSelectText2 = view->addText(Style::note);

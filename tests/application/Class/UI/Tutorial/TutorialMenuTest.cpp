@@ -4,6 +4,8 @@
 
 #include "Class/UI/Operating/View/Animation/OperateAnimation.h"
 #include "Class/UI/Operating/View/Slider/SliderControlView.h"
+#include "Class/UI/PlanConfirmation/View/FrontBackPreview.h"
+#include "Class/UI/PlanConfirmation/View/InPreview.h"
 #include "Class/UI/Tutorial/View/TutorialDemoPageViewControllers.h"
 #include "Class/UI/Tutorial/View/TutorialMenuCell.h"
 #include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
@@ -11,6 +13,7 @@
 #include "Class/UI/Tutorial/View/TutorialStepIndicator.h"
 #include "Class/UI/Tutorial/ViewModel/TutorialMenuViewModel.h"
 
+#include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/TableView.h"
 
@@ -190,6 +193,41 @@ TEST_F(TutorialMenuTest, TheControlPageRunsTheHandWhileShownAndStopsAllItsTimers
     const OperateAnimation& animation = *control->sliderControl->operateAnimation();
     for (const auto& timer : {animation.beforeAnimationTimer, animation.holdingAnimationTimer})
         EXPECT_TRUE(!timer || !timer->isValid());
+}
+
+TEST_F(TutorialMenuTest, TheParkInSelectPagePlaysItsPreviewOnce)
+{
+    showStack();
+    transitionManager->showTutorialParkIn();
+    settle();
+    auto* flow = dynamic_cast<TutorialParkInFlowViewController*>(stack->topViewController());
+    ASSERT_NE(flow, nullptr);
+    auto select = std::dynamic_pointer_cast<TutorialParkInSelectViewController>(flow->pageControllers[1]);
+    ASSERT_TRUE(select) << "a neighbour page is loaded with the flow";
+    EXPECT_EQ(select->inPlanPreview->playingAnimation(), "anim_back_to_left_parallel");
+}
+
+TEST_F(TutorialMenuTest, TheParkOutPreviewsButtonsReplayTheirAnimationsAndSelectNoPlan)
+{
+    showStack();
+    transitionManager->showTutorialParkOut();
+    settle();
+    auto* flow = dynamic_cast<TutorialParkOutFlowViewController*>(stack->topViewController());
+    ASSERT_NE(flow, nullptr);
+    auto select = std::dynamic_pointer_cast<TutorialParkOutSelectViewController>(flow->pageControllers[1]);
+    ASSERT_TRUE(select);
+    FrontBackPreview& preview = *select->frontBackPreview;
+    EXPECT_TRUE(preview.isTutorial);
+    EXPECT_EQ(preview.playingAnimation(), "anim_front_parallel");
+    ASSERT_FALSE(preview.buttonTC->isHidden());
+    ASSERT_FALSE(preview.buttonRC->isHidden());
+
+    preview.buttonRC->tap();
+    EXPECT_EQ(preview.playingAnimation(), "anim_back_parallel");
+    preview.buttonTC->tap();
+    EXPECT_EQ(preview.playingAnimation(), "anim_front_parallel");
+    EXPECT_FALSE(preview.currentSelect().has_value());
+    EXPECT_FALSE(preview.selectByUser.has_value());
 }
 
 } // namespace
