@@ -104,7 +104,8 @@ TerminalStore::TerminalStore(Environment environment)
     : TerminalStoreBase(environment.manager),
       environment_(std::move(environment)),
       sendCycle_(std::make_unique<TerminalSendCycle>()),
-      openRetry_(std::make_shared<TerminalOpenRetry>())
+      openRetry_(std::make_shared<TerminalOpenRetry>()),
+      accessoryArrivalWatch_(manager)
 {
 }
 
@@ -501,26 +502,23 @@ void TerminalStore::refreshTerminalList()
 
 void TerminalStore::registerObservers()
 {
-    // Registering again replaces the observation, so no notice is handled twice.
-    observers_.removeAll();
     std::weak_ptr<TerminalStore> weak = weak_from_this();
-    observers_.insert(manager->accessoryDidConnect().sink([weak](const accessory::AccessoryRef& accessory) {
-        if (auto store = weak.lock())
-            store->accessoryDidConnect(accessory);
-    }));
-    observers_.insert(manager->accessoryDidDisconnect().sink([weak](const accessory::AccessoryRef& accessory) {
-        if (auto store = weak.lock())
-            store->accessoryDidDisconnect(accessory);
-    }));
-    manager->registerForLocalNotifications();
+    accessoryArrivalWatch_.follow(
+        [weak](const accessory::AccessoryRef& accessory) {
+            if (auto store = weak.lock())
+                store->accessoryDidConnect(accessory);
+        },
+        [weak](const accessory::AccessoryRef& accessory) {
+            if (auto store = weak.lock())
+                store->accessoryDidDisconnect(accessory);
+        });
 }
 
 void TerminalStore::releaseObservers()
 {
     closeSequence();
-    manager->unregisterForLocalNotifications();
     openRetry_->cancel();
-    observers_.removeAll();
+    accessoryArrivalWatch_.stop();
 }
 
 void TerminalStore::subscribeSdkState()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Class/Model/Terminal/AccessoryArrivalWatch.h"
 #include "Class/Model/Terminal/BluetoothPowerWatch.h"
 #include "Class/Model/Terminal/Terminal.h"
 #include "Class/Model/Terminal/TerminalProtocol.h"
@@ -176,7 +177,7 @@ private:
     std::shared_ptr<ISdkModel> sdkModel_;
     std::shared_ptr<ISdkStateData> sdkStateData_;
     rx::CancellableSet cancellables_;
-    rx::CancellableSet observers_;
+    AccessoryArrivalWatch accessoryArrivalWatch_;
     BluetoothPowerWatch bluetoothPowerWatch_;
     std::vector<std::shared_ptr<Terminal>> terms_;
 };
