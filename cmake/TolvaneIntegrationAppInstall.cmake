@@ -16,8 +16,6 @@ set(application_public_headers
   Class/Model/Terminal/TerminalStore.h
   Class/Model/Terminal/DataReceiveCenter.h
   Class/Model/Terminal/DataTransmissionCenter.h
-  Class/Model/Terminal/AccessoryArrivalWatch.h
-  Class/Model/Terminal/BluetoothPowerWatch.h
   Class/Model/Terminal/TaskCenter.h
   Class/Model/Terminal/Terminal.h
   Class/Model/Terminal/TerminalDelegate.h

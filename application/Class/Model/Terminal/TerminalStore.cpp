@@ -1,5 +1,7 @@
 #include "Class/Model/Terminal/TerminalStore.h"
 
+#include "Class/Model/Terminal/AccessoryArrivalWatch.h"
+#include "Class/Model/Terminal/BluetoothPowerWatch.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
 #include "Class/Model/Terminal/TerminalClosing.h"
 #include "Class/Model/Terminal/TerminalOpenRetry.h"
@@ -93,7 +95,7 @@ std::shared_ptr<TerminalStore> TerminalStore::make(Environment environment)
         if (auto store = weak.lock())
             store->resolveServices();
     });
-    store->bluetoothPowerWatch_.follow(store->environment_.bluetoothPower, [weak](bt::PowerState state) {
+    store->bluetoothPowerWatch_->follow(store->environment_.bluetoothPower, [weak](bt::PowerState state) {
         if (auto store = weak.lock())
             store->centralManagerDidUpdateState(state);
     });
@@ -105,7 +107,8 @@ TerminalStore::TerminalStore(Environment environment)
       environment_(std::move(environment)),
       sendCycle_(std::make_unique<TerminalSendCycle>()),
       openRetry_(std::make_shared<TerminalOpenRetry>()),
-      accessoryArrivalWatch_(manager)
+      accessoryArrivalWatch_(std::make_unique<AccessoryArrivalWatch>(manager)),
+      bluetoothPowerWatch_(std::make_unique<BluetoothPowerWatch>())
 {
 }
 
@@ -503,7 +506,7 @@ void TerminalStore::refreshTerminalList()
 void TerminalStore::registerObservers()
 {
     std::weak_ptr<TerminalStore> weak = weak_from_this();
-    accessoryArrivalWatch_.follow(
+    accessoryArrivalWatch_->follow(
         [weak](const accessory::AccessoryRef& accessory) {
             if (auto store = weak.lock())
                 store->accessoryDidConnect(accessory);
@@ -518,7 +521,7 @@ void TerminalStore::releaseObservers()
 {
     closeSequence();
     openRetry_->cancel();
-    accessoryArrivalWatch_.stop();
+    accessoryArrivalWatch_->stop();
 }
 
 void TerminalStore::subscribeSdkState()
@@ -580,9 +583,14 @@ void TerminalStore::accessoryDidDisconnect(const accessory::AccessoryRef& access
         {{"Accessory", accessory->description()}});
 }
 
+bt::PowerState TerminalStore::centralState() const
+{
+    return bluetoothPowerWatch_->state();
+}
+
 void TerminalStore::centralManagerDidUpdateState(bt::PowerState state)
 {
-    bluetoothPowerWatch_.update(state);
+    bluetoothPowerWatch_->update(state);
 }
 
 // Terminal events

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Class/Model/Terminal/AccessoryArrivalWatch.h"
-#include "Class/Model/Terminal/BluetoothPowerWatch.h"
 #include "Class/Model/Terminal/Terminal.h"
 #include "Class/Model/Terminal/TerminalProtocol.h"
 #include "Class/Model/Terminal/TerminalStoreBase.h"
@@ -35,6 +33,8 @@ class ISdkStateData;
 
 namespace tolvane::app {
 
+class AccessoryArrivalWatch;
+class BluetoothPowerWatch;
 class TerminalOpenRetry;
 class TerminalSendCycle;
 
@@ -123,7 +123,7 @@ public:
 
     // TerminalStorePeriodicSendTaskDataSource
     std::shared_ptr<Terminal> terminal() const override;
-    bt::PowerState centralState() const override { return bluetoothPowerWatch_.state(); }
+    bt::PowerState centralState() const override;
 
     // TerminalDelegate
     void receivedMessage(const foundation::Bytes& message) override;
@@ -177,8 +177,8 @@ private:
     std::shared_ptr<ISdkModel> sdkModel_;
     std::shared_ptr<ISdkStateData> sdkStateData_;
     rx::CancellableSet cancellables_;
-    AccessoryArrivalWatch accessoryArrivalWatch_;
-    BluetoothPowerWatch bluetoothPowerWatch_;
+    const std::unique_ptr<AccessoryArrivalWatch> accessoryArrivalWatch_;
+    const std::unique_ptr<BluetoothPowerWatch> bluetoothPowerWatch_;
     std::vector<std::shared_ptr<Terminal>> terms_;
 };
 
