@@ -42,7 +42,8 @@ class TerminalSendCycle;
 // closing on request, after a delay or when the run is over, accessory arrival and departure, the
 // phone's Bluetooth power, and the 50 ms send cycle while a session is open. Everything here runs
 // on the main thread except the sends (send thread) and the hand-over of received bytes (receive
-// thread).
+// thread). The store decides when; the open retries, the close wait, the send cycle and the watches
+// of accessories and Bluetooth power are classes of their own.
 class TerminalStore final : public TerminalStoreBase,
                             public TerminalDelegate,
                             public TerminalStorePeriodicSendTaskDataSource,
