@@ -35,8 +35,11 @@
 #include "Class/UI/Settings/View/SoundMuteCell.h"
 #include "Class/UI/Settings/View/SoundSliderCell.h"
 #include "Class/UI/Settings/View/VersionCell.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
+#include "Class/UI/Tutorial/View/TutorialScenes.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
@@ -107,8 +110,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<DeleteDevicesViewController>(container, storyboard::deleteDevices);
     registerScreen<EditDevicesViewController>(container, storyboard::editDevices);
     registerScreen<OperationHistoryViewController>(container, storyboard::operationHistory);
-    // The tutorial menu opens from the settings screen's own list.
-    injectViewModel<TutorialMenuViewController>(container);
+    registerScreen<TutorialMenuViewController>(container, storyboard::tutorialMenu);
     registerScreen<TutorialConnectionFlowViewController>(container, storyboard::tutorialConnectionFlow);
     registerScreen<TutorialParkInFlowViewController>(container, storyboard::tutorialParkInFlow);
     registerScreen<TutorialParkOutFlowViewController>(container, storyboard::tutorialParkOutFlow);
@@ -116,6 +118,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<BlankViewController>(container, storyboard::blank);
     registerScreen<IGONWarnViewController>(container, storyboard::igonWarn);
     registerScreen<WarnViewController>(container, storyboard::warn);
+    TutorialScenes::registerPagesAndCells();
 
     registerNib<SoundMuteCell>("SoundMuteCell");
     registerNib<SoundSliderCell>("SoundSliderCell");

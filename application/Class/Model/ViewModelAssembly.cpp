@@ -27,8 +27,10 @@
 #include "Class/UI/RegistrationDevices/ViewModel/RegistrationDevicesViewModel.h"
 #include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
 #include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/TouchPreConfirmation/ViewModel/TouchPreConfirmationViewModel.h"
+#include "Class/UI/Tutorial/ViewModel/FirstTutorialFlowViewModel.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuFlowViewModel.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuViewModel.h"
 #include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
 #include "ISlideViewModel.h"

@@ -5,7 +5,6 @@
 
 #include "Class/UI/Geofence/View/GeofencePopups.h"
 #include "Class/UI/Geofence/View/GeofenceViewController.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
 
 #include "foundation/UserDefaults.h"

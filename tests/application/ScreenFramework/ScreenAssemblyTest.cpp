@@ -48,9 +48,13 @@
 #include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
 #include "Class/UI/Settings/View/SettingsViewController.h"
 #include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
 #include "Class/UI/TouchPreConfirmation/ViewModel/TouchPreConfirmationViewModel.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
+#include "Class/UI/Tutorial/ViewModel/FirstTutorialFlowViewModel.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuViewModel.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 #include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
@@ -151,7 +155,7 @@ TEST_F(ScreenAssemblyTest, EveryScreenGetsItsViewModelTwiceOverAndOnlyTheSharedS
         {"DeleteDevices", fromStoryboard<DeleteDevicesViewController>("DeleteDevices"), typeid(DeleteDevicesViewModel)},
         {"EditDevices", fromStoryboard<EditDevicesViewController>("EditDevices"), typeid(EditDevicesViewModel)},
         {"OperationHistory", fromStoryboard<OperationHistoryViewController>("OperationHistory"), typeid(OperationHistoryViewModel)},
-        {"TutorialMenu", fromFlow<TutorialMenuViewController>(), typeid(TutorialMenuViewModel)},
+        {"TutorialMenu", fromStoryboard<TutorialMenuViewController>("TutorialMenu"), typeid(TutorialMenuViewModel)},
         {"TutorialConnectionFlow", fromStoryboard<TutorialConnectionFlowViewController>("TutorialConnectionFlow"),
          typeid(TutorialConnectionFlowViewModel)},
         {"TutorialParkInFlow", fromStoryboard<TutorialParkInFlowViewController>("TutorialParkInFlow"), typeid(TutorialParkInFlowViewModel)},
@@ -246,7 +250,7 @@ TEST_F(ScreenAssemblyTest, EveryInterruptionAlertGetsANewModel)
     EXPECT_NE(first->viewModel, second->viewModel);
 }
 
-TEST_F(ScreenAssemblyTest, StandInsAnswerAsTheirScreensWill)
+TEST_F(ScreenAssemblyTest, ScreensAnswerTheBaseViewModelsOverridesAsTheirScreensWill)
 {
     auto& container = di::Container::defaultContainer();
     auto settings = std::dynamic_pointer_cast<SettingsViewModel>(container.resolve<ISettingsViewModel>());

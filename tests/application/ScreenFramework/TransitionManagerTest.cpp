@@ -27,8 +27,10 @@
 #include "Class/UI/RequestIdWaiting/View/RequestIdWaitingViewController.h"
 #include "Class/UI/Settings/View/SettingsViewController.h"
 #include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 #include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "ui/BasicAnimation.h"
@@ -129,6 +131,7 @@ TEST_F(TransitionManagerTest, EveryShowOperationPlacesItsScreenReportsItsDisplay
         {"tutorialParkIn", "迁移到了tutorialParkInFlow", [](R& r) { r.showTutorialParkIn(); }, settings, {"DEF"}, typeid(TutorialParkInFlowViewController), Place::push, true},
         {"tutorialParkOut", "迁移到了tutorialParkOutFlow", [](R& r) { r.showTutorialParkOut(); }, settings, {"DEF"}, typeid(TutorialParkOutFlowViewController), Place::push, true},
         {"tutorialMovie", "迁移到了tutorialMovieFlow", [](R& r) { r.showTutorialMovie(); }, settings, {"DEF"}, typeid(TutorialMovieFlowViewController), Place::push, true},
+        {"tutorialMenu", "迁移到了tutorialMenu", [](R& r) { r.showTutorialMenu(); }, settings, {"DEF"}, typeid(TutorialMenuViewController), Place::push, true},
     };
     for (const auto& row : rows) {
         prepare(none);

@@ -138,6 +138,8 @@ void FrontBackPreview::playBackParallelAnimation()
 
 void FrontBackPreview::playTutorialAnimation(const std::string& name, bool forwardEnabled, bool backwardEnabled)
 {
+    // No plan comes to the tutorial, so both directions are offered for their demonstrations.
+    setSelectable({FORWARD, BACKWARD});
     playAnimation(name);
     buttonTC->setEnabled(forwardEnabled);
     buttonRC->setEnabled(backwardEnabled);

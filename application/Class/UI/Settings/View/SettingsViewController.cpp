@@ -16,7 +16,6 @@
 #include "Class/UI/Settings/View/SoundSliderCell.h"
 #include "Class/UI/Settings/View/VersionCell.h"
 #include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 
 #include "R.h"
 
