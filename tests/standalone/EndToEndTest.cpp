@@ -6,8 +6,6 @@
 #include "EndToEndRig.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
@@ -64,7 +62,6 @@ protected:
         environment.insert("XDG_RUNTIME_DIR", folder_.path());
         environment.insert("TOLVANE_NMEA_LOG", TOLVANE_NMEA_DRIVE);
         environment.insert("TOLVANE_LOCATION_AUTHORIZATION", "authorizedWhenInUse");
-        skipFirstTutorial();
         unit_ = std::make_unique<WatchedProcess>(
             TOLVANE_VEHICLE_SIM, QStringList{"--dir", folder_.filePath("accessories"), "--scenario", GetParam().scenario}, environment,
             folder_.filePath("unit.log"));
@@ -83,15 +80,6 @@ protected:
     }
 
     QString dataFolder() const { return folder_.filePath("data"); }
-
-    // The first-run tutorial has no screen of its own yet, so the road starts as after it.
-    void skipFirstTutorial() const
-    {
-        QDir().mkpath(dataFolder());
-        QFile settings(dataFolder() + "/TolvaneControl.ini");
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write("[General]\nTolvaneControl_shouldShowFirstTutorial=false\n");
-    }
 
     void waitForScreen(const QString& name)
     {
@@ -113,9 +101,11 @@ protected:
         ASSERT_NO_FATAL_FAILURE(clickWhen(point, colour));
     }
 
-    // Registering the unit, the disclaimer, the touch test and the start, up to the plan.
+    // The first-run tutorial, registering the unit, the disclaimer, the touch test and the start, up
+    // to the plan.
     void walkToThePlan()
     {
+        ASSERT_NO_FATAL_FAILURE(pageThroughTheFirstTutorial());
         ASSERT_NO_FATAL_FAILURE(tap("firstRegistration", {100, 696}));
         ASSERT_NO_FATAL_FAILURE(tap("registrationDevices", {195, 307}, cardWhite));
         ASSERT_NO_FATAL_FAILURE(tap("connectionCompletionForRegistration", {100, 760}));
@@ -126,6 +116,18 @@ protected:
         ASSERT_TRUE(window_.waitForStill(QRect(135, 570, 117, 117)));
         scratchTheTouchBox();
         ASSERT_NO_FATAL_FAILURE(tap("activation", {100, 696}));
+    }
+
+    // Swipes to the last page, the one with the start button, and presses it.
+    void pageThroughTheFirstTutorial()
+    {
+        ASSERT_NO_FATAL_FAILURE(waitForScreen("firstTutorialFlow"));
+        const QPoint start{100, 766};
+        for (int page = 1; page < 10 && !window_.waitForColour(start.x(), start.y(), buttonBlue, 24, 0); ++page) {
+            ASSERT_TRUE(window_.waitForStill(QRect(0, 496, 390, 8))) << "the tutorial's page does not come to rest";
+            window_.stroke({{340, 500}, {300, 500}, {200, 500}, {100, 500}, {40, 500}});
+        }
+        ASSERT_NO_FATAL_FAILURE(clickWhen(start, buttonBlue));
     }
 
     // One finger back and forth over the whole grey box.
