@@ -7,6 +7,8 @@ namespace {
 using namespace tolvane;
 using vehiclesim::InterruptionKind;
 using vehiclesim::interruptionFor;
+using vehiclesim::interruptionOnLinkLoss;
+using vehiclesim::Manoeuvre;
 
 TEST(InterruptionTest, ACauseIsSentInTheMessageFieldThePhoneReadsItFrom)
 {
@@ -31,6 +33,17 @@ TEST(InterruptionTest, ACauseIsSentInTheMessageFieldThePhoneReadsItFrom)
         EXPECT_EQ(interruption->requestDisplayId, row.request) << row.cause;
         EXPECT_EQ(interruption->verificationDisplayId, row.verification) << row.cause;
     }
+}
+
+TEST(InterruptionTest, ALinkLostWhileDrivingHaltsForTheLostBluetooth)
+{
+    using Phase = Manoeuvre::Phase;
+    EXPECT_FALSE(interruptionOnLinkLoss(Phase::selecting));
+    EXPECT_FALSE(interruptionOnLinkLoss(Phase::completed));
+    const auto interruption = interruptionOnLinkLoss(Phase::operating);
+    ASSERT_TRUE(interruption);
+    EXPECT_EQ(interruption->kind, InterruptionKind::halt);
+    EXPECT_EQ(interruption->requestDisplayId, BtMekDspId::halt_btloss);
 }
 
 TEST(InterruptionTest, ACauseTheCarCannotSendThatWayIsRefused)

@@ -33,4 +33,11 @@ std::optional<Interruption> interruptionFor(InterruptionKind kind, std::string_v
     return std::nullopt;
 }
 
+std::optional<Interruption> interruptionOnLinkLoss(Manoeuvre::Phase phase)
+{
+    if (phase != Manoeuvre::Phase::operating)
+        return std::nullopt;
+    return interruptionFor(InterruptionKind::halt, "BT_LOSS");
+}
+
 } // namespace vehiclesim

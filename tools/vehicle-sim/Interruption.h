@@ -2,6 +2,7 @@
 
 #include "Internal/Model/BtIdtDspId.h"
 #include "Internal/Model/BtMekDspId.h"
+#include "vehicle-sim/Manoeuvre.h"
 
 #include <optional>
 #include <string>
@@ -25,5 +26,9 @@ struct Interruption {
 // The interruption that makes the phone show `causeName` (a cause's case name, "VEHICLE_FAIL_OUT")
 // as a halt or a stop; none when the car has no message for that.
 std::optional<Interruption> interruptionFor(InterruptionKind kind, std::string_view causeName);
+
+// A car that loses its link while it drives halts for the lost Bluetooth, so the phone shows why
+// when it relinks; before or after the drive it has nothing to stop.
+std::optional<Interruption> interruptionOnLinkLoss(Manoeuvre::Phase phase);
 
 } // namespace vehiclesim

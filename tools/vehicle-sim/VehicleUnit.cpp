@@ -127,6 +127,11 @@ void VehicleUnit::hangUp(const std::string& why)
     ::close(connectionFd_);
     connectionFd_ = -1;
     log("link: " + why);
+    if (interruption_)
+        return;
+    interruption_ = interruptionOnLinkLoss(manoeuvre_.phase());
+    if (interruption_)
+        log("halt " + interruption_->causeName);
 }
 
 void VehicleUnit::readFromPhone()

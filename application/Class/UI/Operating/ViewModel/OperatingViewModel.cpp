@@ -65,6 +65,12 @@ void OperatingViewModel::displayLockChanged(bool isLocked)
     isLockingDisplay = false;
 }
 
+void OperatingViewModel::onSessionDidEndEncounter()
+{
+    // A relinked unit must never drive on a hold begun on the old link: the finger has to lift and press again.
+    controlAction_.send(ControlAction::setActive{false});
+}
+
 void OperatingViewModel::resetBaseAction()
 {
     controlAction_.send(ControlAction::willDisappear{});

@@ -44,6 +44,7 @@ public:
     bool showsExitButton() const override { return true; }
     bool showsStackedAlerts() const override { return true; }
     void displayLockChanged(bool isLocked) override;
+    void onSessionDidEndEncounter() override;
     void resetBaseAction() override;
     void clearCancellables() override;
     void displayWarnConfirmation(InAppWarningKind appWarningKind) override;

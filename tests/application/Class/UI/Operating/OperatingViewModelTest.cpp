@@ -219,6 +219,13 @@ TEST_F(OperatingViewModelTest, AppearingResetsTheControlsAndSubscribesOnce)
     EXPECT_EQ(controls.take(), (Texts{"setProgress(0, 10)", "willDisappear", "setActive(false)"}));
 }
 
+TEST_F(OperatingViewModelTest, AnEndedSessionLetsGoOfTheHoldControl)
+{
+    appear();
+    model->terminalSessionDidEnd();
+    EXPECT_EQ(controls.take(), (Texts{"setActive(false)"}));
+}
+
 TEST_F(OperatingViewModelTest, TheEndHalfwayPopupAsksFirstAndGoesWhenTheRequestDisappears)
 {
     appear();

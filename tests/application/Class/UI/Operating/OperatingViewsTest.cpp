@@ -1,5 +1,7 @@
 #include "SliderTestScreen.h"
 
+#include "framework/ServiceRig.h"
+
 #include "Class/UI/Operating/View/BalloonView.h"
 #include "Class/UI/Operating/View/CircularProgressBarView.h"
 #include "Class/UI/Operating/View/DriveProgress/DriveProgressNib.h"
@@ -12,6 +14,7 @@
 #include "Class/UI/Operating/View/Sonar/ClearSonerDetectionView.h"
 
 #include "IRingViewModel.h"
+#include "RingViewModel.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
 
@@ -149,6 +152,46 @@ TEST(DriveProgressViewTest, ShowsTheDirectionsPictureAndTheLabelOnItsSide)
     // Another command changes nothing.
     rig.model->actions.send(IOperatingViewModel::Action::initView{});
     EXPECT_EQ(out.remainingDistanceFrontLabel->text(), std::optional<std::string>("8.0 m approx. \nremaining"));
+}
+
+TEST(RingControlViewTest, ALetGoHoldStaysReleasedUntilTheFingerPressesAgain)
+{
+    testing_support::ServiceRig rig;
+    rig.displayData->updateDisplayId(RequiredDisplayId::OPERATE);
+    auto model = std::make_shared<FakeOperatingViewModel>();
+    auto ringModel = std::make_shared<RingViewModel>(rig.sendingData, rig.sdkStateData, rig.displayData, rig.willArbitrateData);
+    auto& container = di::Container::defaultContainer();
+    container.registerService<IOperatingViewModel>([model](di::Resolver&) -> std::shared_ptr<IOperatingViewModel> { return model; });
+    container.registerService<IRingViewModel>([ringModel](di::Resolver&) -> std::shared_ptr<IRingViewModel> { return ringModel; });
+    RingControlNib::registerNib();
+    auto window = std::make_shared<ui::Window>(ui::Rect{0, 0, 390, 844});
+    auto ring = RingControlView::make({65, 520, 260, 260});
+    window->addSubview(ring);
+    window->layoutIfNeeded();
+    ui::TouchDriver fingers(*window);
+
+    auto finger = fingers.begin({195, 650});
+    ASSERT_EQ(rig.sendingData->operation().x, 130u);
+
+    // What the operating screen sends when the link's session ends.
+    model->controls.send(IOperatingViewModel::ControlAction::setActive{false});
+    EXPECT_EQ(rig.sendingData->operation().x, 0u);
+    EXPECT_EQ(rig.sendingData->operation().y, 0u);
+    EXPECT_EQ(ring->outlets().ringControlStick->center(), (ui::Point{130, 130}));
+
+    // The finger stays down and moves: still released.
+    rig.sendingData->written.clear();
+    fingers.move(finger, {200, 650});
+    fingers.move(finger, {195, 640});
+    for (const auto& frame : rig.sendingData->written) {
+        EXPECT_EQ(frame.x, 0u);
+        EXPECT_EQ(frame.y, 0u);
+    }
+
+    fingers.end(finger);
+    finger = fingers.begin({195, 650});
+    EXPECT_EQ(rig.sendingData->operation().x, 130u);
+    fingers.end(finger);
 }
 
 TEST(RingControlViewTest, TheStickFollowsTheFingerAndShakesEveryTenPoints)

@@ -223,6 +223,43 @@ TEST(SliderControlViewTest, HoldingWithTheFrameworksSlideModelWritesPointsUntilL
     EXPECT_EQ(rig.sendingData->operation().y, 0u);
 }
 
+TEST(SliderControlViewTest, ALetGoHoldStaysReleasedUntilTheFingerPressesAgain)
+{
+    testing_support::ServiceRig rig;
+    rig.displayData->updateDisplayId(RequiredDisplayId::OPERATE);
+    auto slide = std::make_shared<SlideViewModel>(rig.sendingData, rig.sdkStateData, rig.displayData, rig.willArbitrateData,
+                                                  rig.vibrateControl);
+    SliderTestScreen screen(slide, &rig.time);
+    auto finger = screen.fingers.begin({195, 760});
+    screen.fingers.move(finger, {195, 640});
+    rig.time.advance(0.1);
+    ASSERT_NE(rig.sendingData->operation().x, 0u);
+
+    // What the operating screen sends when the link's session ends.
+    screen.model->controls.send(IOperatingViewModel::ControlAction::setActive{false});
+    EXPECT_EQ(rig.sendingData->operation().x, 0u);
+    EXPECT_EQ(rig.sendingData->operation().y, 0u);
+
+    // A new session while the finger stays down: still released.
+    rig.sendingData->written.clear();
+    screen.fingers.move(finger, {190, 630});
+    rig.time.advance(0.3);
+    screen.fingers.move(finger, {195, 640});
+    rig.time.advance(0.3);
+    for (const auto& frame : rig.sendingData->written) {
+        EXPECT_EQ(frame.x, 0u);
+        EXPECT_EQ(frame.y, 0u);
+    }
+    EXPECT_EQ(rig.sendingData->operation().x, 0u);
+
+    screen.fingers.end(finger);
+    finger = screen.fingers.begin({195, 760});
+    screen.fingers.move(finger, {195, 640});
+    rig.time.advance(0.1);
+    EXPECT_NE(rig.sendingData->operation().x, 0u);
+    screen.fingers.end(finger);
+}
+
 TEST(SliderControlViewTest, TheTutorialPlaysByItselfAndIgnoresLayoutPassesAndTouches)
 {
     SliderTestScreen screen;

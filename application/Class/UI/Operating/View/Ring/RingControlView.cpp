@@ -165,6 +165,8 @@ void RingControlView::handleControlAction(const IOperatingViewModel::ControlActi
     if (auto* active = std::get_if<A::setActive>(&action.value)) {
         playHintAnimationAutomatically_ = active->isActive;
         updateHintAnimation();
+        if (!active->isActive)
+            letGoOfTheHold();
     } else if (auto* progress = std::get_if<A::setProgress>(&action.value)) {
         auto& bar = *outlets_.circularProgressBarView;
         bar.maxValue = progress->maxValue;
@@ -173,6 +175,15 @@ void RingControlView::handleControlAction(const IOperatingViewModel::ControlActi
     } else if (std::holds_alternative<A::playHintAnimation>(action.value)) {
         if (ring_)
             ring_->hintPositionAnimation->behavior()->start();
+    }
+}
+
+void RingControlView::letGoOfTheHold()
+{
+    // Cancelled as a lift would end it; a finger still down holds again only after a new press.
+    for (const auto& recognizer : gestureRecognizers()) {
+        recognizer->setEnabled(false);
+        recognizer->setEnabled(true);
     }
 }
 

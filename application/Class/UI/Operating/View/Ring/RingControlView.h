@@ -59,6 +59,7 @@ private:
     void setup();
     void updateTouch(const ui::Point& location, const ui::Rect& area);
     void stopHint();
+    void letGoOfTheHold();
 
     std::shared_ptr<IRingViewModel> ringViewModel_;
     std::shared_ptr<IOperatingViewModel> viewModel_;
