@@ -122,4 +122,38 @@ TEST_F(WarnEndToEndTest, ACarThatFailsMidManoeuvreEndsOnTheEndScreenClosesTheLin
     EXPECT_EQ(historyEventCode(), "E010");
 }
 
+TEST_F(WarnEndToEndTest, ALinkDroppedWhileHoldingHaltsTheCarAndTheNewLinkGetsNoHeldFrame)
+{
+    auto router = di::resolveOrDie<ITransitionManager>(container);
+    auto display = di::resolveOrDie<IDisplayModel>(container);
+    auto user = di::resolveOrDie<IUserOperationModel>(container);
+    auto slide = di::resolveOrDie<ISlideViewModel>(container);
+    connect();
+    router->showConnecting();
+    display->notifyWaitingConnectConfirm();
+    time.advance(0.5);
+    user->notifyUserOperation(K::REQ_START_TOLVANE{});
+    time.advance(0.5);
+    user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{PlanParkInDirection::LEFT});
+    time.advance(0.5);
+    slide->onTap(true);
+    time.advance(1.0);
+    ASSERT_TRUE(unit->manoeuvre().isHeld());
+
+    unit->dropLink();
+    time.advance(0.1);
+    ASSERT_TRUE(unit->isConnected()) << "the unit came back and was reopened";
+    const size_t relinked = unit->received().size();
+    time.advance(8.0);
+    const auto received = unit->received();
+    for (size_t i = relinked; i < received.size(); ++i) {
+        if (received[i].operation) {
+            EXPECT_EQ(received[i].operation->operation.x, 0u) << "frame " << i << " carries the old hold";
+        }
+    }
+    EXPECT_FALSE(unit->manoeuvre().isHeld());
+    EXPECT_NE(unit->manoeuvre().phase(), vehiclesim::Manoeuvre::Phase::completed);
+    slide->onTap(false);
+}
+
 } // namespace

@@ -127,6 +127,7 @@ void VehicleUnit::hangUp(const std::string& why)
     ::close(connectionFd_);
     connectionFd_ = -1;
     log("link: " + why);
+    manoeuvre_.releaseControl();
     if (interruption_)
         return;
     interruption_ = interruptionOnLinkLoss(manoeuvre_.phase());
