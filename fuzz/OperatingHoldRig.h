@@ -45,6 +45,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -72,33 +73,43 @@ public:
     }
     ~UnitSocket()
     {
-        for (int fd : {connection_, listening_})
-            if (fd >= 0)
-                ::close(fd);
+        hangUp();
+        ::close(listening_);
         ::unlink(path_.c_str());
     }
     UnitSocket(const UnitSocket&) = delete;
     UnitSocket& operator=(const UnitSocket&) = delete;
 
-    bool accept()
+    // Takes the phone's newest connection, if it made one, and reads whatever the phone wrote; a
+    // connection the phone closed is let go, so that its next one is taken.
+    void serve()
     {
-        if (connection_ < 0)
-            connection_ = ::accept4(listening_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        return connection_ >= 0;
-    }
-    void drain()
-    {
-        uint8_t buffer[4096];
-        while (connection_ >= 0 && ::read(connection_, buffer, sizeof(buffer)) > 0) {
+        for (int fd; (fd = ::accept4(listening_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0;) {
+            hangUp();
+            connection_ = fd;
         }
+        uint8_t buffer[4096];
+        ssize_t count = 0;
+        while (connection_ >= 0 && (count = ::read(connection_, buffer, sizeof(buffer))) > 0) {
+        }
+        if (count == 0)
+            hangUp();
     }
+    // What the phone has not read is dropped once the connection is full or gone, as it is lost
+    // between a real unit and a phone that stopped reading.
     void write(const foundation::Bytes& bytes)
     {
-        if (connection_ >= 0 && ::send(connection_, bytes.data(), bytes.size(), MSG_NOSIGNAL) < 0) {
-        }
+        if (connection_ >= 0)
+            (void)::send(connection_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
     }
 
 private:
+    void hangUp()
+    {
+        if (connection_ >= 0)
+            ::close(std::exchange(connection_, -1));
+    }
+
     std::string path_;
     int listening_ = -1;
     int connection_ = -1;
@@ -152,7 +163,8 @@ public:
     static constexpr foundation::Seconds SEND_CYCLE = 0.05;
     static constexpr const char* UNIT = "VIN0001";
 
-    OperatingHoldRig()
+    // A host application hands its window's touches to the feature; the stand-alone program does not.
+    explicit OperatingHoldRig(bool hostForwardsTouches)
     {
         foundation::UserDefaults::setStandard(defaults);
         time.mainLoop();
@@ -179,11 +191,11 @@ public:
             tolvane::app::TerminalStore::Environment{.manager = accessories, .bluetoothPower = accessories->bluetoothPower()});
         tolvane::app::TerminalStore::shared()->registerObservers();
 
-        // The host's part: the window's touches reach the feature's receiver.
         auto& helper = tolvane::app::TolvaneIntegrationAppHelper::shared();
         helper.eventReceiver = receiver;
-        windowTouches = window->touchEventPublisher().dropFirst().sink(
-            [receiver = receiver](const std::optional<ui::TouchSet>& touches) { receiver->onTap(touches); });
+        if (hostForwardsTouches)
+            windowTouches = window->touchEventPublisher().dropFirst().sink(
+                [receiver = receiver](const std::optional<ui::TouchSet>& touches) { receiver->onTap(touches); });
         stack = std::make_shared<tolvane::app::BaseUINavigationController>(
             ui::StoryboardRegistry::shared().instantiateInitialViewController("RequestIdWaiting"));
         helper.navigationController = stack;
@@ -224,7 +236,6 @@ public:
             tolvane::app::CarRecord{.CarID = UNIT, .CarImagePath = "", .CarName = "Fuzzed car", .CreateDate = "", .UpdateDate = ""};
         tolvane::app::TerminalStore::shared()->open(UNIT, tolvane::app::TerminalStore::ConnectionOpenPattern::first, 0);
         time.advance(SEND_CYCLE);
-        unit.accept();
         di::resolveOrDie<tolvane::IDisplayModel>(container)->notifyWaitingConnectConfirm();
         runCycles(2);
         user->notifyUserOperation(K::REQ_START_TOLVANE{});
@@ -234,6 +245,14 @@ public:
         runCycles(2);
         vehicle.request = {.MEKDSPID = controlling_inpark, .MEKDIST = 120, .MEKFB = 1};
         runCycles(20);
+    }
+
+    foundation::Seconds elapsed() const { return time.now() - startedAt; }
+
+    void liftEveryFinger()
+    {
+        while (!fingers.empty())
+            liftFinger(fingers.size() - 1, false);
     }
 
     bool operatingScreenShown() const
@@ -285,7 +304,7 @@ public:
     {
         for (int i = 0; i < cycles; ++i) {
             time.advance(SEND_CYCLE);
-            unit.drain();
+            unit.serve();
             if (vehicle.silentCycles > 0) {
                 --vehicle.silentCycles;
             } else {
@@ -446,6 +465,7 @@ private:
 
     std::shared_ptr<foundation::UserDefaults> defaults = freshUserDefaults();
     foundation::VirtualTime time;
+    const foundation::Seconds startedAt = time.now();
     std::shared_ptr<foundation::RunLoop> sendLoop = time.makeLoop("send");
     std::shared_ptr<foundation::RunLoop> receiveLoop = time.makeLoop("receive");
     di::Container& container = di::Container::defaultContainer();
