@@ -1,9 +1,9 @@
 #pragma once
 
+#include "application/support/SharedLink.h"
+
 #include "Class/Model/CarRecordStore.h"
 #include "Class/Model/ModelDataAssembly.h"
-#include "Class/Model/Terminal/DataReceiveCenter.h"
-#include "Class/Model/Terminal/DataTransmissionCenter.h"
 #include "Class/Model/Terminal/TerminalStore.h"
 #include "Class/Model/ViewAssembly.h"
 #include "Class/Model/ViewModelAssembly.h"
@@ -183,13 +183,9 @@ public:
         user = di::resolveOrDie<tolvane::IUserOperationModel>(container);
         startFrame = di::resolveOrDie<tolvane::ISlideViewModel>(container)->startFrame();
 
-        auto send = tolvane::app::DataTransmissionCenter::shared();
-        auto receive = tolvane::app::DataReceiveCenter::shared();
-        sendLoop->post([send] { send->validate(); });
-        receiveLoop->post([receive] { receive->validate(); });
-        tolvane::app::TerminalStore::setSharedEnvironment(
-            tolvane::app::TerminalStore::Environment{.manager = accessories, .bluetoothPower = accessories->bluetoothPower()});
-        tolvane::app::TerminalStore::shared()->registerObservers();
+        testing_support::openSharedLink(*sendLoop, *receiveLoop,
+                                        tolvane::app::TerminalStore::Environment{.manager = accessories,
+                                                                                 .bluetoothPower = accessories->bluetoothPower()});
 
         auto& helper = tolvane::app::TolvaneIntegrationAppHelper::shared();
         helper.eventReceiver = receiver;
@@ -213,11 +209,7 @@ public:
         window->setRootViewController(nullptr);
         time.runUntilIdle();
         tolvane::app::CarRecordStore::shared().selectedCarRecord.reset();
-        tolvane::app::TerminalStore::destroyShared();
-        tolvane::app::TerminalStore::setSharedEnvironment(std::nullopt);
-        time.advance(3.0);
-        tolvane::app::DataTransmissionCenter::destroy();
-        tolvane::app::DataReceiveCenter::destroy();
+        testing_support::closeSharedLink(time);
         time.advance(0.1);
         application.reset();
         framework.reset();
