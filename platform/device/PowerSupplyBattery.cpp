@@ -11,6 +11,7 @@ namespace device {
 namespace {
 
 constexpr float kUnknownLevel = -1.0f;
+constexpr float kMainsPowered = 1.0f;
 
 // The first line of an attribute file, without surrounding blanks; none when it cannot be read.
 std::optional<std::string> attribute(const std::filesystem::path& supply, const char* name)
@@ -34,11 +35,13 @@ std::optional<int> percent(const std::string& text)
     return value;
 }
 
+bool isSystemBattery(const std::filesystem::path& supply)
+{
+    return attribute(supply, "type") == "Battery" && attribute(supply, "scope") != "Device" && attribute(supply, "present") != "0";
+}
+
 std::optional<float> levelOf(const std::filesystem::path& supply)
 {
-    if (attribute(supply, "type") != "Battery" || attribute(supply, "scope") == "Device" ||
-        attribute(supply, "present") == "0")
-        return std::nullopt;
     const auto capacity = attribute(supply, "capacity");
     if (!capacity)
         return std::nullopt;
@@ -55,12 +58,18 @@ PowerSupplyBattery::PowerSupplyBattery(std::filesystem::path powerSupplyFolder) 
 float PowerSupplyBattery::batteryLevel() const
 {
     std::error_code error;
-    std::vector<std::filesystem::path> supplies;
+    std::vector<std::filesystem::path> batteries;
     for (const auto& entry : std::filesystem::directory_iterator(folder_, error))
-        supplies.push_back(entry.path());
-    std::sort(supplies.begin(), supplies.end());
-    for (const auto& supply : supplies)
-        if (const auto level = levelOf(supply))
+        if (isSystemBattery(entry.path()))
+            batteries.push_back(entry.path());
+    if (error)
+        return kUnknownLevel;
+    // A machine without a battery of its own runs from the mains and cannot run flat.
+    if (batteries.empty())
+        return kMainsPowered;
+    std::sort(batteries.begin(), batteries.end());
+    for (const auto& battery : batteries)
+        if (const auto level = levelOf(battery))
             return *level;
     return kUnknownLevel;
 }

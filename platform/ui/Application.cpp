@@ -5,6 +5,9 @@
 #include "foundation/SystemLog.h"
 #include "ui/IApplicationDelegate.h"
 
+#include <QDesktopServices>
+#include <QUrl>
+
 namespace ui {
 namespace {
 
@@ -89,6 +92,18 @@ void Application::suspend()
         suspendHandler_();
     else
         enterBackground();
+}
+
+bool Application::openURL(const std::string& address)
+{
+    // Addresses come from string tables: nothing but a web page may open, and never through a shell.
+    const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")) || url.host().isEmpty())
+        return false;
+    if (urlOpener_)
+        return urlOpener_(url.toString(QUrl::FullyEncoded).toStdString());
+    return QDesktopServices::openUrl(url);
 }
 
 bool Application::openSettings()

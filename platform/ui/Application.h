@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace ui {
 
@@ -49,13 +50,21 @@ public:
     void suspend();
     void setSuspendHandler(std::function<void()> handler) { suspendHandler_ = std::move(handler); }
 
+    // Hands a web address ("http" or "https" with a host) to the desktop's browser; any other text
+    // opens nothing. True when it was handed on.
+    bool openURL(const std::string& address);
+    // Replaces how addresses are handed on (tests record them); an empty handler restores the desktop's.
+    using URLOpener = std::function<bool(const std::string& address)>;
+    void setURLOpener(URLOpener opener) { urlOpener_ = std::move(opener); }
+
     // Asks the system to show this application's page of its settings. A desktop has no such page:
     // the request is logged and counted, and the answer is false (nothing opened).
     bool openSettings();
     // How many times openSettings() was asked since the last reset.
     int settingsRequestCount() const { return settingsRequests_; }
 
-    // Forgets the state, the delegate, the suspend handler and the settings requests (tests).
+    // Forgets the state, the delegate, the suspend handler, the settings requests and the URL opener
+    // (tests).
     void reset();
 
 private:
@@ -64,6 +73,7 @@ private:
     bool terminated_ = false;
     std::shared_ptr<IApplicationDelegate> delegate_;
     std::function<void()> suspendHandler_;
+    URLOpener urlOpener_;
     int settingsRequests_ = 0;
 };
 

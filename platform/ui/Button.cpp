@@ -41,6 +41,20 @@ std::optional<std::string> Button::title(ControlState state) const
     return lookup(titles_, state);
 }
 
+void Button::setAttributedTitle(std::optional<AttributedString> title, ControlState state)
+{
+    if (title)
+        attributedTitles_.insert_or_assign(state, *title);
+    else
+        attributedTitles_.erase(state);
+    refresh();
+}
+
+std::optional<AttributedString> Button::attributedTitle(ControlState state) const
+{
+    return lookup(attributedTitles_, state);
+}
+
 void Button::setTitleColor(const Color& color, ControlState state)
 {
     titleColors_[state] = color;
@@ -110,7 +124,9 @@ void Button::stateDidChange()
 void Button::refresh()
 {
     const ControlState current = state();
-    titleLabel_->setText(title(current));
+    const std::optional<AttributedString> attributed = attributedTitle(current);
+    titleLabel_->setText(attributed ? std::optional(attributed->string) : title(current));
+    titleLabel_->setFont(titleLabel_->font().withUnderline(attributed && attributed->isUnderlined()));
     titleLabel_->setTextColor(titleColor(current));
     imageView_->setImage(image(current));
     setNeedsLayout();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/AttributedString.h"
 #include "ui/Control.h"
 #include "ui/Image.h"
 
@@ -15,7 +16,7 @@ class Label;
 enum class ContentAlignment { center, fill, leading, trailing };
 
 // A control with a title, a title colour, an image and a background image for each state; a state
-// without its own value shows the normal state's.
+// without its own value shows the normal state's. An attributed title goes before the plain one.
 class Button : public Control {
 public:
     explicit Button(const Rect& frame = {});
@@ -23,6 +24,8 @@ public:
     void setTitle(std::optional<std::string> title, ControlState state);
     std::optional<std::string> title(ControlState state) const;
     std::optional<std::string> currentTitle() const { return title(state()); }
+    void setAttributedTitle(std::optional<AttributedString> title, ControlState state);
+    std::optional<AttributedString> attributedTitle(ControlState state) const;
     void setTitleColor(const Color& color, ControlState state);
     Color titleColor(ControlState state) const;
     void setImage(std::optional<Image> image, ControlState state);
@@ -56,6 +59,7 @@ private:
     std::shared_ptr<Label> titleLabel_;
     std::shared_ptr<ImageView> imageView_;
     std::map<ControlState, std::string> titles_;
+    std::map<ControlState, AttributedString> attributedTitles_;
     std::map<ControlState, Color> titleColors_;
     std::map<ControlState, Image> images_;
     std::map<ControlState, Image> backgroundImages_;

@@ -39,6 +39,7 @@ QFont Font::qfont() const
     font.setFamilies(QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize_))));
     font.setWeight(qtWeight(weight_));
+    font.setUnderline(underlined_);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -18,7 +18,10 @@ public:
 
     double pointSize() const { return pointSize_; }
     FontWeight weight() const { return weight_; }
-    Font withSize(double pointSize) const { return {pointSize, weight_}; }
+    Font withSize(double pointSize) const { return {pointSize, weight_, underlined_}; }
+    bool isUnderlined() const { return underlined_; }
+    // The same font drawing a single line under its text.
+    Font withUnderline(bool underlined) const { return {pointSize_, weight_, underlined}; }
     friend bool operator==(const Font&, const Font&) = default;
 
     QFont qfont() const;
@@ -26,10 +29,14 @@ public:
     double widthOf(const std::string& text) const;
 
 private:
-    Font(double pointSize, FontWeight weight) : pointSize_(pointSize), weight_(weight) {}
+    Font(double pointSize, FontWeight weight, bool underlined = false)
+        : pointSize_(pointSize), weight_(weight), underlined_(underlined)
+    {
+    }
 
     double pointSize_;
     FontWeight weight_;
+    bool underlined_;
 };
 
 } // namespace ui

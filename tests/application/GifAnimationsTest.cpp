@@ -35,8 +35,25 @@ TEST(GifAnimationsTest, EachCompiledInAnimationDecodesToItsFramesAndDelays)
         QSize size;
         std::vector<long> delaysMs;
     };
+    const std::vector<long> planPreviewDelays{400, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 800};
     const Case cases[] = {
         {"BT_icon_spec", {160, 96}, {400, 400, 400, 800}},
+        {"anim_into_left_parallel", {240, 288}, planPreviewDelays},
+        {"anim_into_right_parallel", {240, 288}, planPreviewDelays},
+        {"anim_back_to_left_parallel", {240, 288}, planPreviewDelays},
+        {"anim_back_to_right_parallel", {240, 288}, planPreviewDelays},
+        {"anim_back_to_left_vertical", {240, 288}, planPreviewDelays},
+        {"anim_back_to_right_vertical", {240, 288}, planPreviewDelays},
+        {"anim_front_parallel", {240, 288}, planPreviewDelays},
+        {"anim_back_parallel", {240, 288}, planPreviewDelays},
+        {"anim_front_vertical", {240, 288}, planPreviewDelays},
+        {"anim_back_vertical", {240, 288}, planPreviewDelays},
+        {"anim_left_front_parallel", {240, 288}, planPreviewDelays},
+        {"anim_right_front_parallel", {240, 288}, planPreviewDelays},
+        {"anim_left_back_parallel", {240, 288}, planPreviewDelays},
+        {"anim_right_back_parallel", {240, 288}, planPreviewDelays},
+        {"anim_left_front_vertical", {240, 288}, planPreviewDelays},
+        {"anim_right_front_vertical", {240, 288}, planPreviewDelays},
     };
     for (const Case& c : cases) {
         const foundation::Bytes data = compiledIn(c.name);

@@ -43,10 +43,18 @@ TEST_F(PowerSupplyBatteryTest, TheFirstUsableBatteryInNameOrderCounts)
     EXPECT_FLOAT_EQ(level(), 0.80f);
 }
 
-TEST_F(PowerSupplyBatteryTest, NoLevelIsKnownWithoutAUsableBattery)
+TEST_F(PowerSupplyBatteryTest, AMachineWithoutABatteryOfItsOwnCountsAsFull)
+{
+    EXPECT_EQ(level(), 1.0f);
+    supply("AC", {{"type", "Mains"}, {"online", "1"}});
+    supply("BAT0", {{"type", "Battery"}, {"present", "0"}, {"capacity", "3"}});
+    supply("hidpp_battery_0", {{"type", "Battery"}, {"scope", "Device"}, {"capacity", "5"}});
+    EXPECT_EQ(level(), 1.0f);
+}
+
+TEST_F(PowerSupplyBatteryTest, NoLevelIsKnownWhenTheBatteryCannotBeRead)
 {
     EXPECT_EQ(device::PowerSupplyBattery(folder / "missing").batteryLevel(), -1.0f);
-    EXPECT_EQ(level(), -1.0f);
     supply("AC", {{"type", "Mains"}});
     supply("BAT0", {{"type", "Battery"}, {"capacity", "full"}});
     supply("BAT1", {{"type", "Battery"}, {"capacity", "101"}});

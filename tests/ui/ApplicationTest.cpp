@@ -122,3 +122,36 @@ TEST_F(ApplicationTest, SuspendingWithoutAWindowHostEntersTheBackground)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ApplicationURLTest, OnlyWebAddressesWithAHostAreHandedOn)
+{
+    Application& application = Application::shared();
+    application.reset();
+    std::vector<std::string> opened;
+    application.setURLOpener([&](const std::string& address) {
+        opened.push_back(address);
+        return true;
+    });
+    const struct {
+        const char* text;
+        bool opens;
+    } cases[] = {
+        {"https://www.example.com/tolvane/manual", true},
+        {"HTTP://example.com/faq?lang=ja", true},
+        {"", false},
+        {"not an address", false},
+        {"file:///etc/passwd", false},
+        {"javascript:alert(1)", false},
+        {"https://", false},
+        {"mailto:someone@example.com", false},
+        {"ftp://example.com/file", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(application.openURL(c.text), c.opens) << c.text;
+    EXPECT_EQ(opened, (std::vector<std::string>{"https://www.example.com/tolvane/manual", "http://example.com/faq?lang=ja"}));
+    application.reset();
+}
+
+} // namespace

@@ -49,6 +49,24 @@ TEST(LabelTest, TextShrinksToFitItsWidthOnlyWhenAsked)
     EXPECT_GT(fitted.withSize(fitted.pointSize() + 1).widthOf("A long title"), 80);
 }
 
+TEST(ButtonTest, AnAttributedTitleGoesBeforeThePlainOneAndCarriesItsUnderline)
+{
+    auto button = std::make_shared<ui::Button>(Rect{0, 0, 200, 40});
+    button->setTitle("Plain", ControlState::normal);
+    EXPECT_FALSE(button->titleLabel().font().isUnderlined());
+
+    const ui::TextAttributes underline{{ui::AttributedStringKey::underlineStyle, 1}};
+    button->setAttributedTitle(ui::AttributedString{"Manual", underline}, ControlState::normal);
+    EXPECT_EQ(button->titleLabel().text(), "Manual");
+    EXPECT_TRUE(button->titleLabel().font().isUnderlined());
+    EXPECT_EQ(button->attributedTitle(ControlState::highlighted)->string, "Manual") << "other states show the normal one";
+
+    button->setAttributedTitle(ui::AttributedString{"Manual", {{ui::AttributedStringKey::underlineStyle, 0}}}, ControlState::normal);
+    EXPECT_FALSE(button->titleLabel().font().isUnderlined()) << "style none draws no line";
+    button->setAttributedTitle(std::nullopt, ControlState::normal);
+    EXPECT_EQ(button->titleLabel().text(), "Plain");
+}
+
 TEST(ButtonTest, StatesFallBackToNormalAndTouchUpInsideFires)
 {
     foundation::VirtualTime time;

@@ -2,9 +2,6 @@
 
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
 
-#include "Class/UI/StandIn/StandInViewModel.h"
-
-#include "ui/Label.h"
 #include "ui/LayerRenderer.h"
 #include "ui/NavigationController.h"
 
@@ -30,23 +27,7 @@ bool GalleryStage::show(const std::string& storyboard)
     window->setRootViewController(navigation);
     window->makeKeyAndVisible();
     settle();
-    labelStandIn(storyboard);
     return true;
-}
-
-void GalleryStage::labelStandIn(const std::string& storyboard)
-{
-    const auto standIn = viewModel<tolvane::app::StandInViewModel>();
-    if (!standIn)
-        return;
-    const ui::Rect bounds = shown_->view().bounds();
-    auto caption = std::make_shared<ui::Label>(ui::Rect{24, bounds.size.height / 2 - 40, bounds.size.width - 48, 80});
-    caption->setText((standIn->screenName().empty() ? storyboard : standIn->screenName()) + "\n(stand-in)");
-    caption->setNumberOfLines(2);
-    caption->setTextAlignment(ui::TextAlignment::center);
-    caption->setFont(ui::Font::systemFont(20, ui::FontWeight::semibold));
-    caption->setTextColor(ui::Color::rgb255(0x8A, 0x94, 0xA6));
-    shown_->view().addSubview(caption);
 }
 
 void GalleryStage::publishDisplay(tolvane::RequiredDisplayId displayId, tolvane::CauseId cause)

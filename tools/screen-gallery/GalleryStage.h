@@ -48,8 +48,6 @@ public:
     ui::Window& stageWindow() const { return *window; }
 
 private:
-    // A screen not built yet says so, with the name of the screen it stands for.
-    void labelStandIn(const std::string& storyboard);
     std::shared_ptr<tolvane::app::IBaseViewModel> shownViewModel() const;
     std::shared_ptr<ui::ViewController> shown_;
 };

@@ -91,6 +91,8 @@ public:
     virtual void showTutorialParkIn() = 0;
     virtual void showTutorialParkOut() = 0;
     virtual void showTutorialMovie() = 0;
+    // Pushes the tutorial menu on the top-most stack; no screen opens it yet.
+    virtual void showTutorialMenu() = 0;
 
     // The top-most navigation controller presented from `navigationController`, following presented
     // navigation controllers only.

@@ -9,7 +9,7 @@
 #include "Class/UI/Base/View/WindowPushTransition.h"
 #include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
@@ -399,6 +399,12 @@ void TransitionManager::showTutorialParkOut()
 void TransitionManager::showTutorialMovie()
 {
     show({.function = "showTutorialMovie()", .logText = "迁移到了tutorialMovieFlow", .storyboard = R::storyboard::tutorialMovieFlow,
+          .display = DisplayType::settings, .displayId = RequiredDisplayId::DEF, .animated = true});
+}
+
+void TransitionManager::showTutorialMenu()
+{
+    show({.function = "showTutorialMenu()", .logText = "迁移到了tutorialMenu", .storyboard = R::storyboard::tutorialMenu,
           .display = DisplayType::settings, .displayId = RequiredDisplayId::DEF, .animated = true});
 }
 

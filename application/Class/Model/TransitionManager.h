@@ -70,6 +70,7 @@ public:
     void showTutorialParkIn() override;
     void showTutorialParkOut() override;
     void showTutorialMovie() override;
+    void showTutorialMenu() override;
 
     ui::NavigationController& getTopNavigationController(ui::NavigationController& navigationController) const override;
     void resetDispID() override;

@@ -14,9 +14,6 @@
 #include "Class/UI/EditDevices/View/EditDevicesViewController.h"
 #include "Class/UI/EditDevices/View/SettingsDeviceCell.h"
 #include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
-#include "Class/UI/Operating/View/Slider/SliderControlNib.h"
-#include "Class/UI/Registration/View/RegistrationViewController.h"
-#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/Geofence/View/GeofencePopups.h"
 #include "Class/UI/Geofence/View/GeofenceStoryboard.h"
 #include "Class/UI/Geofence/View/GeofenceViewController.h"
@@ -26,14 +23,23 @@
 #include "Class/UI/Operating/View/Slider/SliderControlNib.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryCell.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
+#include "Class/UI/ParkInCompleted/View/ParkInCompletedViewController.h"
+#include "Class/UI/ParkOutCompleted/View/ParkOutCompletedViewController.h"
+#include "Class/UI/PlanConfirmation/View/PlanConfirmationViewController.h"
 #include "Class/UI/PreConfirmation/View/PreConfirmationViewController.h"
+#include "Class/UI/Registration/View/RegistrationViewController.h"
+#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/RequestIdWaiting/View/RequestIdWaitingViewController.h"
 #include "Class/UI/Settings/View/SettingsTableViewCell.h"
 #include "Class/UI/Settings/View/SettingsViewController.h"
 #include "Class/UI/Settings/View/SoundMuteCell.h"
 #include "Class/UI/Settings/View/SoundSliderCell.h"
 #include "Class/UI/Settings/View/VersionCell.h"
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
+#include "Class/UI/Tutorial/View/TutorialScenes.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "R.h"
@@ -104,8 +110,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<DeleteDevicesViewController>(container, storyboard::deleteDevices);
     registerScreen<EditDevicesViewController>(container, storyboard::editDevices);
     registerScreen<OperationHistoryViewController>(container, storyboard::operationHistory);
-    // The tutorial menu opens from the settings screen's own list.
-    injectViewModel<TutorialMenuViewController>(container);
+    registerScreen<TutorialMenuViewController>(container, storyboard::tutorialMenu);
     registerScreen<TutorialConnectionFlowViewController>(container, storyboard::tutorialConnectionFlow);
     registerScreen<TutorialParkInFlowViewController>(container, storyboard::tutorialParkInFlow);
     registerScreen<TutorialParkOutFlowViewController>(container, storyboard::tutorialParkOutFlow);
@@ -113,6 +118,7 @@ void ViewAssembly::assemble(di::Container& container)
     registerScreen<BlankViewController>(container, storyboard::blank);
     registerScreen<IGONWarnViewController>(container, storyboard::igonWarn);
     registerScreen<WarnViewController>(container, storyboard::warn);
+    TutorialScenes::registerPagesAndCells();
 
     registerNib<SoundMuteCell>("SoundMuteCell");
     registerNib<SoundSliderCell>("SoundSliderCell");

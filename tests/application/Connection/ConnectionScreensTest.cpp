@@ -6,7 +6,8 @@
 #include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
 #include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
 #include "Class/UI/Base/View/TolvaneBaseViewController.h"
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
 
 #include "ui/Application.h"
 #include "ui/Button.h"

@@ -5,7 +5,7 @@
 
 #include "Class/UI/Geofence/View/GeofencePopups.h"
 #include "Class/UI/Geofence/View/GeofenceViewController.h"
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
 
 #include "foundation/UserDefaults.h"
 #include "location/Authorization.h"

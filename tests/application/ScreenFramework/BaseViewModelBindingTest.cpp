@@ -7,7 +7,6 @@
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
 #include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 
 #include "ISoundModel.h"
 

@@ -4,7 +4,6 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
 #include "application/Class/UI/Operating/OperatingViewModelStub.h"
-#include "Class/UI/StandIn/StandInScreens.h"
 
 #include <map>
 

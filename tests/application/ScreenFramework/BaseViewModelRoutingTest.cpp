@@ -1,7 +1,7 @@
 #include "ProbeViewModel.h"
 #include "ScreenFrameworkTest.h"
 
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuFlowViewModel.h"
 
 #include <functional>
 

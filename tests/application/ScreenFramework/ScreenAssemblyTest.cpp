@@ -1,12 +1,12 @@
 #include "ApplicationTest.h"
 
-#include "Class/UI/Base/View/InteruptCustomAlertController.h"
-#include "Class/UI/Blank/View/BlankViewController.h"
-#include "Class/UI/Blank/ViewModel/BlankViewModel.h"
 #include "Class/UI/Activation/View/ActivationViewController.h"
 #include "Class/UI/Activation/ViewModel/ActivationViewModel.h"
 #include "Class/UI/Arrival/View/ArrivalViewController.h"
 #include "Class/UI/Arrival/ViewModel/ArrivalViewModel.h"
+#include "Class/UI/Base/View/InteruptCustomAlertController.h"
+#include "Class/UI/Blank/View/BlankViewController.h"
+#include "Class/UI/Blank/ViewModel/BlankViewModel.h"
 #include "Class/UI/Connecting/View/ConnectingViewController.h"
 #include "Class/UI/Connecting/ViewModel/ConnectingViewModel.h"
 #include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
@@ -23,10 +23,6 @@
 #include "Class/UI/EditDevices/ViewModel/EditDevicesViewModel.h"
 #include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
 #include "Class/UI/FirstRegistration/ViewModel/FirstRegistrationViewModel.h"
-#include "Class/UI/Registration/View/RegistrationViewController.h"
-#include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
-#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
-#include "Class/UI/RegistrationDevices/ViewModel/RegistrationDevicesViewModel.h"
 #include "Class/UI/Geofence/View/GeofencePopups.h"
 #include "Class/UI/Geofence/View/GeofenceViewController.h"
 #include "Class/UI/Geofence/ViewModel/GeofenceViewModel.h"
@@ -36,13 +32,29 @@
 #include "Class/UI/Operating/ViewModel/OperatingViewModel.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
 #include "Class/UI/OperationHistory/ViewModel/OperationHistoryViewModel.h"
+#include "Class/UI/ParkInCompleted/View/ParkInCompletedViewController.h"
+#include "Class/UI/ParkInCompleted/ViewModel/ParkInCompletedViewModel.h"
+#include "Class/UI/ParkOutCompleted/View/ParkOutCompletedViewController.h"
+#include "Class/UI/ParkOutCompleted/ViewModel/ParkOutCompletedViewModel.h"
+#include "Class/UI/PlanConfirmation/View/PlanConfirmationViewController.h"
+#include "Class/UI/PlanConfirmation/ViewModel/PlanConfirmationViewModel.h"
 #include "Class/UI/PreConfirmation/View/PreConfirmationViewController.h"
 #include "Class/UI/PreConfirmation/ViewModel/PreConfirmationViewModel.h"
+#include "Class/UI/Registration/View/RegistrationViewController.h"
+#include "Class/UI/Registration/ViewModel/RegistrationViewModel.h"
+#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
+#include "Class/UI/RegistrationDevices/ViewModel/RegistrationDevicesViewModel.h"
 #include "Class/UI/RequestIdWaiting/View/RequestIdWaitingViewController.h"
 #include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
 #include "Class/UI/Settings/View/SettingsViewController.h"
 #include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
+#include "Class/UI/TouchPreConfirmation/ViewModel/TouchPreConfirmationViewModel.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
+#include "Class/UI/Tutorial/ViewModel/FirstTutorialFlowViewModel.h"
+#include "Class/UI/Tutorial/ViewModel/TutorialMenuViewModel.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 #include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
@@ -143,7 +155,7 @@ TEST_F(ScreenAssemblyTest, EveryScreenGetsItsViewModelTwiceOverAndOnlyTheSharedS
         {"DeleteDevices", fromStoryboard<DeleteDevicesViewController>("DeleteDevices"), typeid(DeleteDevicesViewModel)},
         {"EditDevices", fromStoryboard<EditDevicesViewController>("EditDevices"), typeid(EditDevicesViewModel)},
         {"OperationHistory", fromStoryboard<OperationHistoryViewController>("OperationHistory"), typeid(OperationHistoryViewModel)},
-        {"TutorialMenu", fromFlow<TutorialMenuViewController>(), typeid(TutorialMenuViewModel)},
+        {"TutorialMenu", fromStoryboard<TutorialMenuViewController>("TutorialMenu"), typeid(TutorialMenuViewModel)},
         {"TutorialConnectionFlow", fromStoryboard<TutorialConnectionFlowViewController>("TutorialConnectionFlow"),
          typeid(TutorialConnectionFlowViewModel)},
         {"TutorialParkInFlow", fromStoryboard<TutorialParkInFlowViewController>("TutorialParkInFlow"), typeid(TutorialParkInFlowViewModel)},
@@ -238,7 +250,7 @@ TEST_F(ScreenAssemblyTest, EveryInterruptionAlertGetsANewModel)
     EXPECT_NE(first->viewModel, second->viewModel);
 }
 
-TEST_F(ScreenAssemblyTest, StandInsAnswerAsTheirScreensWill)
+TEST_F(ScreenAssemblyTest, ScreensAnswerTheBaseViewModelsOverridesAsTheirScreensWill)
 {
     auto& container = di::Container::defaultContainer();
     auto settings = std::dynamic_pointer_cast<SettingsViewModel>(container.resolve<ISettingsViewModel>());

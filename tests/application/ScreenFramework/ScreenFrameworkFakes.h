@@ -101,6 +101,7 @@ public:
     void showTutorialParkIn() override { note("showTutorialParkIn"); }
     void showTutorialParkOut() override { note("showTutorialParkOut"); }
     void showTutorialMovie() override { note("showTutorialMovie"); }
+    void showTutorialMenu() override { note("showTutorialMenu"); }
     ui::NavigationController& getTopNavigationController(ui::NavigationController& navigationController) const override
     {
         return navigationController;

@@ -1,8 +1,8 @@
 #include "ApplicationTest.h"
 
-#include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Activation/View/ActivationViewController.h"
 #include "Class/UI/Arrival/View/ArrivalViewController.h"
+#include "Class/UI/Blank/View/BlankViewController.h"
 #include "Class/UI/Connecting/View/ConnectingViewController.h"
 #include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
 #include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
@@ -13,18 +13,24 @@
 #include "Class/UI/EditDevices/View/EditDevicesViewController.h"
 #include "Class/UI/EditDevices/ViewModel/EditDevicesViewModel.h"
 #include "Class/UI/FirstRegistration/View/FirstRegistrationViewController.h"
-#include "Class/UI/Registration/View/RegistrationViewController.h"
-#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/Geofence/View/GeofenceViewController.h"
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/Operating/View/OperatingViewController.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryViewController.h"
 #include "Class/UI/OperationHistory/ViewModel/OperationHistoryViewModel.h"
+#include "Class/UI/ParkInCompleted/View/ParkInCompletedViewController.h"
+#include "Class/UI/ParkOutCompleted/View/ParkOutCompletedViewController.h"
+#include "Class/UI/PlanConfirmation/View/PlanConfirmationViewController.h"
 #include "Class/UI/PreConfirmation/View/PreConfirmationViewController.h"
+#include "Class/UI/Registration/View/RegistrationViewController.h"
+#include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/RequestIdWaiting/View/RequestIdWaitingViewController.h"
 #include "Class/UI/Settings/View/SettingsViewController.h"
 #include "Class/UI/Settings/ViewModel/SettingsViewModel.h"
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
+#include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
+#include "Class/UI/Tutorial/View/TutorialMenuViewController.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "ui/BasicAnimation.h"
@@ -125,6 +131,7 @@ TEST_F(TransitionManagerTest, EveryShowOperationPlacesItsScreenReportsItsDisplay
         {"tutorialParkIn", "迁移到了tutorialParkInFlow", [](R& r) { r.showTutorialParkIn(); }, settings, {"DEF"}, typeid(TutorialParkInFlowViewController), Place::push, true},
         {"tutorialParkOut", "迁移到了tutorialParkOutFlow", [](R& r) { r.showTutorialParkOut(); }, settings, {"DEF"}, typeid(TutorialParkOutFlowViewController), Place::push, true},
         {"tutorialMovie", "迁移到了tutorialMovieFlow", [](R& r) { r.showTutorialMovie(); }, settings, {"DEF"}, typeid(TutorialMovieFlowViewController), Place::push, true},
+        {"tutorialMenu", "迁移到了tutorialMenu", [](R& r) { r.showTutorialMenu(); }, settings, {"DEF"}, typeid(TutorialMenuViewController), Place::push, true},
     };
     for (const auto& row : rows) {
         prepare(none);

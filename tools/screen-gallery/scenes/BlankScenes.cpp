@@ -6,8 +6,7 @@
 // `feed` is optional and gets the GalleryStage with the screen already shown: publish a screen
 // request with `stage.publishDisplay(id, cause)`, or set the screen's view model through
 // `stage.viewModel<YourViewModel>()`. The stage then advances virtual time by `settleSeconds`
-// (1 s if left out), so the pictures are the same on every run. When a screen stops being a
-// stand-in, move its rows from StandInScenes.cpp to its own file.
+// (1 s if left out), so the pictures are the same on every run.
 
 #include "GalleryScene.h"
 

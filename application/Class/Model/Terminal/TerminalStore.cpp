@@ -96,7 +96,13 @@ std::shared_ptr<TerminalStore> TerminalStore::shared()
 
 void TerminalStore::destroyShared()
 {
-    auto store = shared();
+    std::shared_ptr<TerminalStore> store;
+    {
+        std::lock_guard lock(sharedMutex);
+        store = sharedSlot();
+    }
+    if (!store)
+        return;
     store->releaseObservers();
     std::lock_guard lock(sharedMutex);
     sharedSlot().reset();

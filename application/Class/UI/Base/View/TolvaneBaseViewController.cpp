@@ -7,6 +7,7 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
+#include "Class/UI/Base/View/HostDismissal.h"
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Base/View/NavigationTitleLabel.h"
 #include "Class/UI/Base/View/TextLanguages.h"
@@ -106,6 +107,13 @@ void TolvaneBaseViewController::present(std::shared_ptr<ui::ViewController> cont
     ui::ViewController::present(std::move(controller), animated, std::move(completion));
 }
 
+void TolvaneBaseViewController::presentPopup(std::shared_ptr<ui::ViewController> popup)
+{
+    popup->setModalPresentationStyle(ui::ModalPresentationStyle::custom);
+    popup->setTransitioningDelegate(popupTransition_);
+    present(std::move(popup), true);
+}
+
 // Commands
 
 void TolvaneBaseViewController::carryOut(const BaseAction& action)
@@ -194,11 +202,13 @@ void TolvaneBaseViewController::setNavigationBarExitButton()
 void TolvaneBaseViewController::tapNavigationButtonLeave()
 {
     TerminalStore::shared()->shutdownTerminal([] {});
-    const auto& host = TolvaneIntegrationAppHelper::shared().superViewController;
-    if (!host)
-        return;
+    leaveForHost();
+}
+
+void TolvaneBaseViewController::leaveForHost()
+{
     std::weak_ptr<TolvaneBaseViewController> weak = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
-    host->dismiss(true, [weak] {
+    dismissHost([weak] {
         if (auto self = weak.lock())
             self->baseViewModel->exitAppCycle();
     });
@@ -477,13 +487,6 @@ void TolvaneBaseViewController::presentAlert(const std::string& title, const Ale
     for (const auto& action : actions)
         alert->addAction(action);
     presentPopup(std::move(alert));
-}
-
-void TolvaneBaseViewController::presentPopup(std::shared_ptr<ui::ViewController> popup)
-{
-    popup->setModalPresentationStyle(ui::ModalPresentationStyle::custom);
-    popup->setTransitioningDelegate(popupTransition_);
-    present(std::move(popup), true);
 }
 
 void TolvaneBaseViewController::terminateAllViewControllers()

@@ -80,6 +80,9 @@ public:
     void present(std::shared_ptr<ui::ViewController> controller, bool animated, Completion completion = {}) override;
 
 protected:
+    // Hands control back to the host that presented the feature, ending the application cycle once
+    // it has dismissed it; nothing in the stand-alone application.
+    void leaveForHost();
     // The transition of the pop-ups this screen presents.
     const std::shared_ptr<PopupTransition>& popupTransition() const { return popupTransition_; }
 

@@ -15,7 +15,7 @@
 #include "Class/UI/Settings/View/SoundMuteCell.h"
 #include "Class/UI/Settings/View/SoundSliderCell.h"
 #include "Class/UI/Settings/View/VersionCell.h"
-#include "Class/UI/StandIn/StandInScreens.h"
+#include "Class/UI/TouchPreConfirmation/View/TouchPreConfirmationViewController.h"
 
 #include "R.h"
 

@@ -76,6 +76,8 @@ public:
     // The tutorials' demonstration: from now on the control slides, holds and rests by itself,
     // a hand showing the gesture, and ignores its layout passes and touches.
     void startTutorialAnimation();
+    // The hand animation's repeating timer, while the demonstration runs.
+    const foundation::TimerRef& tutorialAnimationTimer() const { return tutorialAnimationTimer_; }
 
 private:
     std::optional<TouchInfo> followTouch(const ui::Touch& touch, const ui::View& view, const ui::Rect& controlFrame,
