@@ -96,7 +96,14 @@ std::shared_ptr<TerminalStore> TerminalStore::shared()
 
 void TerminalStore::destroyShared()
 {
-    auto store = shared();
+    std::shared_ptr<TerminalStore> store;
+    {
+        std::lock_guard lock(sharedMutex);
+        store = sharedSlot();
+    }
+    // Nothing to tear down: making a store only to drop it would reach for the accessories.
+    if (!store)
+        return;
     store->releaseObservers();
     std::lock_guard lock(sharedMutex);
     sharedSlot().reset();

@@ -96,6 +96,8 @@ protected:
         auto receiveCenter = tolvane::app::DataReceiveCenter::shared();
         sendLoop->post([sendCenter] { sendCenter->validate(); });
         receiveLoop->post([receiveCenter] { receiveCenter->validate(); });
+        // A store an earlier test left behind would be handed out in place of one on this bench.
+        tolvane::app::TerminalStore::destroyShared();
         tolvane::app::TerminalStore::setSharedEnvironment(tolvane::app::TerminalStore::Environment{
             .manager = manager, .bluetoothPower = power, .applicationState = [this] { return applicationState; }});
         store = tolvane::app::TerminalStore::shared();
