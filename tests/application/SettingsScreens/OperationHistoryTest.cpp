@@ -102,18 +102,18 @@ TEST_F(OperationHistoryTest, EachEndShowsItsResultAndReason)
         OperationHistoryRowPresenter::Texts texts;
     } cases[] = {
         {EventCode::N001, "VIN0001",
-         {"3/5/2026Family car", "Tolvane successful completion", "3/5/2026, 14:30", "Start time 1.0.0", "3/5/2026, 15:30", "Normal termination"}},
+         {"3/5/2026 Family car", "Tolvane successful completion", "3/5/2026, 14:30", "Start time 1.0.0", "3/5/2026, 15:30", "Normal termination"}},
         {std::nullopt, "VIN0001",
-         {"3/5/2026Family car", "Tolvane abnormal termination", "3/5/2026, 14:30", "Start time 1.0.0", "- ",
+         {"3/5/2026 Family car", "Tolvane abnormal termination", "3/5/2026, 14:30", "Start time 1.0.0", "- ",
           "There was an issue processing your request"}},
         {EventCode::E008, "VIN0002",
-         {"3/5/2026-", "Tolvane abnormal termination", "3/5/2026, 14:30", "Start time 1.0.0", "3/5/2026, 15:30",
+         {"3/5/2026 -", "Tolvane abnormal termination", "3/5/2026, 14:30", "Start time 1.0.0", "3/5/2026, 15:30",
           "Terminated because the Bluetooth communications data from the vehicle was invalid"}},
         {EventCode::E009, "VIN0404",
-         {"3/5/2026-", "Tolvane abnormal termination", "3/5/2026, 14:30", "Start time 1.0.0", "3/5/2026, 15:30",
+         {"3/5/2026 -", "Tolvane abnormal termination", "3/5/2026, 14:30", "Start time 1.0.0", "3/5/2026, 15:30",
           "Terminated because the Bluetooth communications data from the vehicle was invalid"}},
         {EventCode::E015, "VIN0001",
-         {"3/5/2026Family car", "Tolvane abnormal termination", "3/5/2026, 14:30", "Start time 1.0.0", "3/5/2026, 15:30",
+         {"3/5/2026 Family car", "Tolvane abnormal termination", "3/5/2026, 14:30", "Start time 1.0.0", "3/5/2026, 15:30",
           "Terminated due to a system error on the vehicle side (code 05).\nor\nCannot start because the vehicle's power status is invalid."}},
     };
     for (const auto& c : cases) {

@@ -1,7 +1,11 @@
 #include "Class/Model/Terminal/TerminalStore.h"
 
+#include "Class/Model/Terminal/AccessoryArrivalWatch.h"
+#include "Class/Model/Terminal/BluetoothPowerWatch.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
-#include "Class/Model/Terminal/PeriodicSendTask.h"
+#include "Class/Model/Terminal/TerminalClosing.h"
+#include "Class/Model/Terminal/TerminalOpenRetry.h"
+#include "Class/Model/Terminal/TerminalSendCycle.h"
 #include "Class/Model/UserDefaultsKey.h"
 #include "Class/Model/UserDefaultsValues.h"
 #include "Class/Model/Utility/LogManager.h"
@@ -31,25 +35,6 @@ namespace {
 void log(std::string message, LogLevel level, std::string_view function, std::vector<LabelledValue> values = {})
 {
     LogManager::print(std::move(message), level, {.values = std::move(values), .function = function});
-}
-
-std::string bluetoothStateText(bt::PowerState state)
-{
-    switch (state) {
-    case bt::PowerState::unknown:
-        return "Bluetooth unknown";
-    case bt::PowerState::resetting:
-        return "Bluetooth resetting";
-    case bt::PowerState::unsupported:
-        return "Bluetooth unsupported";
-    case bt::PowerState::unauthorized:
-        return "Bluetooth unauthorized";
-    case bt::PowerState::poweredOff:
-        return "Bluetooth poweredOff";
-    case bt::PowerState::poweredOn:
-        return "Bluetooth poweredOn";
-    }
-    return "Bluetooth @unknown default";
 }
 
 std::mutex sharedMutex;
@@ -101,7 +86,6 @@ void TerminalStore::destroyShared()
         std::lock_guard lock(sharedMutex);
         store = sharedSlot();
     }
-    // Nothing to tear down: making a store only to drop it would reach for the accessories.
     if (!store)
         return;
     store->releaseObservers();
@@ -117,22 +101,20 @@ std::shared_ptr<TerminalStore> TerminalStore::make(Environment environment)
         if (auto store = weak.lock())
             store->resolveServices();
     });
-    if (const auto& power = store->environment_.bluetoothPower) {
-        // The first report of the power state, as a new central manager gives it.
-        foundation::RunLoop::main().post([weak, power] {
-            if (auto store = weak.lock())
-                store->centralManagerDidUpdateState(power->state());
-        });
-        store->cancellables_.insert(power->stateChanges().sink([weak](bt::PowerState state) {
-            if (auto store = weak.lock())
-                store->centralManagerDidUpdateState(state);
-        }));
-    }
+    store->bluetoothPowerWatch_->follow(store->environment_.bluetoothPower, [weak](bt::PowerState state) {
+        if (auto store = weak.lock())
+            store->centralManagerDidUpdateState(state);
+    });
     return store;
 }
 
 TerminalStore::TerminalStore(Environment environment)
-    : TerminalStoreBase(environment.manager), environment_(std::move(environment))
+    : TerminalStoreBase(environment.manager),
+      environment_(std::move(environment)),
+      sendCycle_(std::make_unique<TerminalSendCycle>()),
+      openRetry_(std::make_shared<TerminalOpenRetry>()),
+      accessoryArrivalWatch_(std::make_unique<AccessoryArrivalWatch>(manager)),
+      bluetoothPowerWatch_(std::make_unique<BluetoothPowerWatch>())
 {
 }
 
@@ -209,14 +191,12 @@ void TerminalStore::open(const std::string& udid, ConnectionOpenPattern openPatt
     constexpr std::string_view function = "open(_:openPattern:retryCount:completion:)";
     log("Try to open terminal. " + udid, LogLevel::information, function);
     const int64_t maximumRetryCount = UserDefaultsValues::maximumNumberOfRetryOpenSession();
-    if (retryCount == maximumRetryCount && terminalReopenRetryTimer_) {
+    if (retryCount == maximumRetryCount && openRetry_->isRunning()) {
         log("Cannot open terminal because it is retrying open.", LogLevel::information, function);
         return;
     }
-    if (retryCount != maximumRetryCount && terminalReopenRetryTimer_) {
-        terminalReopenRetryTimer_->invalidate();
-        terminalReopenRetryTimer_.reset();
-    }
+    if (retryCount != maximumRetryCount)
+        openRetry_->cancel();
     if (isConnected()) {
         log("Cannot open Terminal because it is opening.", LogLevel::information, function);
         return;
@@ -250,7 +230,7 @@ void TerminalStore::open(const std::string& udid, ConnectionOpenPattern openPatt
         completion(false);
         return;
     }
-    setTerminalOpenRetryTimer(
+    openRetry_->start(
         retryCount,
         [weak] {
             auto store = weak.lock();
@@ -318,36 +298,9 @@ void TerminalStore::sessionOpenFailed()
         delegate->terminalOpenDidFail();
 }
 
-void TerminalStore::setTerminalOpenRetryTimer(int64_t retryCount, std::function<bool()> open,
-                                              std::function<void(bool)> completion)
+bool TerminalStore::hasRetryTimer() const
 {
-    if (terminalReopenRetryTimer_)
-        terminalReopenRetryTimer_->invalidate();
-    retryCountRemaining_ = retryCount;
-    double interval = UserDefaultsValues::intervalOfRetryOpenSession();
-    // A stored interval that is not positive would retry without pause, and an endless one (a huge
-    // number or infinity) would never retry at all.
-    if (!(interval > 0))
-        interval = 1.0;
-    interval = std::min(interval, LONGEST_RETRY_INTERVAL);
-    std::weak_ptr<TerminalStore> weak = weak_from_this();
-    terminalReopenRetryTimer_ = foundation::RunLoop::main().scheduleTimer(
-        interval, true, [weak, retryCount, open, completion](foundation::Timer&) {
-            foundation::RunLoop::main().post([weak, retryCount, open, completion] {
-                auto store = weak.lock();
-                if (!store)
-                    return;
-                log("Retry open.", LogLevel::information, "setTerminalOpenRetryTimer(_:open:completion:)",
-                    {{"Retry count remaining", store->retryCountRemaining_ - 1}, {"Maximum number of retry", retryCount}});
-                const bool result = open();
-                if (!result && --store->retryCountRemaining_ > 0)
-                    return;
-                if (store->terminalReopenRetryTimer_)
-                    store->terminalReopenRetryTimer_->invalidate();
-                store->terminalReopenRetryTimer_.reset();
-                completion(result);
-            });
-        });
+    return openRetry_->isRunning();
 }
 
 void TerminalStore::reopen()
@@ -363,9 +316,7 @@ void TerminalStore::reopen()
 
 void TerminalStore::closeTerminal()
 {
-    if (terminalReopenRetryTimer_)
-        terminalReopenRetryTimer_->invalidate();
-    terminalReopenRetryTimer_.reset();
+    openRetry_->cancel();
     if (const auto terminal = this->terminal()) {
         stopCycle();
         terminal->close();
@@ -410,41 +361,16 @@ void TerminalStore::close(std::function<void()> completion)
 {
     log("closeWaitTask start.", LogLevel::debug, "close(completion:)");
     std::weak_ptr<TerminalStore> weak = weak_from_this();
-    auto waiting = [weak] {
+    auto streamsOpen = [weak] {
         auto store = weak.lock();
         const auto terminal = store ? store->terminal() : nullptr;
         return terminal && !(terminal->isInputStreamEndEncountered() && terminal->isOutputStreamEndEncountered());
     };
-    auto cleanUp = [weak, completion] {
+    TerminalClosing::waitForStreamsEnd(weak, streamsOpen, [weak, completion] {
         foundation::RunLoop::main().post([weak, completion] {
             if (auto store = weak.lock())
                 store->closeWaitCleanUp(completion);
         });
-    };
-    if (!waiting()) {
-        cleanUp();
-        return;
-    }
-    // Each step samples the streams, waits 0.1 s, and cleans up when that sample found them ended;
-    // after the last step it cleans up whatever they report.
-    struct Wait {
-        int sleeps = 0;
-        bool lastSampleOver = false;
-    };
-    auto wait = std::make_shared<Wait>();
-    wait->lastSampleOver = !waiting();
-    foundation::RunLoop::main().scheduleTimer(CLOSE_WAIT_STEP, true, [weak, wait, waiting, cleanUp](foundation::Timer& timer) {
-        if (weak.expired()) {
-            timer.invalidate();
-            return;
-        }
-        ++wait->sleeps;
-        if (wait->lastSampleOver || wait->sleeps >= CLOSE_WAIT_STEPS) {
-            timer.invalidate();
-            cleanUp();
-            return;
-        }
-        wait->lastSampleOver = !waiting();
     });
 }
 
@@ -455,19 +381,7 @@ void TerminalStore::closeWaitCleanUp(const std::function<void()>& completion)
         completion();
         return;
     }
-    const auto session = terminal->session();
-    if (session && !(terminal->isInputStreamEndEncountered() && terminal->isOutputStreamEndEncountered())) {
-        auto force = [&](const std::shared_ptr<accessory::Stream>& stream, const char* message) {
-            if (!stream)
-                return;
-            log(message, LogLevel::warning, "close(completion:)", {{"Name", terminal->name()}, {"UDID", terminal->udid()}});
-            stream->clearDelegate();
-            // Closed on the thread that reads or writes it, never under it.
-            stream->close();
-        };
-        force(session->inputStream(), "Forced termination terminal socket(Input).");
-        force(session->outputStream(), "Forced termination terminal socket(Output).");
-    }
+    TerminalClosing::forceOpenStreamsClosed(*terminal);
     log("closeWaitTask end.", LogLevel::debug, "close(completion:)");
     terminal->setSession(nullptr);
     setTerminal(nullptr);
@@ -552,21 +466,17 @@ void TerminalStore::finishAndCloseLater(std::string_view function, bool hopToMai
 
 void TerminalStore::startCycle()
 {
-    if (periodicSendTask_) {
-        log("PeriodicSendTask already exists. Method startCycle was skipped.", LogLevel::debug, "startCycle()");
-        return;
-    }
-    log("Start PeriodicSendTask.", LogLevel::debug, "startCycle()");
-    periodicSendTask_ = std::make_shared<PeriodicSendTask>(dataCodingModel());
-    periodicSendTask_->setDataSource(shared_from_this());
-    periodicSendTask_->start();
+    sendCycle_->start(dataCodingModel(), shared_from_this());
 }
 
 void TerminalStore::stopCycle()
 {
-    if (periodicSendTask_)
-        DataTransmissionCenter::shared()->setPeriodicTask(nullptr);
-    periodicSendTask_.reset();
+    sendCycle_->stop();
+}
+
+bool TerminalStore::hasPeriodicSendTask() const
+{
+    return sendCycle_->isRunning();
 }
 
 void TerminalStore::enqueueSendTask()
@@ -601,28 +511,23 @@ void TerminalStore::refreshTerminalList()
 
 void TerminalStore::registerObservers()
 {
-    // Registering again replaces the observation, so no notice is handled twice.
-    observers_.removeAll();
     std::weak_ptr<TerminalStore> weak = weak_from_this();
-    observers_.insert(manager->accessoryDidConnect().sink([weak](const accessory::AccessoryRef& accessory) {
-        if (auto store = weak.lock())
-            store->accessoryDidConnect(accessory);
-    }));
-    observers_.insert(manager->accessoryDidDisconnect().sink([weak](const accessory::AccessoryRef& accessory) {
-        if (auto store = weak.lock())
-            store->accessoryDidDisconnect(accessory);
-    }));
-    manager->registerForLocalNotifications();
+    accessoryArrivalWatch_->follow(
+        [weak](const accessory::AccessoryRef& accessory) {
+            if (auto store = weak.lock())
+                store->accessoryDidConnect(accessory);
+        },
+        [weak](const accessory::AccessoryRef& accessory) {
+            if (auto store = weak.lock())
+                store->accessoryDidDisconnect(accessory);
+        });
 }
 
 void TerminalStore::releaseObservers()
 {
     closeSequence();
-    manager->unregisterForLocalNotifications();
-    if (terminalReopenRetryTimer_)
-        terminalReopenRetryTimer_->invalidate();
-    terminalReopenRetryTimer_.reset();
-    observers_.removeAll();
+    openRetry_->cancel();
+    accessoryArrivalWatch_->stop();
 }
 
 void TerminalStore::subscribeSdkState()
@@ -684,10 +589,14 @@ void TerminalStore::accessoryDidDisconnect(const accessory::AccessoryRef& access
         {{"Accessory", accessory->description()}});
 }
 
+bt::PowerState TerminalStore::centralState() const
+{
+    return bluetoothPowerWatch_->state();
+}
+
 void TerminalStore::centralManagerDidUpdateState(bt::PowerState state)
 {
-    log(bluetoothStateText(state), LogLevel::information, "centralManagerDidUpdateState(_:)");
-    centralState_ = state;
+    bluetoothPowerWatch_->update(state);
 }
 
 // Terminal events

@@ -33,11 +33,17 @@ class ISdkStateData;
 
 namespace tolvane::app {
 
+class AccessoryArrivalWatch;
+class BluetoothPowerWatch;
+class TerminalOpenRetry;
+class TerminalSendCycle;
+
 // The one owner of the link to the in-car unit: when a session may open, retries of a failed open,
 // closing on request, after a delay or when the run is over, accessory arrival and departure, the
 // phone's Bluetooth power, and the 50 ms send cycle while a session is open. Everything here runs
 // on the main thread except the sends (send thread) and the hand-over of received bytes (receive
-// thread).
+// thread). The store decides when; the open retries, the close wait, the send cycle and the watches
+// of accessories and Bluetooth power are classes of their own.
 class TerminalStore final : public TerminalStoreBase,
                             public TerminalDelegate,
                             public TerminalStorePeriodicSendTaskDataSource,
@@ -59,10 +65,6 @@ public:
     static constexpr const char* eventTerminalListChangedKey = "TolvaneControl_TerminalChanged";
     static constexpr foundation::Seconds DEFAULT_CLOSE_INTERVAL = 10.0;
     static constexpr foundation::Seconds FINISH_CLOSE_DELAY = 0.3;
-    static constexpr foundation::Seconds CLOSE_WAIT_STEP = 0.1;
-    static constexpr int CLOSE_WAIT_STEPS = 29;
-    // A stored retry interval longer than this counts as this long.
-    static constexpr foundation::Seconds LONGEST_RETRY_INTERVAL = 60.0;
     // Bytes of a received chunk written into the log in hex.
     static constexpr size_t LOGGED_CHUNK_BYTES = 64;
 
@@ -122,7 +124,7 @@ public:
 
     // TerminalStorePeriodicSendTaskDataSource
     std::shared_ptr<Terminal> terminal() const override;
-    bt::PowerState centralState() const override { return centralState_; }
+    bt::PowerState centralState() const override;
 
     // TerminalDelegate
     void receivedMessage(const foundation::Bytes& message) override;
@@ -135,8 +137,8 @@ public:
     void setTerminal(std::shared_ptr<Terminal> terminal);
     const std::optional<std::string>& targetTerminalUdid() const { return targetTerminalUdid_; }
     const std::vector<std::shared_ptr<Terminal>>& terms() const { return terms_; }
-    bool hasPeriodicSendTask() const { return periodicSendTask_ != nullptr; }
-    bool hasRetryTimer() const { return terminalReopenRetryTimer_ != nullptr; }
+    bool hasPeriodicSendTask() const;
+    bool hasRetryTimer() const;
     bool hasCloseTimer() const { return terminalCloseTimer_ != nullptr; }
     // A close timer is held and has not fired or been invalidated.
     bool isCloseTimerValid() const { return terminalCloseTimer_ && terminalCloseTimer_->isValid(); }
@@ -155,8 +157,6 @@ private:
 
     void sessionOpenSucceeded(std::shared_ptr<Terminal> terminal);
     void sessionOpenFailed();
-    void setTerminalOpenRetryTimer(int64_t retryCount, std::function<bool()> open,
-                                   std::function<void(bool)> completion);
     void sessionDidEnd();
     // closeTerminal(), no target, no close timer, and the close of the terminal when there is one.
     void closeSequence();
@@ -167,21 +167,20 @@ private:
 
     const Environment environment_;
     std::weak_ptr<TerminalProtocol> delegate_;
-    std::shared_ptr<PeriodicSendTask> periodicSendTask_;
+    const std::unique_ptr<TerminalSendCycle> sendCycle_;
     // Written on the main thread only; the one-shot send reads it on the send thread.
     foundation::Guarded<std::shared_ptr<Terminal>> terminal_;
     std::optional<std::string> targetTerminalUdid_;
-    foundation::TimerRef terminalReopenRetryTimer_;
+    const std::shared_ptr<TerminalOpenRetry> openRetry_;
     foundation::TimerRef terminalCloseTimer_;
     foundation::Guarded<std::shared_ptr<IDataCodingModel>> dataCodingModel_; // also used on the receive thread
     std::shared_ptr<IBluetoothSocketModel> bluetoothSocketModel_;
     std::shared_ptr<ISdkModel> sdkModel_;
     std::shared_ptr<ISdkStateData> sdkStateData_;
     rx::CancellableSet cancellables_;
-    rx::CancellableSet observers_;
-    bt::PowerState centralState_ = bt::PowerState::unknown;
+    const std::unique_ptr<AccessoryArrivalWatch> accessoryArrivalWatch_;
+    const std::unique_ptr<BluetoothPowerWatch> bluetoothPowerWatch_;
     std::vector<std::shared_ptr<Terminal>> terms_;
-    int64_t retryCountRemaining_ = 0;
 };
 
 } // namespace tolvane::app

@@ -19,6 +19,7 @@
 #include <memory>
 #include <source_location>
 #include <string_view>
+#include <utility>
 
 namespace tolvane::app {
 namespace {
@@ -107,7 +108,7 @@ std::string lookupService()
 
 } // namespace
 
-std::optional<std::string> AppVersionCompare::lookupAddress(const std::string& bundleId)
+std::optional<network::URLRequest> AppVersionCompare::lookupRequest(const std::string& bundleId)
 {
     // What a URL query may hold unencoded besides letters, digits and "-._~".
     static const QByteArray queryAllowed = "!$&'()*+,/:;=?@";
@@ -116,7 +117,7 @@ std::optional<std::string> AppVersionCompare::lookupAddress(const std::string& b
     const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
         return std::nullopt;
-    return address;
+    return network::URLRequest{.url = address, .timeoutInterval = REQUEST_TIMEOUT};
 }
 
 void AppVersionCompare::toAppStoreVersion(const std::function<void(AppVersionCompareType)>& completion)
@@ -127,8 +128,8 @@ void AppVersionCompare::toAppStoreVersion(const std::function<void(AppVersionCom
         completion(AppVersionCompareType::error);
         return;
     }
-    const auto address = lookupAddress(bundleId);
-    if (!address) {
+    auto request = lookupRequest(bundleId);
+    if (!request) {
         logLine("Failed to get store URL.", LogLevel::error);
         completion(AppVersionCompareType::error);
         return;
@@ -141,13 +142,12 @@ void AppVersionCompare::toAppStoreVersion(const std::function<void(AppVersionCom
         foundation::Semaphore answered;
     };
     const auto pending = std::make_shared<Pending>();
-    network::URLSession::shared().dataTask({.url = *address, .timeoutInterval = REQUEST_TIMEOUT},
-                                           [pending, completion](const network::URLResult& result) {
-                                               if (pending->claimed.exchange(true))
-                                                   return;
-                                               completion(compareWithStore(result));
-                                               pending->answered.signal();
-                                           });
+    network::URLSession::shared().dataTask(std::move(*request), [pending, completion](const network::URLResult& result) {
+        if (pending->claimed.exchange(true))
+            return;
+        completion(compareWithStore(result));
+        pending->answered.signal();
+    });
     if (pending->answered.wait(WAIT_LIMIT))
         return;
     if (!pending->claimed.exchange(true)) {

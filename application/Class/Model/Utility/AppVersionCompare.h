@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/Clock.h"
+#include "network/URLRequest.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,8 +29,8 @@ public:
     // waits, so it must not wait for the caller's thread.
     static void toAppStoreVersion(const std::function<void(AppVersionCompareType)>& completion);
 
-    // The lookup address for `bundleId`; none when the configured service makes no valid address.
-    static std::optional<std::string> lookupAddress(const std::string& bundleId);
+    // The lookup request for `bundleId`; none when the configured service makes no valid address.
+    static std::optional<network::URLRequest> lookupRequest(const std::string& bundleId);
 };
 
 } // namespace tolvane::app

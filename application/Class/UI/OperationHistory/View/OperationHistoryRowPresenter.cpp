@@ -79,7 +79,8 @@ OperationHistoryRowPresenter::Texts OperationHistoryRowPresenter::texts(const To
     dateFormatter_.setTimeZone(foundation::TimeZone::fromIdentifier(row.timeZone).value_or(foundation::TimeZone::current()));
     Texts texts;
     dateFormatter_.setLocalizedDateFormatFromTemplate("yMd");
-    texts.carName = dateFormatter_.string(row.launchDate) + carNameOf(row, cars);
+    // A blank keeps the date and the name apart, which would otherwise run together ("3/5/2026Family car").
+    texts.carName = dateFormatter_.string(row.launchDate) + " " + carNameOf(row, cars);
     texts.result = row.eventCode == rawValue(EventCode::N001) ? R::string::localizable::OparationHistory_SuccessfulCompletion(languages)
                                                               : R::string::localizable::OparationHistory_AbnormalTermination(languages);
     texts.startDate = formatDate(row.launchDate);

@@ -138,7 +138,12 @@ protected:
         delegate->calls.clear();
     }
 
-    testing_support::ScopedLogCapture logs; // first: its own clock must not be the main loop's
+    // A store an earlier test left behind would not know this test's environment; it goes before
+    // this test's logs start.
+    struct NoStaleSharedStore {
+        NoStaleSharedStore() { tolvane::app::TerminalStore::destroyShared(); }
+    } noStaleSharedStore;
+    testing_support::ScopedLogCapture logs; // its own clock must not be the main loop's
     foundation::VirtualTime time;
     testing_support::ScopedUserDefaults defaults;
     QTemporaryDir folder;

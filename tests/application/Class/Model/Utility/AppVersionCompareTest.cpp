@@ -88,8 +88,15 @@ TEST_F(AppVersionCompareTest, AsksTheLookupServiceForThisApplicationsPercentEnco
 
     EXPECT_EQ(server.requestLines(),
               std::vector<std::string>{"GET /lookup?country=jp&bundleId=com.tolvane.control%20beta/%C3%A4 HTTP/1.1"});
-    EXPECT_EQ(AppVersionCompare::lookupAddress("a&b=c"),
-              server.baseUrl() + "/lookup?country=jp&bundleId=a&b=c");
+    EXPECT_EQ(AppVersionCompare::lookupRequest("a&b=c")->url, server.baseUrl() + "/lookup?country=jp&bundleId=a&b=c");
+}
+
+TEST_F(AppVersionCompareTest, TheLookupGivesUpAfterOneAndAHalfSecondsWithoutProgress)
+{
+    useService("https://apps.example");
+    const auto request = AppVersionCompare::lookupRequest("com.tolvane.control");
+    ASSERT_TRUE(request.has_value());
+    EXPECT_DOUBLE_EQ(request->timeoutInterval, 1.5);
 }
 
 TEST_F(AppVersionCompareTest, AnAnswerWithoutAUsableVersionIsAnError)

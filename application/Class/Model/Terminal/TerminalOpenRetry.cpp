@@ -1,0 +1,53 @@
+#include "Class/Model/Terminal/TerminalOpenRetry.h"
+
+#include "Class/Model/UserDefaultsValues.h"
+#include "Class/Model/Utility/LogManager.h"
+
+#include "foundation/RunLoop.h"
+
+#include <algorithm>
+
+namespace tolvane::app {
+
+void TerminalOpenRetry::start(int64_t retryCount, std::function<bool()> open, std::function<void(bool)> completion)
+{
+    if (timer_)
+        timer_->invalidate();
+    remaining_ = retryCount;
+    double interval = UserDefaultsValues::intervalOfRetryOpenSession();
+    // A stored interval that is not positive would retry without pause, and an endless one (a huge
+    // number or infinity) would never retry at all.
+    if (!(interval > 0))
+        interval = 1.0;
+    interval = std::min(interval, LONGEST_INTERVAL);
+    std::weak_ptr<TerminalOpenRetry> weak = weak_from_this();
+    timer_ = foundation::RunLoop::main().scheduleTimer(
+        interval, true, [weak, retryCount, open = std::move(open), completion = std::move(completion)](foundation::Timer&) {
+            foundation::RunLoop::main().post([weak, retryCount, open, completion] {
+                if (auto retry = weak.lock())
+                    retry->tryOnce(retryCount, open, completion);
+            });
+        });
+}
+
+void TerminalOpenRetry::tryOnce(int64_t retryCount, const std::function<bool()>& open,
+                                const std::function<void(bool)>& completion)
+{
+    LogManager::print("Retry open.", LogLevel::information,
+                      {.values = {{"Retry count remaining", remaining_ - 1}, {"Maximum number of retry", retryCount}},
+                       .function = "setTerminalOpenRetryTimer(_:open:completion:)"});
+    const bool result = open();
+    if (!result && --remaining_ > 0)
+        return;
+    cancel();
+    completion(result);
+}
+
+void TerminalOpenRetry::cancel()
+{
+    if (timer_)
+        timer_->invalidate();
+    timer_.reset();
+}
+
+} // namespace tolvane::app
