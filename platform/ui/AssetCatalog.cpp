@@ -31,7 +31,30 @@ AssetCatalog& AssetCatalog::shared()
     return catalog;
 }
 
+template <class Load>
+std::optional<Image> AssetCatalog::cached(const std::string& key, Load load) const
+{
+    {
+        std::lock_guard lock(imagesMutex_);
+        if (auto it = images_.find(key); it != images_.end())
+            return it->second;
+    }
+    std::optional<Image> image = load();
+    std::lock_guard lock(imagesMutex_);
+    return images_.try_emplace(key, std::move(image)).first->second;
+}
+
 std::optional<Image> AssetCatalog::image(const std::string& name) const
+{
+    return cached(name, [&] { return load(name); });
+}
+
+std::optional<Image> AssetCatalog::image(const std::string& name, const Size& size) const
+{
+    return cached(name + "@" + std::to_string(size.width) + "x" + std::to_string(size.height), [&] { return load(name, size); });
+}
+
+std::optional<Image> AssetCatalog::load(const std::string& name) const
 {
     for (const char* extension : {".png", ".svg", ".gif", ".jpg"})
         if (auto image = Image::fromFile((root_ + "/Images/" + QString::fromStdString(name) + extension).toStdString()))
@@ -39,7 +62,7 @@ std::optional<Image> AssetCatalog::image(const std::string& name) const
     return std::nullopt;
 }
 
-std::optional<Image> AssetCatalog::image(const std::string& name, const Size& size) const
+std::optional<Image> AssetCatalog::load(const std::string& name, const Size& size) const
 {
     QFile file(root_ + "/Images/" + QString::fromStdString(name) + ".svg");
     if (!file.open(QIODevice::ReadOnly))

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -26,7 +27,16 @@ public:
     std::optional<Color> color(const std::string& name);
 
 private:
+    std::optional<Image> load(const std::string& name) const;
+    std::optional<Image> load(const std::string& name, const Size& size) const;
+    // The files never change: each image is decoded once, as screens ask for the same ones at every
+    // layout pass.
+    template <class Load>
+    std::optional<Image> cached(const std::string& key, Load load) const;
+
     QString root_;
+    mutable std::mutex imagesMutex_;
+    mutable std::map<std::string, std::optional<Image>, std::less<>> images_;
     std::optional<std::map<std::string, Color>> colors_;
 };
 

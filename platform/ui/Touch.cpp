@@ -3,6 +3,8 @@
 #include "ui/View.h"
 #include "ui/Window.h"
 
+#include <utility>
+
 namespace ui {
 
 Touch::Touch(Window& window, Point locationInWindow, double timestamp)
@@ -33,6 +35,12 @@ void Touch::moveTo(Point locationInWindow, TouchPhase phase, double timestamp)
     location_ = locationInWindow;
     phase_ = phase;
     timestamp_ = timestamp;
+}
+
+void Touch::letGoOfView()
+{
+    if (view_)
+        finishedView_ = std::exchange(view_, nullptr);
 }
 
 } // namespace ui

@@ -150,6 +150,9 @@ void Window::sendEvent(const Event& event)
                 involved.push_back(recognizer);
     for (const auto& recognizer : involved)
         recognizer->forgetFinishedTouches();
+    for (const auto& touch : event.allTouches())
+        if (touch->phase() == TouchPhase::ended || touch->phase() == TouchPhase::cancelled)
+            touch->letGoOfView();
 }
 
 void Window::bindBeganTouches(const Event& event)

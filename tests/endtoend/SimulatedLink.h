@@ -3,11 +3,10 @@
 #include "application/Class/Model/Terminal/RecordingLinkDelegate.h"
 
 #include "application/support/ScopedLogCapture.h"
+#include "application/support/SharedLink.h"
 #include "application/support/ScopedUserDefaults.h"
 
 #include "Class/Model/CarRecordStore.h"
-#include "Class/Model/Terminal/DataReceiveCenter.h"
-#include "Class/Model/Terminal/DataTransmissionCenter.h"
 #include "Class/Model/Terminal/TerminalStore.h"
 #include "support/RecordingAudioSystem.h"
 #include "support/RecordingHapticsSystem.h"
@@ -48,11 +47,7 @@ protected:
     ~SimulatedLink() override
     {
         tolvane::app::CarRecordStore::shared().selectedCarRecord.reset();
-        tolvane::app::TerminalStore::destroyShared();
-        tolvane::app::TerminalStore::setSharedEnvironment(std::nullopt);
-        time.advance(3.0);
-        tolvane::app::DataTransmissionCenter::destroy();
-        tolvane::app::DataReceiveCenter::destroy();
+        testing_support::closeSharedLink(time);
         unit.reset();
         time.advance(0.1);
         store.reset();
@@ -63,15 +58,9 @@ protected:
     // The send and receive centres and the terminal store, over the codec registered now.
     void openLink()
     {
-        auto send = tolvane::app::DataTransmissionCenter::shared();
-        auto receive = tolvane::app::DataReceiveCenter::shared();
-        sendLoop->post([send] { send->validate(); });
-        receiveLoop->post([receive] { receive->validate(); });
-        tolvane::app::TerminalStore::setSharedEnvironment(
-            tolvane::app::TerminalStore::Environment{.manager = manager, .bluetoothPower = manager->bluetoothPower()});
-        store = tolvane::app::TerminalStore::shared();
+        store = testing_support::openSharedLink(
+            *sendLoop, *receiveLoop, tolvane::app::TerminalStore::Environment{.manager = manager, .bluetoothPower = manager->bluetoothPower()});
         store->setDelegate(delegate);
-        store->registerObservers();
         time.runUntilIdle();
     }
 

@@ -70,13 +70,18 @@ TEST(SdkModelTest, FinishingWritesTheNeutralOperationThenResetsEveryStoreButTheL
     EXPECT_TRUE(rig.connectionData->bluetoothSocketIsConnected());
 }
 
-TEST(SdkModelTest, GoingToTheBackgroundPausesDetectionAndStampsTheTimeOnTheMainLoopsClock)
+TEST(SdkModelTest, GoingToTheBackgroundDropsTheHeldPointPausesDetectionAndStampsTheTimeOnTheMainLoopsClock)
 {
     struct Case {
         bool actOn;
         std::vector<SmpOperation> written;
     };
-    const SmpOperation haltedRun = runningWith([](SmpOperation& r) { r.disp = BtMekDspId::halt_background; });
+    // No held point waits in the record for the slider's next tick: the next message already lets go.
+    const SmpOperation haltedRun = runningWith([](SmpOperation& r) {
+        r.x = 0;
+        r.y = 0;
+        r.disp = BtMekDspId::halt_background;
+    });
     const SmpOperation stoppedRun = runningWith([](SmpOperation& r) { r.act = BtSmpAct::off; });
     for (const auto& c : {Case{true, {haltedRun}}, Case{false, {}}}) {
         SCOPED_TRACE(c.actOn);

@@ -112,6 +112,31 @@ TEST(TouchDeliveryTest, EventCarriesEveryFingerOnTheGlass)
     EXPECT_EQ(s.back->allTouchesOfLastEvent, 1u);
 }
 
+TEST(TouchDeliveryTest, AViewKeepingItsLastTouchesIsFreedOnceTheFingerHasLiftedAndTheViewIsGone)
+{
+    // As a control that publishes its last touch event keeps it.
+    class KeepingView final : public ui::View {
+    public:
+        using View::View;
+        void touchesBegan(const TouchSet& t, const ui::Event&) override { last = t; }
+        void touchesEnded(const TouchSet& t, const ui::Event&) override { last = t; }
+        TouchSet last;
+    };
+    auto window = std::make_shared<ui::Window>(Rect{0, 0, 390, 844});
+    auto view = std::make_shared<KeepingView>(Rect{0, 0, 100, 100});
+    window->addSubview(view);
+    ui::TouchDriver driver(*window);
+    auto touch = driver.begin({10, 10});
+    driver.end(touch);
+    EXPECT_EQ(touch->view(), view.get()) << "still named while its view lives";
+
+    std::weak_ptr<KeepingView> watched = view;
+    view->removeFromSuperview();
+    view.reset();
+    EXPECT_TRUE(watched.expired());
+    EXPECT_EQ(touch->view(), nullptr);
+}
+
 TEST(TouchDeliveryTest, UnhandledTouchesGoUpTheResponderChain)
 {
     auto window = std::make_shared<ui::Window>(Rect{0, 0, 390, 844});

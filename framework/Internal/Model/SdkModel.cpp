@@ -47,9 +47,11 @@ void SdkModel::requestFinishSdk()
 
 void SdkModel::notifyMoveToBackground()
 {
+    // The held point goes with it, as when a popup covers the screen: the slider's next tick, which
+    // would clear it, may come after the next message.
     if (sendingData->isActOn())
         sendingData->updateOperationData(
-            {.disp = BtMekDspId::halt_background, .dispMountAction = MountActionOfTransmissionValue::mount});
+            {.x = 0, .y = 0, .disp = BtMekDspId::halt_background, .dispMountAction = MountActionOfTransmissionValue::mount});
     detectService->switchPauseDetect(true);
     sdkStateData->isBackground().send(true);
     sdkStateData->setToBackgroundDate(foundation::RunLoop::main().clock().now());

@@ -151,8 +151,12 @@ const std::set<std::string>& TerminalStore::supportedAccessoryProtocols()
 void TerminalStore::setDelegate(const std::shared_ptr<TerminalProtocol>& delegate)
 {
     delegate_ = delegate;
-    log(delegate ? "TerminalStore event is mounted on " + foundation::className(typeid(*delegate)) + "." : "TerminalStore event is not mounted.",
-        LogLevel::debug, "delegate");
+    if (!delegate) {
+        log("TerminalStore event is not mounted.", LogLevel::debug, "delegate");
+        return;
+    }
+    const TerminalProtocol& mounted = *delegate;
+    log("TerminalStore event is mounted on " + foundation::className(typeid(mounted)) + ".", LogLevel::debug, "delegate");
 }
 
 std::shared_ptr<Terminal> TerminalStore::terminal() const

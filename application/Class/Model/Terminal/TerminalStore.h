@@ -69,7 +69,7 @@ public:
     static constexpr size_t LOGGED_CHUNK_BYTES = 64;
 
     static std::shared_ptr<TerminalStore> shared();
-    // Tears the shared store down and drops it; the next use makes a new one.
+    // Tears the shared store down, if there is one, and drops it; the next use makes a new one.
     static void destroyShared();
     // The environment of the next shared store (tests and the program's start); none goes back to
     // the process's own.

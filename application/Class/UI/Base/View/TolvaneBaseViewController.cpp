@@ -18,6 +18,7 @@
 
 #include "di/Container.h"
 #include "foundation/NotificationCenter.h"
+#include "foundation/Overloaded.h"
 #include "foundation/RunLoop.h"
 #include "ui/ActivityIndicatorView.h"
 #include "ui/AssetCatalog.h"
@@ -35,13 +36,6 @@ namespace tolvane::app {
 namespace {
 
 constexpr int STOP_CONFIRMATION = static_cast<int>(DisplayPriority::stopConfirmation);
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 void onMainLoopLater(std::function<void()> task)
 {
@@ -124,7 +118,7 @@ void TolvaneBaseViewController::presentPopup(std::shared_ptr<ui::ViewController>
 
 void TolvaneBaseViewController::carryOut(const BaseAction& action)
 {
-    std::visit(Overloaded{
+    std::visit(foundation::Overloaded{
                    [this](const BaseAction::setNavigationBarHidden& command) {
                        if (auto* navigation = navigationController())
                            navigation->setNavigationBarHidden(command.isHidden, false);

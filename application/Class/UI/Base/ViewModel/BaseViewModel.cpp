@@ -410,7 +410,8 @@ AlertActions BaseViewModel::resumePopupActions()
                            myLog(CLOSE_BUTTON_TAG, "调用operatingModel.didRequestEndHalfway()");
                            operating->didRequestEndHalfway();
                        } else {
-                           myLog(CLOSE_BUTTON_TAG, "转换为 IOperatingViewModel 失败，当前 viewModel 是 " + foundation::className(typeid(*self)));
+                           const auto& current = *self;
+                           myLog(CLOSE_BUTTON_TAG, "转换为 IOperatingViewModel 失败，当前 viewModel 是 " + foundation::className(typeid(current)));
                        }
                    }),
         makeAction("取消", CustomAlertControllerAction::defaultAction,

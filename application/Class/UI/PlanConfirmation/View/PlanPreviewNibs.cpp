@@ -146,8 +146,12 @@ void PlanPreviewNibs::loadOutPreviewVertical(OutPreviewVertical& owner)
     loadOutPreview(owner, R::image::plan_place_vertical(), R::image::plan_arrow_turn_vertical());
     const ui::Rect drawing = PositionGrid{owner.bounds().width()}.drawing();
     auto& content = *owner.subviews().front();
-    owner.envfront = addImage(content, R::image::plan_env_kerb(), {drawing.minX(), drawing.minY() - 18, DRAWING_WIDTH, 16});
-    owner.envback = addImage(content, R::image::plan_env_kerb(), {drawing.minX(), drawing.maxY() + 2, DRAWING_WIDTH, 16});
+    // The kerbs bound the aisle beyond the targets, so no target is drawn past them.
+    const PositionGrid grid{owner.bounds().width()};
+    const double front = grid.square(0, BUTTON_SIZE).minY() - 20;
+    const double back = grid.square(3, BUTTON_SIZE).maxY() + 4;
+    owner.envfront = addImage(content, R::image::plan_env_kerb(), {drawing.minX(), front, DRAWING_WIDTH, 16});
+    owner.envback = addImage(content, R::image::plan_env_kerb(), {drawing.minX(), back, DRAWING_WIDTH, 16});
 }
 
 } // namespace tolvane::app

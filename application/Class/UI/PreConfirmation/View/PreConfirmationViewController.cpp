@@ -19,6 +19,7 @@
 #include "device/BatteryMonitoring.h"
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotificationCenter.h"
+#include "foundation/Overloaded.h"
 #include "foundation/RunLoop.h"
 #include "ui/Application.h"
 #include "ui/ImageView.h"
@@ -55,11 +56,6 @@ rx::Cancellable observe(const char* notification, std::function<void()> block)
         foundation::NotificationCenter::defaultCenter().addObserver(notification, std::move(block)));
     return rx::Cancellable([observation] { observation->reset(); });
 }
-
-template <class... Cases>
-struct Overloaded : Cases... {
-    using Cases::operator()...;
-};
 
 } // namespace
 
@@ -133,7 +129,7 @@ void PreConfirmationViewController::viewDidDisappear(bool animated)
 void PreConfirmationViewController::apply(const IPreConfirmationViewModel::Action& action)
 {
     using A = PreConfirmationAction;
-    std::visit(Overloaded{
+    std::visit(foundation::Overloaded{
                    [](const A::setHistoryData& data) { currentHistoryId().set(data.dataController->insertHistory()); },
                    [](const A::setIsBatteryMonitoringEnabled& monitoring) {
                        device::setBatteryMonitoringEnabled(monitoring.isBatteryMonitoringEnabled);

@@ -4,9 +4,8 @@
 #include "support/ListeningUnitSocket.h"
 #include "application/support/ScopedLogCapture.h"
 #include "application/support/ScopedUserDefaults.h"
+#include "application/support/SharedLink.h"
 
-#include "Class/Model/Terminal/DataReceiveCenter.h"
-#include "Class/Model/Terminal/DataTransmissionCenter.h"
 #include "Class/Model/Terminal/TerminalStore.h"
 
 #include "Internal/Model/IBluetoothSocketModel.h"
@@ -92,26 +91,17 @@ protected:
             .inObjectScope(di::ObjectScope::container);
         container.registerService<tolvane::ISdkStateData>([this](di::Resolver&) { return sdkState; })
             .inObjectScope(di::ObjectScope::container);
-        auto sendCenter = tolvane::app::DataTransmissionCenter::shared();
-        auto receiveCenter = tolvane::app::DataReceiveCenter::shared();
-        sendLoop->post([sendCenter] { sendCenter->validate(); });
-        receiveLoop->post([receiveCenter] { receiveCenter->validate(); });
-        tolvane::app::TerminalStore::setSharedEnvironment(tolvane::app::TerminalStore::Environment{
-            .manager = manager, .bluetoothPower = power, .applicationState = [this] { return applicationState; }});
-        store = tolvane::app::TerminalStore::shared();
+        store = testing_support::openSharedLink(*sendLoop, *receiveLoop,
+                                                tolvane::app::TerminalStore::Environment{
+                                                    .manager = manager, .bluetoothPower = power, .applicationState = [this] { return applicationState; }});
         store->setDelegate(delegate);
-        store->registerObservers();
         unit->readOn(*unitLoop);
         time.runUntilIdle();
     }
 
     ~LinkTest() override
     {
-        tolvane::app::TerminalStore::destroyShared();
-        tolvane::app::TerminalStore::setSharedEnvironment(std::nullopt);
-        time.advance(3.0);
-        tolvane::app::DataTransmissionCenter::destroy();
-        tolvane::app::DataReceiveCenter::destroy();
+        testing_support::closeSharedLink(time);
         time.advance(0.1);
         store.reset();
         di::Container::defaultContainer().removeAll();
