@@ -80,6 +80,26 @@ protected:
         return "(no row)";
     }
 
+    // Links, starts parking in to the left and holds the slider for a second.
+    std::shared_ptr<ISlideViewModel> holdParkingIn()
+    {
+        auto router = di::resolveOrDie<ITransitionManager>(container);
+        auto display = di::resolveOrDie<IDisplayModel>(container);
+        auto user = di::resolveOrDie<IUserOperationModel>(container);
+        auto slide = di::resolveOrDie<ISlideViewModel>(container);
+        connect();
+        router->showConnecting();
+        display->notifyWaitingConnectConfirm();
+        time.advance(0.5);
+        user->notifyUserOperation(K::REQ_START_TOLVANE{});
+        time.advance(0.5);
+        user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{PlanParkInDirection::LEFT});
+        time.advance(0.5);
+        slide->onTap(true);
+        time.advance(1.0);
+        return slide;
+    }
+
     TolvaneFramework framework;
     di::Container& container = di::Container::defaultContainer();
     std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(ui::Rect{0, 0, 390, 844});
@@ -89,20 +109,7 @@ protected:
 
 TEST_F(WarnEndToEndTest, ACarThatFailsMidManoeuvreEndsOnTheEndScreenClosesTheLinkAndTheRunsHistoryRow)
 {
-    auto router = di::resolveOrDie<ITransitionManager>(container);
-    auto display = di::resolveOrDie<IDisplayModel>(container);
-    auto user = di::resolveOrDie<IUserOperationModel>(container);
-    auto slide = di::resolveOrDie<ISlideViewModel>(container);
-    connect();
-    router->showConnecting();
-    display->notifyWaitingConnectConfirm();
-    time.advance(0.5);
-    user->notifyUserOperation(K::REQ_START_TOLVANE{});
-    time.advance(0.5);
-    user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{PlanParkInDirection::LEFT});
-    time.advance(0.5);
-    slide->onTap(true);
-    time.advance(1.0);
+    auto slide = holdParkingIn();
     ASSERT_LT(unit->manoeuvre().remainingDistance(), vehiclesim::Manoeuvre::START_DISTANCE) << "the car is moving";
 
     unit->interrupt(*vehiclesim::interruptionFor(vehiclesim::InterruptionKind::stop, "VEHICLE_FAIL_OUT"));
@@ -124,20 +131,7 @@ TEST_F(WarnEndToEndTest, ACarThatFailsMidManoeuvreEndsOnTheEndScreenClosesTheLin
 
 TEST_F(WarnEndToEndTest, ALinkDroppedWhileHoldingHaltsTheCarAndTheNewLinkGetsNoHeldFrame)
 {
-    auto router = di::resolveOrDie<ITransitionManager>(container);
-    auto display = di::resolveOrDie<IDisplayModel>(container);
-    auto user = di::resolveOrDie<IUserOperationModel>(container);
-    auto slide = di::resolveOrDie<ISlideViewModel>(container);
-    connect();
-    router->showConnecting();
-    display->notifyWaitingConnectConfirm();
-    time.advance(0.5);
-    user->notifyUserOperation(K::REQ_START_TOLVANE{});
-    time.advance(0.5);
-    user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{PlanParkInDirection::LEFT});
-    time.advance(0.5);
-    slide->onTap(true);
-    time.advance(1.0);
+    auto slide = holdParkingIn();
     ASSERT_TRUE(unit->manoeuvre().isHeld());
 
     unit->dropLink();
