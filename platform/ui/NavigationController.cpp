@@ -1,6 +1,7 @@
 #include "ui/NavigationController.h"
 
 #include "foundation/RunLoop.h"
+#include "ui/InteractionPause.h"
 #include "ui/NavigationBar.h"
 #include "ui/ScreenMetrics.h"
 #include "ui/View.h"
@@ -144,7 +145,10 @@ void NavigationController::transition(std::shared_ptr<ViewController> outgoing, 
             content_->insertSubview(incomingView, 0);
     }
     showTopItem();
-    pendingFinish_ = [this, outgoing, incoming, shown, done] {
+    const InteractionPause::Hold pause = shown && animated ? InteractionPause::begin() : nullptr;
+    // Lives as long as this transition is pending: the end of an earlier slide must not finish a later one.
+    auto pending = std::make_shared<bool>();
+    pendingFinish_ = [this, outgoing, incoming, shown, done, pause, pending] {
         if (outgoing && outgoing->isViewLoaded() && outgoing->view().superview() == content_.get())
             outgoing->view().removeFromSuperview();
         if (shown) {
@@ -157,8 +161,10 @@ void NavigationController::transition(std::shared_ptr<ViewController> outgoing, 
             done();
     };
     std::weak_ptr<ViewController> weakSelf = weak_from_this();
-    auto finishIfAlive = [this, weakSelf](bool) {
-        if (!weakSelf.expired())
+    std::weak_ptr<bool> stillPending = pending;
+    pending.reset();
+    auto finishIfAlive = [this, weakSelf, stillPending](bool) {
+        if (!weakSelf.expired() && !stillPending.expired())
             finishPendingTransition();
     };
     if (!shown || !foundation::RunLoop::hasMain()) {

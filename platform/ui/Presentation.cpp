@@ -4,6 +4,7 @@
 #include "foundation/SystemLog.h"
 #include "ui/IViewControllerAnimatedTransitioning.h"
 #include "ui/IViewControllerTransitioningDelegate.h"
+#include "ui/InteractionPause.h"
 #include "ui/PresentationController.h"
 #include "ui/TransitionContext.h"
 #include "ui/TransitionCoordinator.h"
@@ -150,6 +151,8 @@ void Presentation::run(IViewControllerAnimatedTransitioning& animator, bool anim
     // The context lives until the transition completes, which a dismissal from further down may hasten.
     contextKeeper_ = context;
     coordinator_->start();
+    if (animated)
+        interactionPause_ = InteractionPause::begin();
     if (!animated) {
         if (presenting) {
             container_->addSubview(presented_->viewPointer());
@@ -165,6 +168,7 @@ void Presentation::finishPresenting(bool completed, const Completion& completion
 {
     auto keepAlive = shared_from_this();
     contextKeeper_.reset();
+    interactionPause_.reset();
     PresentationController& controller = *presented_->presentationController_;
     controller.presentationTransitionDidEnd(completed);
     presented_->endAppearanceTransition();
@@ -241,6 +245,7 @@ void Presentation::finishDismissing(bool completed, const Completion& completion
 {
     auto keepAlive = shared_from_this();
     contextKeeper_.reset();
+    interactionPause_.reset();
     auto presented = presented_->shared_from_this();
     PresentationController& controller = *presented->presentationController_;
     controller.dismissalTransitionDidEnd(completed);

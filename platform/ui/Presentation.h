@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/InteractionPause.h"
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -50,6 +52,8 @@ private:
     std::vector<Completion> laterDismissCompletions_;
     View* presenterSuperview_ = nullptr;
     std::shared_ptr<TransitionContext> contextKeeper_;
+    // Held while the presented view moves in or out.
+    InteractionPause::Hold interactionPause_;
 };
 
 } // namespace ui

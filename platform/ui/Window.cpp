@@ -2,6 +2,7 @@
 
 #include "foundation/RunLoop.h"
 #include "ui/GestureRecognizer.h"
+#include "ui/InteractionPause.h"
 #include "ui/ScreenMetrics.h"
 #include "ui/TextField.h"
 #include "ui/Touch.h"
@@ -158,7 +159,7 @@ void Window::sendEvent(const Event& event)
 void Window::bindBeganTouches(const Event& event)
 {
     for (const auto& touch : event.allTouches()) {
-        if (touch->phase() != TouchPhase::began || touch->view_)
+        if (touch->phase() != TouchPhase::began || touch->view_ || InteractionPause::isActive())
             continue;
         View* hit = hitTest(touch->location(this), &event);
         if (!hit)
