@@ -8,7 +8,7 @@
 
 namespace tolvane::app {
 
-CompletionLayout CompletionLayout::make(double titleTop, std::function<void()> exit)
+CompletionLayout CompletionLayout::make(std::function<void()> exit)
 {
     const ui::Rect area = ScreenStyle::contentBounds();
     const double width = area.width();
@@ -17,7 +17,9 @@ CompletionLayout CompletionLayout::make(double titleTop, std::function<void()> e
     layout.root->setBackgroundColor(ScreenStyle::background());
     layout.carImageView = std::make_shared<ui::ImageView>(ui::Rect{(width - 240) / 2, 72, 240, 180});
     layout.carImageView->setContentMode(ui::ContentMode::scaleAspectFit);
+    const double titleTop = 336;
     layout.titleLabel = std::make_shared<ui::Label>(ui::Rect{24, titleTop, width - 48, 72});
+    layout.waitingCenter = {width / 2, titleTop - 36};
     ScreenStyle::title(*layout.titleLabel);
     const double buttonTop = area.height() - ScreenStyle::bottomInset() - 24 - 56;
     layout.exitButton = std::make_shared<ui::Button>(ui::Rect{24, buttonTop, width - 48, 56});

@@ -12,7 +12,7 @@ namespace tolvane::app {
 void ParkInCompletedScene::build(ParkInCompletedViewController& screen)
 {
     std::weak_ptr<ParkInCompletedViewController> weak = std::static_pointer_cast<ParkInCompletedViewController>(screen.shared_from_this());
-    auto layout = CompletionLayout::make(336, [weak] {
+    auto layout = CompletionLayout::make([weak] {
         if (auto self = weak.lock())
             self->tapExitButton();
     });
@@ -20,9 +20,9 @@ void ParkInCompletedScene::build(ParkInCompletedViewController& screen)
     screen.myCarImageView = layout.carImageView;
     screen.titleLabel = layout.titleLabel;
     screen.exitButton = layout.exitButton;
-    // The spinner waits between the car and the title; the hazard note sits below the title.
+    // The hazard note sits below the title.
     screen.processIndicatorView = std::make_shared<ui::ActivityIndicatorView>(ui::ActivityIndicatorStyle::medium);
-    screen.processIndicatorView->setCenter({width / 2, 300});
+    screen.processIndicatorView->setCenter(layout.waitingCenter);
     screen.processIndicatorView->setColor(ScreenStyle::ink());
     screen.actionLabel = std::make_shared<ui::Label>(ui::Rect{24, 420, width - 48, 48});
     ScreenStyle::body(*screen.actionLabel, ScreenStyle::alert());

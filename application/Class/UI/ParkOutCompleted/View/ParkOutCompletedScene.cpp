@@ -8,7 +8,7 @@ namespace tolvane::app {
 void ParkOutCompletedScene::build(ParkOutCompletedViewController& screen)
 {
     std::weak_ptr<ParkOutCompletedViewController> weak = std::static_pointer_cast<ParkOutCompletedViewController>(screen.shared_from_this());
-    auto layout = CompletionLayout::make(300, [weak] {
+    auto layout = CompletionLayout::make([weak] {
         if (auto self = weak.lock())
             self->tapExitButton();
     });

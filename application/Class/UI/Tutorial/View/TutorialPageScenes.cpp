@@ -89,7 +89,6 @@ std::shared_ptr<SliderControlView> addSlider(TutorialPageView& view)
     const ui::Rect area{0, 0, view.contentWidth(), SLIDER_HEIGHT * DesignScale::vertical()};
     auto controlArea = std::make_shared<ui::View>(area);
     auto slider = std::make_shared<SliderControlView>(area);
-    slider->setup();
     controlArea->addSubview(slider);
     view.addControl(controlArea, SLIDER_HEIGHT);
     return slider;

@@ -62,6 +62,28 @@ TEST_F(RegistrationDevicesScreenTest, TwoUnitsOneRegisteredGiveThreeRowsOfWhichO
     EXPECT_TRUE(logs.contains("Try to open new terminal when a terminal is selected from list in startup view."));
 }
 
+// A tap on a row that is still rising into view is not taken: taken, it pushed the connecting
+// screen onto a stack that had not arrived, where it never came to life and never connected.
+TEST_F(RegistrationDevicesScreenTest, ATapWhileTheListStillRisesIsNotTakenAndTheNextOneConnects)
+{
+    transitionManager->showRegistrationDevices();
+    time.advance(0.1);
+    ASSERT_TRUE(cellOf("VIN0001"));
+    tap(*cellOf("VIN0001"));
+    settle();
+    const auto devices = shown<RegistrationDevicesViewController>();
+    ASSERT_TRUE(devices) << "the list stays";
+    EXPECT_TRUE(devices->isAppeared());
+    EXPECT_EQ(store->terminal(), nullptr);
+
+    tap(*cellOf("VIN0001"));
+    settle();
+    const auto connecting = shown<ConnectingForRegistrationViewController>();
+    ASSERT_TRUE(connecting);
+    EXPECT_TRUE(connecting->isAppeared());
+    EXPECT_TRUE(store->terminal());
+}
+
 TEST_F(RegistrationDevicesScreenTest, ARowAtOrPastTheEndOfTheListDoesNothing)
 {
     openDevices();

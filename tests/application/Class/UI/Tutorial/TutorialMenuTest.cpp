@@ -3,9 +3,11 @@
 #include "application/support/ScopedLogCapture.h"
 
 #include "Class/UI/Operating/View/Animation/OperateAnimation.h"
+#include "Class/UI/Operating/View/Slider/SliderControlNib.h"
 #include "Class/UI/Operating/View/Slider/SliderControlView.h"
 #include "Class/UI/PlanConfirmation/View/FrontBackPreview.h"
 #include "Class/UI/PlanConfirmation/View/InPreview.h"
+#include "Class/UI/Tutorial/View/FirstTutorialPageViewControllers.h"
 #include "Class/UI/Tutorial/View/TutorialDemoPageViewControllers.h"
 #include "Class/UI/Tutorial/View/TutorialMenuCell.h"
 #include "Class/UI/Tutorial/View/TutorialMenuFlowViewController.h"
@@ -15,8 +17,11 @@
 
 #include "ui/Button.h"
 #include "ui/Label.h"
+#include "ui/StoryboardRegistry.h"
 #include "ui/TableView.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -193,6 +198,27 @@ TEST_F(TutorialMenuTest, TheControlPageRunsTheHandWhileShownAndStopsAllItsTimers
     const OperateAnimation& animation = *control->sliderControl->operateAnimation();
     for (const auto& timer : {animation.beforeAnimationTimer, animation.holdingAnimationTimer})
         EXPECT_TRUE(!timer || !timer->isValid());
+}
+
+TEST_F(TutorialMenuTest, EverySliderPageHoldsOneSlider)
+{
+    using Page = ui::ViewController;
+    const struct {
+        const char* storyboard;
+        std::function<std::shared_ptr<SliderControlView>(Page&)> slider;
+    } cases[] = {
+        {"FirstTutorialControlling", [](Page& page) { return dynamic_cast<FirstTutorialControllingViewController&>(page).sliderControl; }},
+        {"TutorialParkInControl", [](Page& page) { return dynamic_cast<TutorialControlPageViewController&>(page).sliderControl; }},
+        {"TutorialParkOutControl", [](Page& page) { return dynamic_cast<TutorialControlPageViewController&>(page).sliderControl; }},
+    };
+    for (const auto& c : cases) {
+        const auto page = ui::StoryboardRegistry::shared().instantiateInitialViewController(c.storyboard);
+        page->view();
+        const auto slider = c.slider(*page);
+        ASSERT_TRUE(slider) << c.storyboard;
+        const auto tracks = std::ranges::count_if(slider->subviews(), [](const auto& view) { return dynamic_cast<SliderControlNib*>(view.get()); });
+        EXPECT_EQ(tracks, 1) << c.storyboard << ": one knob and one track";
+    }
 }
 
 TEST_F(TutorialMenuTest, TheParkInSelectPagePlaysItsPreviewOnce)
