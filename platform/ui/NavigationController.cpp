@@ -145,7 +145,7 @@ void NavigationController::transition(std::shared_ptr<ViewController> outgoing, 
             content_->insertSubview(incomingView, 0);
     }
     showTopItem();
-    const InteractionPause::Hold pause = shown && animated ? InteractionPause::begin() : nullptr;
+    const InteractionPause::Hold pause = shown && animated ? InteractionPause::begin(transitionDuration) : nullptr;
     // Lives as long as this transition is pending: the end of an earlier slide must not finish a later one.
     auto pending = std::make_shared<bool>();
     pendingFinish_ = [this, outgoing, incoming, shown, done, pause, pending] {

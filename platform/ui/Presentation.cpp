@@ -152,7 +152,7 @@ void Presentation::run(IViewControllerAnimatedTransitioning& animator, bool anim
     contextKeeper_ = context;
     coordinator_->start();
     if (animated)
-        interactionPause_ = InteractionPause::begin();
+        interactionPause_ = InteractionPause::begin(coordinator_->transitionDuration());
     if (!animated) {
         if (presenting) {
             container_->addSubview(presented_->viewPointer());
