@@ -13,7 +13,7 @@ class IInternalCautionData {
 public:
     virtual ~IInternalCautionData() = default;
     virtual std::optional<InternalCause> topCause() const = 0;
-    // Does not publish; the caller publishes with updateCauseId() when the application should see it.
+    // Does not publish the cause id; the caller does with updateCauseId() when the application should see it.
     virtual void addCause(InternalCause cause) = 0;
     // Each cause once addCause() has taken it, on the thread that added it.
     virtual rx::Publisher<InternalCause> raisedCause() const = 0;
