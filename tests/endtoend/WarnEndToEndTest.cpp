@@ -9,6 +9,7 @@
 #include "Class/Model/ViewModelAssembly.h"
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
+#include "Class/UI/Base/View/InteruptCustomAlertController.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "ISlideViewModel.h"
@@ -25,6 +26,7 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -70,6 +72,12 @@ protected:
     std::shared_ptr<WarnViewController> shownWarn() const
     {
         return std::dynamic_pointer_cast<WarnViewController>(stack->viewControllers().back());
+    }
+
+    // The pop-up the screen on top shows, if any.
+    InteruptCustomAlertController* shownPopup() const
+    {
+        return dynamic_cast<InteruptCustomAlertController*>(stack->presentedViewController());
     }
 
     std::string historyEventCode() const
@@ -149,5 +157,52 @@ TEST_F(WarnEndToEndTest, ALinkDroppedWhileHoldingHaltsTheCarAndTheNewLinkGetsNoH
     EXPECT_NE(unit->manoeuvre().phase(), vehiclesim::Manoeuvre::Phase::completed);
     slide->onTap(false);
 }
+
+// The unit goes quiet while the finger is down: the halt and then the end come from the phone's own
+// watchdog, on the screens of a lost link, whether or not the link itself stays up.
+struct QuietUnitCase {
+    const char* name;
+    std::function<void(std::unique_ptr<vehiclesim::VehicleUnit>&)> silence;
+};
+
+void PrintTo(const QuietUnitCase& c, std::ostream* out) { *out << c.name; }
+
+class QuietUnitTest : public WarnEndToEndTest, public ::testing::WithParamInterface<QuietUnitCase> {};
+
+TEST_P(QuietUnitTest, ALostLinkHaltsAfterThreeSecondsAndEndsThirtySecondsLater)
+{
+    auto slide = holdParkingIn();
+    ASSERT_TRUE(unit->manoeuvre().isHeld());
+
+    GetParam().silence(unit);
+    time.advance(2.8);
+    EXPECT_FALSE(shownPopup()) << "nothing is said before the watchdog's time";
+    time.advance(0.4);
+    auto* popup = shownPopup();
+    ASSERT_TRUE(popup) << "no halt pop-up 3.2 s after the last record";
+    EXPECT_EQ(popup->title(), "Unable to communicate with the vehicle");
+    EXPECT_FALSE(shownWarn());
+
+    time.advance(29.6);
+    EXPECT_FALSE(shownWarn()) << "the end comes 30 s after the halt";
+    time.advance(0.4);
+    auto warn = shownWarn();
+    ASSERT_TRUE(warn) << "no end screen 33.2 s after the last record";
+    EXPECT_EQ(warn->causeId, CauseId::BT_LOSS);
+    EXPECT_FALSE(shownPopup());
+    slide->onTap(false);
+    time.advance(12.0);
+    EXPECT_EQ(warn->titleLabel->text(), "Tolvane canceled.\nPlease enter the vehicle with your smart key to manually complete the maneuver.");
+    EXPECT_EQ(historyEventCode(), "E010");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, QuietUnitTest,
+    ::testing::Values(QuietUnitCase{"GoneForGood", [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) { unit.reset(); }},
+                      QuietUnitCase{"LinkedButSilent",
+                                    [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) {
+                                        unit->setFault(vehiclesim::Fault::silence, true);
+                                    }}),
+    [](const ::testing::TestParamInfo<QuietUnitCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -497,6 +497,31 @@ TEST_F(DataArbitratorTest, APendingClearStillFiresAfterTheLinkCloses)
     EXPECT_TRUE(vehicleStateData->getObstacleInfo().moves.empty());
 }
 
+// With no link no send cycle runs, so the causes the framework raises on its own must reach the
+// screen without one: the one standing when the link closes, then each one raised.
+TEST_F(DataArbitratorTest, WithoutALinkTheRaisedCausesStillShowTheirScreens)
+{
+    showVehicleScreen({.dspId = BtMekDspId::controlling_inpark, .lr = 0, .fb = 1});
+    cautionData->addCause(InternalCause::haltReqBtLoss);
+    time.runUntilIdle();
+    ASSERT_TRUE(shown.empty()) << "while linked the send cycle shows it";
+
+    arbitrator->closeObserver();
+    time.runUntilIdle();
+    EXPECT_EQ(shown, (std::vector{HALT}));
+    EXPECT_EQ(published, (std::vector{CauseId::BT_LOSS}));
+
+    cautionData->removeCause(InternalCause::haltReqBtLoss);
+    cautionData->addCause(InternalCause::stopReqBtLoss);
+    time.runUntilIdle();
+    EXPECT_EQ(shown, (std::vector{HALT, STOP}));
+
+    arbitrator->startObserver();
+    cautionData->addCause(InternalCause::stopBtOff);
+    time.runUntilIdle();
+    EXPECT_EQ(published, (std::vector{CauseId::BT_LOSS})) << "linked again, the send cycle takes over";
+}
+
 TEST_F(DataArbitratorTest, TheWarningSoundFollowsMovingObjectsAndCloseObstaclesWhileOperating)
 {
     receive(vehicle::informationFrame({.MV_FL = 1}));

@@ -59,6 +59,12 @@ void CautionData::addCause(InternalCause cause)
         std::erase(causes.list, cause);
         causes.list.insert(causes.list.begin(), cause);
     });
+    raisedCause_.send(cause);
+}
+
+rx::Publisher<InternalCause> CautionData::raisedCause() const
+{
+    return raisedCause_.publisher();
 }
 
 void CautionData::removeCause(InternalCause cause)

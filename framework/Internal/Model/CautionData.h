@@ -18,6 +18,7 @@ public:
 
     std::optional<InternalCause> topCause() const override;
     void addCause(InternalCause cause) override;
+    rx::Publisher<InternalCause> raisedCause() const override;
     void removeCause(InternalCause cause) override;
     void updateCauseId() override;
     bool hasCause(CauseId causeID) const override;
@@ -32,6 +33,7 @@ private:
     static std::optional<InternalCause> topOf(const Causes& causes);
 
     rx::CurrentValueSubject<CauseId> cause_{CauseId::DEF};
+    rx::PassthroughSubject<InternalCause> raisedCause_;
     foundation::Guarded<Causes> causes_;
 };
 

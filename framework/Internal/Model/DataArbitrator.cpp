@@ -11,6 +11,7 @@
 #include "Internal/Model/IVibrateControl.h"
 #include "Internal/Model/IWillArbitrateData.h"
 #include "Internal/Model/TopCauseScreen.h"
+#include "Internal/Model/UnlinkedCauseScreen.h"
 #include "foundation/RunLoop.h"
 
 #include <algorithm>
@@ -83,6 +84,7 @@ DataArbitrator::DataArbitrator(std::shared_ptr<IInternalSendBTData> sendingData,
     , detectService(std::move(detectService))
     , cautionData(std::move(cautionData))
     , sdkStateData(std::move(sdkStateData))
+    , unlinkedCauseScreen(std::make_shared<UnlinkedCauseScreen>(this->cautionData, this->displayData))
 {
 }
 
@@ -90,6 +92,7 @@ void DataArbitrator::startObserver()
 {
     foundation::assertOnMainLoop("DataArbitrator::startObserver");
     cancellables.removeAll();
+    unlinkedCauseScreen->stopWatching();
     // The subscriptions live in a member, so they end with this object and may hold it plainly.
     cancellables.insert(willArbitrateData->detect().sink([this](const MekDetect& detect) { onChangedDetect(detect); }));
     cancellables.insert(willArbitrateData->verification().sink(
@@ -103,6 +106,7 @@ void DataArbitrator::startObserver()
 void DataArbitrator::closeObserver()
 {
     cancellables.removeAll();
+    unlinkedCauseScreen->startWatching();
 }
 
 // --- Control-state requests ---

@@ -27,6 +27,7 @@ class IInternalVehicleStateData;
 class ISoundControl;
 class IVibrateControl;
 class IWillArbitrateData;
+class UnlinkedCauseScreen;
 
 // Turns every received record into the published state: it runs the detectors, chooses the screen
 // and the published cause, updates the plans, the operate state and the obstacles, echoes the
@@ -88,6 +89,7 @@ private:
     const std::shared_ptr<IDetectService> detectService;
     const std::shared_ptr<IInternalCautionData> cautionData;
     const std::shared_ptr<IInternalSdkStateData> sdkStateData;
+    const std::shared_ptr<UnlinkedCauseScreen> unlinkedCauseScreen;
     // Pending clears of the last obstacle mark and of the last moving object; empty when none waits.
     HiddenWaitingTimer obstacleDetectionsHiddenWaitingTimer;
     HiddenWaitingTimer movingObjectsDetectionHiddenWaitingTimer;

@@ -2,6 +2,7 @@
 
 #include "Internal/Model/CauseId.h"
 #include "Internal/Model/InternalCause.h"
+#include "rx/Publisher.h"
 
 #include <optional>
 
@@ -12,8 +13,10 @@ class IInternalCautionData {
 public:
     virtual ~IInternalCautionData() = default;
     virtual std::optional<InternalCause> topCause() const = 0;
-    // Does not publish; the caller publishes with updateCauseId() when the application should see it.
+    // Does not publish the cause id; the caller does with updateCauseId() when the application should see it.
     virtual void addCause(InternalCause cause) = 0;
+    // Each cause once addCause() has taken it, on the thread that added it.
+    virtual rx::Publisher<InternalCause> raisedCause() const = 0;
     // STOP causes stay held until initParam().
     virtual void removeCause(InternalCause cause) = 0;
     virtual void updateCauseId() = 0;
