@@ -53,7 +53,9 @@ void QtRunLoop::wake()
     if (wakePending_.exchange(true))
         return;
     QMetaObject::invokeMethod(context_, [this] {
-        wakePending_.store(false);
+        // Taken with acquire, so what the waking thread did before is visible here without
+        // leaning on the event queue's own lock, which ThreadSanitizer cannot see.
+        wakePending_.exchange(false);
         pass();
     }, Qt::QueuedConnection);
 }
