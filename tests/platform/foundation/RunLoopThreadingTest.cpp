@@ -39,4 +39,18 @@ TEST(RunLoopThreadingTest, RealWorkerThreadRunsPostedTasksAndTimersOnItsOwnThrea
     EXPECT_FALSE(worker.isRunning());
 }
 
+TEST(RunLoopThreadingTest, AWorkerLoopKeptPastItsThreadGoesWithoutCrashing)
+{
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    foundation::SystemClock clock;
+    std::shared_ptr<foundation::RunLoop> kept;
+    {
+        foundation::WorkerThread worker("kept-loop-test", 1.0, clock);
+        worker.start();
+        kept = worker.loop().shared_from_this(); // as a stream's endpoint keeps the loop it waits on
+    }
+    kept.reset();
+}
+
 } // namespace
