@@ -26,12 +26,31 @@ function(tolvane_sources out_var)
   set(${out_var} ${result} PARENT_SCOPE)
 endfunction()
 
-# A GoogleTest executable made of every test source below the given folders.
+# A GoogleTest executable made of every test source below the given folders. Test sources named
+# *ThreadingTest.cpp run real threads: they form a second executable, `<area>_threading_tests`,
+# labelled `threads` and part of the target `threading_tests`, which the ThreadSanitizer build
+# builds and runs. Sources that are not tests themselves go into both.
 function(tolvane_test_executable name)
   cmake_parse_arguments(ARG "" "" "DIRS;LIBS" ${ARGN})
-  tolvane_sources(test_sources ${ARG_DIRS})
-  add_executable(${name} ${test_sources})
-  target_link_libraries(${name} PRIVATE tolvane_test_support ${ARG_LIBS} tolvane_warnings)
+  tolvane_sources(sources ${ARG_DIRS})
+  set(support_sources ${sources})
+  list(FILTER support_sources EXCLUDE REGEX "Test\\.cpp$")
+  set(threading_sources ${sources})
+  list(FILTER threading_sources INCLUDE REGEX "ThreadingTest\\.cpp$")
+  list(REMOVE_ITEM sources ${threading_sources})
+  tolvane_add_test(${name} "${sources}" "${ARG_LIBS}")
+  if(threading_sources)
+    string(REGEX REPLACE "_tests$" "_threading_tests" threading_name ${name})
+    tolvane_add_test(${threading_name} "${threading_sources};${support_sources}" "${ARG_LIBS}")
+    set_property(TEST ${threading_name} APPEND PROPERTY LABELS threads)
+    add_dependencies(threading_tests ${threading_name})
+  endif()
+endfunction()
+
+# One GoogleTest executable of the given sources, run as a test of its own.
+function(tolvane_add_test name sources libs)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE tolvane_test_support ${libs} tolvane_warnings)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -36,8 +36,9 @@ QtRunLoop::QtRunLoop(std::string name, const Clock& clock, QThread* thread)
 QtRunLoop::~QtRunLoop()
 {
     // Once the thread has ended nothing would run a deferred deletion; its pending wake-ups go too.
+    // A loop kept past its thread object has no thread at all.
     QThread* owner = context_->thread();
-    if (owner == QThread::currentThread() || !owner->isRunning()) {
+    if (!owner || owner == QThread::currentThread() || !owner->isRunning()) {
         delete context_;
         ::close(timerFd_);
     } else {
@@ -53,7 +54,9 @@ void QtRunLoop::wake()
     if (wakePending_.exchange(true))
         return;
     QMetaObject::invokeMethod(context_, [this] {
-        wakePending_.store(false);
+        // Taken with acquire, so what the waking thread did before is visible here without
+        // leaning on the event queue's own lock, which ThreadSanitizer cannot see.
+        wakePending_.exchange(false);
         pass();
     }, Qt::QueuedConnection);
 }

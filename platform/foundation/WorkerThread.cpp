@@ -27,9 +27,11 @@ void WorkerThread::start()
 {
     if (thread_)
         return;
+    // The loop is made before the thread starts, so the start orders its making before every pass
+    // in a way ThreadSanitizer sees too.
     thread_ = std::make_unique<QThread>();
-    thread_->start();
     loop_ = std::make_shared<QtRunLoop>(name_, clock_, thread_.get());
+    thread_->start();
     std::promise<void> ready;
     loop_->post([this, &ready] {
         setCurrentThreadName(name_);

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <random>
-#include <thread>
 #include <tuple>
 
 namespace {
@@ -255,31 +253,6 @@ TEST(CautionDataTest, RandomSequencesFollowTheRankingRule)
         }
         EXPECT_EQ(received, reference.published) << "sequence " << sequence;
     }
-}
-
-TEST(CautionDataThreadingTest, TheTopCauseCanBeReadWhileTheListChanges)
-{
-    CautionData store;
-    std::atomic<bool> done{false};
-    std::atomic<int> invalid{0};
-    std::thread reader([&] {
-        while (!done.load()) {
-            const auto top = store.topCause();
-            if (top && !displayId(*top))
-                ++invalid;
-        }
-    });
-    const auto& causes = foundation::allCases<C>();
-    for (int round = 0; round < 200; ++round) {
-        for (C cause : causes)
-            store.addCause(cause);
-        for (C cause : causes)
-            store.removeCause(cause);
-        store.initParam();
-    }
-    done.store(true);
-    reader.join();
-    EXPECT_EQ(invalid.load(), 0);
 }
 
 } // namespace

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 namespace {
 
 using namespace tolvane;
@@ -146,27 +143,6 @@ TEST_F(SendingDataTest, InitParamRestoresTheStateAtCreation)
     data.updateOperationData({.disp = BtMekDspId::arrival, .smpcnt = 41});
     EXPECT_EQ(data.operation().disp, BtMekDspId::def);
     EXPECT_EQ(data.operation().smpcnt, 0u);
-}
-
-// The encoder copies the record on the send thread while the main loop writes it.
-TEST_F(SendingDataTest, ReadersOnAnotherThreadSeeOnlyWholeRecords)
-{
-    data.updateOperationData({.disp = BtMekDspId::def, .dispMountAction = Mount::unmount,
-                              .smpcnt = 0, .smpcntMountAction = Mount::unmount});
-    std::atomic<bool> done = false;
-    std::atomic<int> torn = 0;
-    std::thread reader([&] {
-        while (!done) {
-            const SmpOperation record = data.operation();
-            if (record.x != record.y || record.y != record.smpcnt)
-                ++torn;
-        }
-    });
-    for (uint32_t n = 1; n <= 20000; ++n)
-        data.updateOperationData({.x = n, .y = n, .smpcnt = n});
-    done = true;
-    reader.join();
-    EXPECT_EQ(torn, 0);
 }
 
 } // namespace

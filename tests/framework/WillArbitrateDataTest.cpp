@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 namespace {
 
 using namespace tolvane;
@@ -109,23 +107,6 @@ TEST(WillArbitrateDataTest, AResetClearsEverythingAndSendsOneDefaultRecordOfEach
     auto s6 = store.req().sink([&](const MekCsrReq& r) { firstAfterReset = !r.isCntFixing; });
     store.updateCsrRequestData({});
     EXPECT_TRUE(firstAfterReset) << "the reset default record is no previous record";
-}
-
-// A race here is seen only by ThreadSanitizer, whose build runs every *Threading* test.
-TEST(WillArbitrateDataThreadingTest, TheReceiveBufferCanBeEmptiedWhileTheReceiveThreadAppends)
-{
-    WillArbitrateData store;
-    std::thread receiver([&] {
-        for (int chunk = 0; chunk < 20000; ++chunk)
-            store.recivedDataBuffer().withLock([](foundation::Bytes& buffer) {
-                buffer.push_back(0x01);
-                if (buffer.size() > 64)
-                    buffer.erase(buffer.begin(), buffer.begin() + 32);
-            });
-    });
-    for (int reset = 0; reset < 2000; ++reset)
-        store.initParam();
-    receiver.join();
 }
 
 } // namespace

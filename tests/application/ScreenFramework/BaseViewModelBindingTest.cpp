@@ -13,7 +13,6 @@
 #include "foundation/NotificationCenter.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace screen_testing {
 namespace {
@@ -21,23 +20,11 @@ namespace {
 using enum RequiredDisplayId;
 using Texts = std::vector<std::string>;
 
-// Records on which thread each decision ran.
-class ThreadProbe final : public ProbeViewModel {
-public:
-    using ProbeViewModel::ProbeViewModel;
-    bool transition(RequiredDisplayId displayId, CauseId cause) override
-    {
-        onMainThread.push_back(foundation::RunLoop::isMainThread());
-        return ProbeViewModel::transition(displayId, cause);
-    }
-    std::vector<bool> onMainThread;
-};
-
 class BaseViewModelBindingTest : public ScreenFrameworkTest {
 protected:
     ~BaseViewModelBindingTest() override { viewModel->clearCancellables(); }
 
-    std::shared_ptr<ThreadProbe> viewModel = make<ThreadProbe>();
+    std::shared_ptr<ProbeViewModel> viewModel = make<ProbeViewModel>();
     ActionRecorder recorder{viewModel->baseActionPublisher()};
 };
 
@@ -60,17 +47,6 @@ TEST_F(BaseViewModelBindingTest, TwoEqualPairsInARowAreBothRouted)
     cautionData->subject.send(CauseId::DEF);
     time.runUntilIdle();
     EXPECT_EQ(router->calls, (Texts{"showPlanParkIn", "showPlanParkIn"}));
-}
-
-TEST_F(BaseViewModelBindingTest, PairsPublishedOnAnotherThreadAreDecidedOnTheMainLoop)
-{
-    viewModel->setBinding();
-    std::thread sender([this] { publish(SENSING, CauseId::DEF); });
-    sender.join();
-    EXPECT_TRUE(viewModel->onMainThread.empty());
-    time.runUntilIdle();
-    EXPECT_EQ(viewModel->onMainThread, std::vector<bool>{true});
-    EXPECT_EQ(router->calls, Texts{"showRequestIDWaiting"});
 }
 
 TEST_F(BaseViewModelBindingTest, ComingBackToTheForegroundReplaysTheLatestRequestExceptTheStartingOnes)

@@ -1,15 +1,9 @@
-#include "foundation/Clock.h"
+#include "SocketPair.h"
+
 #include "foundation/FdWatch.h"
 #include "foundation/VirtualTime.h"
-#include "foundation/WorkerThread.h"
-
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <future>
-#include <thread>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -18,29 +12,6 @@ namespace {
 
 using foundation::FdCondition;
 using foundation::VirtualTime;
-
-class SocketPair {
-public:
-    SocketPair() { ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0, fds_); }
-    ~SocketPair()
-    {
-        for (int fd : fds_)
-            if (fd >= 0)
-                ::close(fd);
-    }
-    int near() const { return fds_[0]; }
-    int far() const { return fds_[1]; }
-    void send(const char* text) const { ASSERT_GT(::write(fds_[1], text, std::strlen(text)), 0); }
-    void drainNear() const
-    {
-        char buffer[256];
-        while (::read(fds_[0], buffer, sizeof(buffer)) > 0) {
-        }
-    }
-
-private:
-    int fds_[2] = {-1, -1};
-};
 
 TEST(FdWatchTest, ReadableDescriptorIsReportedOnItsLoopUntilDrained)
 {
@@ -103,32 +74,6 @@ TEST(FdWatchTest, DescriptorClosedUnderItsWatchEndsTheWatchInsteadOfSpinning)
     ::close(fds[1]);
     time.runUntilIdle();
     EXPECT_FALSE(watch->isValid());
-}
-
-TEST(FdWatchThreadingTest, QtWorkerLoopReportsReadinessOnItsThread)
-{
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    foundation::SystemClock clock;
-    foundation::WorkerThread worker("fd-watch-test", 0.5, clock);
-    worker.start();
-    SocketPair pair;
-    std::promise<std::thread::id> reported;
-    foundation::FdWatchRef watch;
-    std::promise<void> watching;
-    worker.loop().post([&] {
-        watch = worker.loop().watchFd(pair.near(), FdCondition::readable, [&] {
-            pair.drainNear();
-            watch->cancel();
-            reported.set_value(std::this_thread::get_id());
-        });
-        watching.set_value();
-    });
-    watching.get_future().wait();
-    pair.send("ping");
-    EXPECT_NE(reported.get_future().get(), std::this_thread::get_id());
-    worker.loop().post([&] { watch.reset(); });
-    worker.stop();
 }
 
 } // namespace

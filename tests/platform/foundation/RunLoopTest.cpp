@@ -1,14 +1,8 @@
-#include "foundation/Clock.h"
 #include "foundation/VirtualTime.h"
-#include "foundation/WorkerThread.h"
-
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
-#include <future>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -105,33 +99,6 @@ TEST(RunLoopTest, WorkerLoopsShareVirtualTimeAndKnowTheirCurrentLoop)
     });
     time.advance(0.1);
     EXPECT_EQ(fired, (std::vector<std::string>{"worker", "main", "worker"}));
-}
-
-TEST(RunLoopTest, RealWorkerThreadRunsPostedTasksAndTimersOnItsOwnThread)
-{
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    foundation::SystemClock clock;
-    foundation::WorkerThread worker("com.tolvane.control.data_transmission", 1.0, clock);
-    worker.start();
-    std::promise<std::thread::id> posted;
-    worker.loop().post([&] { posted.set_value(std::this_thread::get_id()); });
-    const auto workerId = posted.get_future().get();
-    EXPECT_NE(workerId, std::this_thread::get_id());
-
-    std::promise<int> ticks;
-    int count = 0;
-    worker.loop().post([&] {
-        worker.loop().scheduleTimer(0.001, true, [&](Timer& t) {
-            if (++count == 3) {
-                t.invalidate();
-                ticks.set_value(count);
-            }
-        });
-    });
-    EXPECT_EQ(ticks.get_future().get(), 3);
-    worker.stop();
-    EXPECT_FALSE(worker.isRunning());
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -117,29 +116,6 @@ TEST(SubjectTest, MapAndFilterTransformInOrder)
     subject.send(2);
     subject.send(3);
     EXPECT_EQ(seen, (std::vector<std::string>{"2", "6"}));
-}
-
-TEST(SubjectTest, ValuesSentFromAnotherThreadReachTheMainLoopInOrder)
-{
-    foundation::VirtualTime time;
-    rx::PassthroughSubject<int> subject;
-    std::vector<int> seen;
-    bool onMain = true;
-    auto token = rx::receiveOnMain(subject.publisher()).sink([&](int v) {
-        onMain = onMain && foundation::RunLoop::isMainThread();
-        seen.push_back(v);
-    });
-    std::thread sender([&] {
-        for (int i = 0; i < 100; ++i)
-            subject.send(i);
-    });
-    sender.join();
-    EXPECT_TRUE(seen.empty());
-    time.runUntilIdle();
-    ASSERT_EQ(seen.size(), 100u);
-    for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(seen[i], i);
-    EXPECT_TRUE(onMain);
 }
 
 TEST(SubjectTest, NothingArrivesOnMainAfterCancelling)
