@@ -17,6 +17,7 @@
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
 #include "Class/UI/Base/View/TextLanguages.h"
+#include "Class/UI/Base/ViewModel/BaseViewModelRouting.h"
 #include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
 
 #include "R.h"
@@ -46,22 +47,6 @@ constexpr std::string_view CLOSE_BUTTON_TAG = "Tolvane 关闭按钮";
 
 using foundation::isOneOf;
 
-EventCode stopReason(CauseId causeId)
-{
-    switch (causeId) {
-    case CauseId::ABNORMAL_END:
-        return EventCode::E011;
-    case CauseId::SYS_INSPECT:
-        return EventCode::E012;
-    case CauseId::SYS_CONFIRM:
-        return EventCode::E013;
-    case CauseId::ABNORMAL_BUTTERY_STATUS:
-        return EventCode::E015;
-    default:
-        return EventCode::E010;
-    }
-}
-
 std::shared_ptr<CustomAlertAction> makeAction(std::string title, CustomAlertControllerAction style, std::function<void()> answer)
 {
     return std::make_shared<CustomAlertAction>(std::move(title), style, [answer = std::move(answer)](CustomAlertAction&) { answer(); });
@@ -86,36 +71,14 @@ BaseViewModel::~BaseViewModel() = default;
 
 bool BaseViewModel::isValidPair(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
-    const auto raw = static_cast<int>(reqDisplayId);
-    if (raw >= static_cast<int>(VALID_VEHICLE) && raw <= static_cast<int>(RESUME))
-        return causeId == CauseId::DEF;
-    return (reqDisplayId == HALT || reqDisplayId == STOP) && causeId != CauseId::DEF;
+    return BaseViewModelRouting::isValidPair(reqDisplayId, causeId);
 }
 
 // Bindings
 
 void BaseViewModel::setBinding()
 {
-    std::weak_ptr<BaseViewModel> weak = weak_from_this();
-    cancellables.insert(AppEventHandler::eventHandlerDelegate()
-                            ->isBackground.publisher()
-                            .dropFirst()
-                            .filter([](const bool& isBackground) { return !isBackground; })
-                            .sink([weak](const bool&) {
-                                auto self = weak.lock();
-                                if (!self || isOneOf(self->latestReqDisplayId, {START_PARK_IN, START_PARK_OUT, SENSING}))
-                                    return;
-                                self->transition(self->latestReqDisplayId, self->latestCauseId);
-                            }));
-
-    // The framework may publish from the send thread: log where the value arrives, decide on main.
-    auto self = shared_from_this();
-    cancellables.insert(displayCausePublisher.sink([self](const DisplayCause& pair) {
-        const auto [reqDisplayId, causeId] = pair;
-        LogManager::print("reqDisplayId: " + caseName(reqDisplayId) + ", causeId: " + caseName(causeId), LogLevel::debug,
-                          {.function = "setBinding()"});
-        foundation::RunLoop::main().post([self, reqDisplayId, causeId] { self->transition(reqDisplayId, causeId); });
-    }));
+    BaseViewModelRouting::setBinding(*this);
 }
 
 void BaseViewModel::addTransitToBlankObserver()
@@ -196,120 +159,7 @@ void BaseViewModel::popToRootViewController(ui::NavigationController& navigation
 bool BaseViewModel::transition(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
     loopChecker_.check(typeid(*this));
-    constexpr std::string_view function = "transition(reqDisplayId:causeId:)";
-    LogManager::print("transition->" + caseName(reqDisplayId) + ":" + caseName(causeId), LogLevel::debug, {.function = function});
-    if (!isValidPair(reqDisplayId, causeId)) {
-        logInfo("Skip the transition. validateDisplayId is false. " + screenName() +
-                    " view. displayViewCategory : " + caseName(reqDisplayId),
-                function);
-        return false;
-    }
-    latestReqDisplayId = reqDisplayId;
-    latestCauseId = causeId;
-    TerminalStore::shared()->backgroundClose(reqDisplayId, causeId);
-
-    if (!transitionEnabled(reqDisplayId)) {
-        logInfo("Skip the transition. transitionEnabled is false. " + screenName() +
-                    " view. displayViewCategory : " + caseName(reqDisplayId),
-                function);
-        return false;
-    }
-    if ((isShowStopConfirmation || isWaitingAfterWarnConfirmation) &&
-        !isOneOf(reqDisplayId, {START_PARK_IN, START_PARK_OUT, COMPLETE_PARK_IN, COMPLETE_PARK_IN_FORGET_HAZARD, COMPLETE_PARK_OUT, HALT, STOP}))
-        return false;
-    if (isWaitingAfterResume_) {
-        if (reqDisplayId == RESUME)
-            return false;
-        isWaitingAfterResume_ = false;
-        baseAction.send(BaseAction::hideIndicator{});
-    }
-    if (isWaitingResumeAfterOverride) {
-        displayModel->notifyDisplayOutsideSdkControl(false);
-        isWaitingResumeAfterOverride = false;
-    }
-    actOnDisplayId(reqDisplayId, causeId);
-    return isOneOf(reqDisplayId, {REACH_POINT, COMPLETE_PARK_IN, COMPLETE_PARK_IN_FORGET_HAZARD, COMPLETE_PARK_OUT, STOP});
-}
-
-void BaseViewModel::actOnDisplayId(RequiredDisplayId reqDisplayId, CauseId causeId)
-{
-    auto router = transitionManager;
-    auto dropOtherAlertsAnd = [&](void (ITransitionManager::*show)()) {
-        baseAction.send(BaseAction::removeOtherStack{reqDisplayId, causeId});
-        if (show)
-            (router.get()->*show)();
-    };
-    auto emptyAlertsThen = [&](void (ITransitionManager::*show)()) {
-        baseAction.send(BaseAction::removeAllStackAlert{[router, show] { (router.get()->*show)(); }});
-    };
-    switch (reqDisplayId) {
-    case VALID_VEHICLE:
-    case VALID_VEHICLE_BLINKER:
-        dropOtherAlertsAnd(nullptr);
-        break;
-    case START_PARK_IN:
-        dropOtherAlertsAnd(&ITransitionManager::showParkInActivation);
-        break;
-    case START_PARK_OUT:
-        dropOtherAlertsAnd(&ITransitionManager::showParkOutActivation);
-        break;
-    case SENSING:
-        dropOtherAlertsAnd(&ITransitionManager::showRequestIDWaiting);
-        break;
-    case SEL_PARK_IN:
-        dropOtherAlertsAnd(&ITransitionManager::showPlanParkIn);
-        break;
-    case SEL_PARK_OUT:
-        dropOtherAlertsAnd(&ITransitionManager::showPlanParkOut);
-        break;
-    case SEL_FORWARD_BACKWARD:
-        dropOtherAlertsAnd(&ITransitionManager::showPlanForwardBackward);
-        break;
-    case OPERATE: {
-        baseAction.send(BaseAction::removeOtherStack{reqDisplayId, causeId});
-        auto store = TerminalStore::shared();
-        if (store->isInterrupted) {
-            store->isInterrupted = false;
-            baseAction.send(BaseAction::hideIndicator{});
-        }
-        router->showOperating();
-        break;
-    }
-    case REACH_POINT:
-        baseAction.send(BaseAction::removeStack{DisplayPriority::stopConfirmation});
-        router->showArrival();
-        break;
-    case COMPLETE_PARK_IN:
-        emptyAlertsThen(&ITransitionManager::showParkInCompleted);
-        break;
-    case COMPLETE_PARK_IN_FORGET_HAZARD:
-        emptyAlertsThen(&ITransitionManager::showParkInCompletedForgetHazard);
-        break;
-    case COMPLETE_PARK_OUT:
-        emptyAlertsThen(&ITransitionManager::showParkOutCompleted);
-        break;
-    case RESUME:
-        displayWarnConfirmation(RESUME, causeId);
-        break;
-    case HALT:
-        if (excludeReqDisplayId != HALT)
-            displayWarnConfirmation(HALT, causeId);
-        break;
-    case STOP:
-        transitionToStop(causeId);
-        break;
-    case DEF:
-        break;
-    }
-}
-
-void BaseViewModel::transitionToStop(CauseId causeId)
-{
-    baseAction.send(BaseAction::setCurrentAlertDismissForWarn{});
-    EventStack::shared().push(currentHistoryId().copy(), stopReason(causeId), selectedCarName());
-    const bool inVehicleWarning = ViewCategoryManager::shared().getViewCategory(STOP, causeId) == ViewCategory::endInVehicle;
-    auto self = shared_from_this();
-    baseAction.send(BaseAction::removeAllStackAlert{[self, inVehicleWarning, causeId] { self->transitionToWarn(inVehicleWarning, causeId); }});
+    return BaseViewModelRouting::transition(*this, reqDisplayId, causeId);
 }
 
 bool BaseViewModel::transitionEnabled(RequiredDisplayId)
@@ -319,21 +169,12 @@ bool BaseViewModel::transitionEnabled(RequiredDisplayId)
 
 void BaseViewModel::transitionToWarn(bool isIGONWarn, CauseId causeId)
 {
-    for (auto priority : {DisplayPriority::checkBluetoothError, DisplayPriority::checkCommunicationDisruptedError,
-                          DisplayPriority::stopConfirmation, DisplayPriority::dcuCsrError, DisplayPriority::dcuIdtError,
-                          DisplayPriority::checkSumError, DisplayPriority::fixedClearSonerCounterError, DisplayPriority::mekDisplayError})
-        baseAction.send(BaseAction::removeStack{priority});
-    if (causeId == CauseId::DEAD_LOCK || isIGONWarn)
-        transitionManager->showIGONWarn(causeId);
-    else
-        transitionManager->showWarn(causeId);
+    BaseViewModelRouting::transitionToWarn(*this, isIGONWarn, causeId);
 }
 
 bool BaseViewModel::transitionWithoutScreenChange(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
-    if (ViewCategoryManager::endsTheRun(reqDisplayId, causeId))
-        TerminalStore::shared()->noTransitionClose(reqDisplayId, causeId);
-    return false;
+    return BaseViewModelRouting::transitionWithoutScreenChange(reqDisplayId, causeId);
 }
 
 // Pop-ups
