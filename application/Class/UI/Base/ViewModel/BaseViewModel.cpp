@@ -17,6 +17,7 @@
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
 #include "Class/UI/Base/View/TextLanguages.h"
+#include "Class/UI/Base/ViewModel/BaseViewModelPopups.h"
 #include "Class/UI/Base/ViewModel/BaseViewModelRouting.h"
 #include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
 
@@ -43,14 +44,7 @@ namespace {
 
 using enum RequiredDisplayId;
 
-constexpr std::string_view CLOSE_BUTTON_TAG = "Tolvane 关闭按钮";
-
 using foundation::isOneOf;
-
-std::shared_ptr<CustomAlertAction> makeAction(std::string title, CustomAlertControllerAction style, std::function<void()> answer)
-{
-    return std::make_shared<CustomAlertAction>(std::move(title), style, [answer = std::move(answer)](CustomAlertAction&) { answer(); });
-}
 
 void logInfo(std::string message, std::string_view function)
 {
@@ -182,197 +176,33 @@ bool BaseViewModel::transitionWithoutScreenChange(RequiredDisplayId reqDisplayId
 void BaseViewModel::displayWarnConfirmation(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
     loopChecker_.check(typeid(*this));
-    using enum CauseId;
-    if (reqDisplayId == STOP)
-        return;
-    if (isWaitingAfterResume_) {
-        logInfo("中止操作確定後の受信データによる中断ダイアログは抑止する", "displayWarnConfirmation(reqDisplayId:causeId:)");
-        return;
-    }
-    AlertActions actions;
-    auto self = shared_from_this();
-    auto resumeButton = [&] {
-        return makeAction(R::string::localizable::Interrupt_Button_OK(textLanguages()), CustomAlertControllerAction::defaultAction,
-                          [self, reqDisplayId, causeId] { self->answerHaltResume(reqDisplayId, causeId); });
-    };
-    if (reqDisplayId == RESUME) {
-        actions = resumePopupActions();
-    } else if (reqDisplayId == HALT) {
-        if (causeId == CAN_LOSS)
-            return;
-        if (isOneOf(causeId, {KEYS_NO_DETECT, ABNORMAL_KEY_IN_CAR})) {
-            if (skipsKeyHaltPopup())
-                return;
-            actions = {resumeButton()};
-        } else if (causeId == ABNORMAL_CONNECT_BATTERY) {
-            if (skipsKeyHaltPopup())
-                return;
-        } else if (causeId == WRONG_WAY) {
-            actions = {resumeButton()};
-        } else if (!isOneOf(causeId, {BT_LOSS, KEY_IN_CAR, COUNTER_ANOMALY, CHECKSUM_ANOMALY, BT_OFF, DCUCSRER_INTERRUPT,
-                                      DCUIDTER_INTERRUPT})) {
-            actions = {makeAction(R::string::localizable::Interrupt_Button_Cancel(textLanguages()), CustomAlertControllerAction::cancel,
-                                  [self] { self->displayWarnConfirmation(InAppWarningKind::cancelConfrim); })};
-        }
-    }
-    baseAction.send(BaseAction::addStack{reqDisplayId, causeId, std::move(actions)});
-    baseAction.send(BaseAction::removeOtherStack{reqDisplayId, causeId});
-}
-
-void BaseViewModel::answerHaltResume(RequiredDisplayId reqDisplayId, CauseId causeId)
-{
-    userOperationModel->notifyUserOperation(UserOperationKind::NOTIFY_CANNOT_START{});
-    if (causeId == CauseId::WRONG_WAY)
-        excludeReqDisplayId = reqDisplayId;
-    else
-        excludeCauseId = causeId;
-    baseAction.send(BaseAction::setIndicator{});
-}
-
-AlertActions BaseViewModel::resumePopupActions()
-{
-    myLog(CLOSE_BUTTON_TAG, "收到 RESUME");
-    std::weak_ptr<BaseViewModel> weak = weak_from_this();
-    auto self = shared_from_this();
-    AlertActions actions{
-        makeAction("关闭车辆电源", CustomAlertControllerAction::defaultAction,
-                   [weak] {
-                       myLog(CLOSE_BUTTON_TAG,
-                             "点击关闭车辆电源按钮，调用self?.displayWarnConfirmation(appWarningKind: InAppWarningKind.cancelConfrim)");
-                       TolvaneIntegrationAppHelper::sendStatisticsEvent("tirmalunesko/jieshutirmalunesko/alert/guanbicheliangdianyuan");
-                       if (auto self = weak.lock())
-                           self->displayWarnConfirmation(InAppWarningKind::cancelConfrim);
-                   }),
-        makeAction("我要上车", CustomAlertControllerAction::defaultAction,
-                   [self] {
-                       myLog(CLOSE_BUTTON_TAG, "点击我要上车按钮，调用原有的结束泊车逻辑： self.displayWarnConfirmation(appWarningKind: .cancelConfrim)");
-                       TolvaneIntegrationAppHelper::sendStatisticsEvent("tirmalunesko/jieshutirmalunesko/alert/woyaoshangche");
-                       if (auto* operating = dynamic_cast<IOperatingViewModel*>(self.get())) {
-                           myLog(CLOSE_BUTTON_TAG, "调用operatingModel.didRequestEndHalfway()");
-                           operating->didRequestEndHalfway();
-                       } else {
-                           const auto& current = *self;
-                           myLog(CLOSE_BUTTON_TAG, "转换为 IOperatingViewModel 失败，当前 viewModel 是 " + foundation::className(typeid(current)));
-                       }
-                   }),
-        makeAction("取消", CustomAlertControllerAction::defaultAction,
-                   [self] {
-                       myLog(CLOSE_BUTTON_TAG, "点击取消按钮，调用原继续泊车逻辑："
-                                               "    self.baseAction = .removeAllStackAlert()\n"
-                                               "    LogManager.print(\n"
-                                               "        \"Btn 0b111011 on RESUME_BUTTON_RESUME\", level: .information)\n"
-                                               "    // 再開ダイアログOKボタン押下通知\n"
-                                               "    self.userOperationModel.notifyUserOperation(userOperationKind: .NOTIFY_RESTART_DIALOG_OK)\n"
-                                               "    // 待機中のフラグを立てる\n"
-                                               "    self.isWaitingAfterResume = true\n"
-                                               "    // CSRからの画面要求を待つためにインジケーターを表示して待機\n"
-                                               "    self.baseAction = .setIndicator");
-                       TolvaneIntegrationAppHelper::sendStatisticsEvent("tirmalunesko/jieshutirmalunesko/alert/quxiao");
-                       self->baseAction.send(BaseAction::removeAllStackAlert{});
-                       logInfo("Btn 0b111011 on RESUME_BUTTON_RESUME", "displayWarnConfirmation(reqDisplayId:causeId:)");
-                       self->userOperationModel->notifyUserOperation(UserOperationKind::NOTIFY_RESTART_DIALOG_OK{});
-                       self->isWaitingAfterResume_ = true;
-                       self->baseAction.send(BaseAction::setIndicator{});
-                   }),
-    };
-    myLog(CLOSE_BUTTON_TAG, "添加三个按钮到弹窗，原逻辑中此处没有主动展示弹窗的代码");
-    return actions;
+    BaseViewModelPopups::displayWarnConfirmation(*this, reqDisplayId, causeId);
 }
 
 void BaseViewModel::displayWarnConfirmation(InAppWarningKind appWarningKind)
 {
     loopChecker_.check(typeid(*this));
-    if (isWaitingAfterWarnConfirmation)
-        return;
-    auto self = shared_from_this();
-    AlertActions actions;
-    switch (appWarningKind) {
-    case InAppWarningKind::overrideOperations:
-        actions = {makeAction(R::string::localizable::OverrideOperations_Button_YES(textLanguages()), CustomAlertControllerAction::defaultAction,
-                              [self] { self->updateDisplayOutsideSdkControl(); }),
-                   makeAction(R::string::localizable::OverrideOperations_Button_CANCEL(textLanguages()), CustomAlertControllerAction::cancel,
-                              [self] { self->tapOverridePopupButtonFinish(); })};
-        break;
-    case InAppWarningKind::cancelConfrim:
-        actions = {makeAction(R::string::localizable::CancelConfirm_Button_YES(textLanguages()), CustomAlertControllerAction::defaultAction,
-                              [self] { self->tapCancelConfirmationPopupButtonYes(); }),
-                   makeAction(R::string::localizable::CancelConfirm_Button_NO(textLanguages()), CustomAlertControllerAction::cancel,
-                              [self] { self->tapCancelConfirmationPopupButtonNo(); })};
-        break;
-    case InAppWarningKind::timedOutRequestIDWaiting:
-        actions = {makeAction(R::string::localizable::RequestIDWaiting_TimeOut_Cancel(textLanguages()), CustomAlertControllerAction::cancel,
-                              [self] { self->displayWarnConfirmation(InAppWarningKind::cancelConfrim); }),
-                   makeAction(R::string::localizable::RequestIDWaiting_TimeOut_OK(textLanguages()), CustomAlertControllerAction::defaultAction,
-                              [self] { self->answerRequestIdTimeout(); })};
-        break;
-    default:
-        break;
-    }
-    baseAction.send(BaseAction::showAlertInApp{appWarningKind, std::move(actions)});
-}
-
-void BaseViewModel::answerRequestIdTimeout()
-{
-    baseAction.send(BaseAction::removeAllStackAlert{});
-    userOperationModel->notifyUserOperation(UserOperationKind::NOTIFY_CANNOT_START{});
-    TerminalStore::shared()->isTimedOut = false;
-    baseAction.send(BaseAction::setIndicator{});
+    BaseViewModelPopups::displayWarnConfirmation(*this, appWarningKind);
 }
 
 void BaseViewModel::tapCancelConfirmationPopupButtonYes()
 {
-    logInfo("Act 0 on ParkingViewController.tabStop", "tapCancelConfirmationPopupButtonYes()");
-    baseAction.send(BaseAction::removeAllStackAlert{});
-    userOperationModel->notifyUserOperation(UserOperationKind::REQ_CANCEL{});
-    isWaitingAfterWarnConfirmation = true;
-    baseAction.send(BaseAction::setIndicator{});
-    isShowStopConfirmation = false;
-    displayLockChanged(true);
+    BaseViewModelPopups::tapCancelConfirmationPopupButtonYes(*this);
 }
 
 void BaseViewModel::tapCancelConfirmationPopupButtonNo()
 {
-    isShowStopConfirmation = false;
-    baseAction.send(BaseAction::removeStack{DisplayPriority::stopConfirmation});
-    if (!isOneOf(latestReqDisplayId, {RESUME, HALT}))
-        routeLatestAgain();
-    displayLockChanged(false);
+    BaseViewModelPopups::tapCancelConfirmationPopupButtonNo(*this);
 }
 
 void BaseViewModel::updateDisplayOutsideSdkControl()
 {
-    isShowStopConfirmation = false;
-    baseAction.send(BaseAction::removeStack{DisplayPriority::stopConfirmation});
-    endOverrideAnswer();
+    BaseViewModelPopups::updateDisplayOutsideSdkControl(*this);
 }
 
 void BaseViewModel::tapOverridePopupButtonFinish()
 {
-    isShowStopConfirmation = false;
-    displayModel->notifyDisplayOutsideSdkControl(false);
-    logInfo("Act 0 on ParkingViewController.tabStop", "tapOverridePopupButtonFinish()");
-    baseAction.send(BaseAction::removeAllStackAlert{});
-    userOperationModel->notifyUserOperation(UserOperationKind::REQ_CANCEL{});
-    endOverrideAnswer();
-}
-
-void BaseViewModel::endOverrideAnswer()
-{
-    if (latestReqDisplayId == SENSING) {
-        displayModel->notifyDisplayOutsideSdkControl(false);
-        routeLatestAgain();
-        return;
-    }
-    displayModel->notifyDisplayOutsideSdkControl(true);
-    isWaitingResumeAfterOverride = true;
-    TerminalStore::shared()->isInterrupted = true;
-    baseAction.send(BaseAction::setIndicator{});
-    displayLockChanged(true);
-}
-
-void BaseViewModel::routeLatestAgain()
-{
-    transition(latestReqDisplayId, latestCauseId);
+    BaseViewModelPopups::tapOverridePopupButtonFinish(*this);
 }
 
 void BaseViewModel::displayLockChanged(bool) {}
