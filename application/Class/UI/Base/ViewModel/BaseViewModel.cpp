@@ -17,6 +17,8 @@
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/CustomAlertAction.h"
 #include "Class/UI/Base/View/TextLanguages.h"
+#include "Class/UI/Base/ViewModel/BaseViewModelLinkControl.h"
+#include "Class/UI/Base/ViewModel/BaseViewModelLinkEvents.h"
 #include "Class/UI/Base/ViewModel/BaseViewModelPopups.h"
 #include "Class/UI/Base/ViewModel/BaseViewModelRouting.h"
 #include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
@@ -45,11 +47,6 @@ namespace {
 using enum RequiredDisplayId;
 
 using foundation::isOneOf;
-
-void logInfo(std::string message, std::string_view function)
-{
-    LogManager::print(std::move(message), LogLevel::information, {.function = function});
-}
 
 } // namespace
 
@@ -212,49 +209,25 @@ void BaseViewModel::displayLockChanged(bool) {}
 void BaseViewModel::exitAppCycle()
 {
     loopChecker_.check(typeid(*this));
-    logInfo("==================== アプリ内の操作でアプリを終了させるときの処理開始 ====================", "exitAppCycle()");
-    baseAction.send(BaseAction::setIndicator{});
-    sdkModel->requestFinishSdk();
-    auto store = TerminalStore::shared();
-    if ((store->terminal() || store->targetTerminalUdid()) && store->isActOn && !store->isConnected())
-        store->reopen();
-    auto self = shared_from_this();
-    foundation::RunLoop::main().scheduleTimer(EXIT_CLOSE_DELAY, false, [self](foundation::Timer& timer) {
-        timer.invalidate();
-        TerminalStore::shared()->shutdownTerminal([self] {
-            TolvaneIntegrationAppAppDelegate::releaseLink();
-            self->baseAction.send(BaseAction::terminateAllViewControllers{});
-        });
-    });
+    BaseViewModelLinkControl::exitAppCycle(*this);
 }
 
 void BaseViewModel::popToRootAndRestart()
 {
     loopChecker_.check(typeid(*this));
-    // The worker centres go only after the link is shut, so that the closing of the streams they
-    // carry still runs.
-    auto router = transitionManager;
-    TerminalStore::shared()->shutdownTerminal([router] {
-        TolvaneIntegrationAppAppDelegate::releaseLink();
-        TolvaneIntegrationAppAppDelegate::startLink(*TerminalStore::shared());
-        router->setCurrentDisplay(DisplayType::none);
-        myLog("页面迁移", "返回到第一个页面", false, "popToRootViewController()");
-        if (const auto& navigationController = TolvaneIntegrationAppHelper::shared().navigationController)
-            router->popToRootViewController(*navigationController);
-    });
+    BaseViewModelLinkControl::popToRootAndRestart(*this);
 }
 
 // Link events
 
 void BaseViewModel::terminalOpenWillStart()
 {
-    if (showsIndicatorOnOpening())
-        baseAction.send(BaseAction::setIndicator{});
+    BaseViewModelLinkEvents::terminalOpenWillStart(*this);
 }
 
 void BaseViewModel::terminalOpenDidSucceed()
 {
-    baseAction.send(BaseAction::hideIndicator{});
+    BaseViewModelLinkEvents::terminalOpenDidSucceed(*this);
 }
 
 void BaseViewModel::terminalOpenDidFail()
@@ -276,7 +249,7 @@ void BaseViewModel::terminalCloseDidTimeOut()
 
 void BaseViewModel::onConnectionFailure()
 {
-    transitionToWarn(false, CauseId::CAN_LOSS);
+    BaseViewModelLinkEvents::onConnectionFailure(*this);
 }
 
 void BaseViewModel::reconnectSelectedCar()
@@ -287,25 +260,17 @@ void BaseViewModel::reconnectSelectedCar()
 void BaseViewModel::startTerminalConnection(int64_t retryCount, bool useStoredRetryCount)
 {
     loopChecker_.check(typeid(*this));
-    auto store = TerminalStore::shared();
-    if (store->isConnected())
-        return;
-    const auto& selected = CarRecordStore::shared().selectedCarRecord;
-    if (!selected)
-        return;
-    store->open(selected->CarID, TerminalStore::ConnectionOpenPattern::first,
-                useStoredRetryCount ? UserDefaultsValues::maximumNumberOfRetryOpenSession() : retryCount);
+    BaseViewModelLinkControl::startTerminalConnection(retryCount, useStoredRetryCount);
 }
 
 void BaseViewModel::showCloseTerminalTimeoutWarn()
 {
-    recordCloseTerminalTimeout();
-    transitionManager->showWarn(InAppWarningKind::timedOutCloseTerminal);
+    BaseViewModelLinkEvents::showCloseTerminalTimeoutWarn(*this);
 }
 
 void BaseViewModel::recordCloseTerminalTimeout()
 {
-    EventStack::shared().push(currentHistoryId().copy(), EventCode::N001, selectedCarName());
+    BaseViewModelLinkEvents::recordCloseTerminalTimeout();
 }
 
 } // namespace tolvane::app
