@@ -1,54 +1,18 @@
 #include "Class/UI/Base/ViewModel/BaseViewModel.h"
 
-#include "Class/Model/CarRecordStore.h"
-#include "Class/Model/CurrentHistoryId.h"
-#include "Class/Model/EventStack.h"
 #include "Class/Model/ITransitionManager.h"
-#include "Class/Model/SelectedCarName.h"
 #include "Class/Model/Terminal/TerminalStore.h"
-#include "Class/Model/UserDefaultsValues.h"
-#include "Class/Model/Utility/LogManager.h"
-#include "Class/Model/Utility/MyLog.h"
-#include "Class/Model/ViewCategory.h"
-#include "Class/Model/ViewCategoryManager.h"
-#include "Class/SharedObject/AppEventHandler.h"
-#include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
-#include "Class/TolvaneIntegrationAppHelper.h"
-#include "Class/UI/Base/View/BaseUINavigationController.h"
-#include "Class/UI/Base/View/CustomAlertAction.h"
-#include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Base/ViewModel/BaseViewModelLinkControl.h"
 #include "Class/UI/Base/ViewModel/BaseViewModelLinkEvents.h"
+#include "Class/UI/Base/ViewModel/BaseViewModelNavigation.h"
 #include "Class/UI/Base/ViewModel/BaseViewModelPopups.h"
 #include "Class/UI/Base/ViewModel/BaseViewModelRouting.h"
-#include "Class/UI/Operating/ViewModel/IOperatingViewModel.h"
 
-#include "R.h"
-
-#include "Internal/Model/CaseName.h"
 #include "Internal/Model/ICautionData.h"
 #include "Internal/Model/IDisplayData.h"
-#include "Internal/Model/IDisplayModel.h"
-#include "Internal/Model/ISdkModel.h"
-#include "Internal/Model/IUserOperationModel.h"
-#include "foundation/ClassName.h"
-#include "foundation/IsOneOf.h"
-#include "foundation/NotificationCenter.h"
-#include "foundation/RunLoop.h"
 #include "rx/Publisher.h"
-#include "ui/NavigationController.h"
-
-#include <algorithm>
-#include <initializer_list>
 
 namespace tolvane::app {
-namespace {
-
-using enum RequiredDisplayId;
-
-using foundation::isOneOf;
-
-} // namespace
 
 BaseViewModel::BaseViewModel(BaseViewModelInjection injection)
     : transitionManager(std::move(injection.transitionManager)), displayData(std::move(injection.displayData)),
@@ -74,34 +38,12 @@ void BaseViewModel::setBinding()
 
 void BaseViewModel::addTransitToBlankObserver()
 {
-    // A HALT held back by an earlier Resume answer stays held back only for that appearance; the
-    // container keeps some view models for the life of the process.
-    excludeReqDisplayId = DEF;
-    excludeCauseId = CauseId::DEF;
-
-    TerminalStore::shared()->setDelegate(shared_from_this());
-    auto observation = std::make_shared<foundation::NotificationCenter::Observation>(
-        foundation::NotificationCenter::defaultCenter().addObserver(AppEventHandler::shared().eventTransitToBlank,
-                                                                    [router = transitionManager] { router->showBlank(); }));
-    cancellables.insert(rx::Cancellable([observation] { observation->reset(); }));
-    setBinding();
-    if (toSettings) {
-        toSettings = false;
-        transitionManager->showSettings();
-    }
+    BaseViewModelNavigation::addTransitToBlankObserver(*this);
 }
 
 void BaseViewModel::setupNavigationBar()
 {
-    baseAction.send(BaseAction::setNavigationBarHidden{isNavigationBarHidden()});
-    if (showsLeaveButton())
-        baseAction.send(BaseAction::setNavigationBarLeftButton{});
-    if (showsSettingButton())
-        baseAction.send(BaseAction::setNavigationBarSettingButton{});
-    if (showsExitButton()) {
-        isWaitingAfterWarnConfirmation = false;
-        baseAction.send(BaseAction::setNavigationBarExitButton{});
-    }
+    BaseViewModelNavigation::setupNavigationBar(*this);
 }
 
 void BaseViewModel::resetBaseAction()
@@ -136,8 +78,7 @@ void BaseViewModel::viewEventTransitToBlank()
 
 void BaseViewModel::popTopViewController()
 {
-    if (const auto& navigationController = TolvaneIntegrationAppHelper::shared().navigationController)
-        transitionManager->getTopNavigationController(*navigationController).popViewController(true);
+    BaseViewModelNavigation::popTopViewController(*this);
 }
 
 void BaseViewModel::popToRootViewController(ui::NavigationController& navigationController)
