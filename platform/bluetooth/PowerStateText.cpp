@@ -1,28 +1,10 @@
 #include "bluetooth/PowerStateText.h"
 
-#include <array>
-#include <utility>
-
 namespace bt {
-namespace {
-
-constexpr std::array<std::pair<PowerState, std::string_view>, 6> kNames{{
-    {PowerState::unknown, "unknown"},
-    {PowerState::resetting, "resetting"},
-    {PowerState::unsupported, "unsupported"},
-    {PowerState::unauthorized, "unauthorized"},
-    {PowerState::poweredOff, "poweredOff"},
-    {PowerState::poweredOn, "poweredOn"},
-}};
-
-} // namespace
 
 std::string powerStateText(PowerState state)
 {
-    for (const auto& [candidate, name] : kNames)
-        if (candidate == state)
-            return std::string(name);
-    return "unknown";
+    return std::string(powerStateName(state).value_or("unknown"));
 }
 
 std::optional<PowerState> powerStateFromText(std::string_view text)
@@ -32,8 +14,8 @@ std::optional<PowerState> powerStateFromText(std::string_view text)
     if (first == std::string_view::npos)
         return std::nullopt;
     text = text.substr(first, text.find_last_not_of(blanks) - first + 1);
-    for (const auto& [state, name] : kNames)
-        if (name == text)
+    for (const PowerState state : foundation::allCases<PowerState>())
+        if (powerStateName(state) == text)
             return state;
     return std::nullopt;
 }

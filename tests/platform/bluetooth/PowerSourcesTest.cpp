@@ -3,9 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using bt::PowerState;
+
+TEST(PowerSourcesTest, EachRawStateHasItsName)
+{
+    const std::pair<int, const char*> names[] = {{0, "unknown"},      {1, "resetting"},  {2, "unsupported"},
+                                                 {3, "unauthorized"}, {4, "poweredOff"}, {5, "poweredOn"}};
+    for (const auto& [raw, name] : names)
+        EXPECT_EQ(bt::powerStateName(static_cast<PowerState>(raw)), name) << raw;
+    EXPECT_FALSE(bt::powerStateName(static_cast<PowerState>(6)).has_value());
+}
 
 TEST(PowerSourcesTest, StateNamesReadBackAsTheirState)
 {

@@ -8,29 +8,6 @@
 #include <string>
 
 namespace tolvane::app {
-namespace {
-
-std::string powerStateText(bt::PowerState state)
-{
-    switch (state) {
-    case bt::PowerState::unknown:
-        return "Bluetooth unknown";
-    case bt::PowerState::resetting:
-        return "Bluetooth resetting";
-    case bt::PowerState::unsupported:
-        return "Bluetooth unsupported";
-    case bt::PowerState::unauthorized:
-        return "Bluetooth unauthorized";
-    case bt::PowerState::poweredOff:
-        return "Bluetooth poweredOff";
-    case bt::PowerState::poweredOn:
-        return "Bluetooth poweredOn";
-    }
-    return "Bluetooth @unknown default";
-}
-
-} // namespace
-
 void BluetoothPowerWatch::follow(const std::shared_ptr<bt::IBluetoothPower>& power,
                                  std::function<void(bt::PowerState)> report)
 {
@@ -42,7 +19,8 @@ void BluetoothPowerWatch::follow(const std::shared_ptr<bt::IBluetoothPower>& pow
 
 void BluetoothPowerWatch::update(bt::PowerState state)
 {
-    LogManager::print(powerStateText(state), LogLevel::information, {.function = "centralManagerDidUpdateState(_:)"});
+    LogManager::print("Bluetooth " + std::string(bt::powerStateName(state).value_or("@unknown default")),
+                      LogLevel::information, {.function = "centralManagerDidUpdateState(_:)"});
     state_ = state;
 }
 

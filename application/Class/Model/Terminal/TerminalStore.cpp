@@ -1,16 +1,18 @@
 #include "Class/Model/Terminal/TerminalStore.h"
 
+#include "Class/Model/Terminal/AccessoryArrivalReaction.h"
 #include "Class/Model/Terminal/AccessoryArrivalWatch.h"
 #include "Class/Model/Terminal/BluetoothPowerWatch.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
+#include "Class/Model/Terminal/TerminalCloseTimer.h"
 #include "Class/Model/Terminal/TerminalClosing.h"
 #include "Class/Model/Terminal/TerminalOpenRetry.h"
+#include "Class/Model/Terminal/TerminalRunEndClose.h"
 #include "Class/Model/Terminal/TerminalSendCycle.h"
 #include "Class/Model/UserDefaultsKey.h"
 #include "Class/Model/UserDefaultsValues.h"
 #include "Class/Model/Utility/LogManager.h"
 #include "Class/Model/Utility/MyLog.h"
-#include "Class/Model/ViewCategoryManager.h"
 
 #include "Internal/Model/IBluetoothSocketModel.h"
 #include "Internal/Model/IDataCodingModel.h"
@@ -113,6 +115,7 @@ TerminalStore::TerminalStore(Environment environment)
       environment_(std::move(environment)),
       sendCycle_(std::make_unique<TerminalSendCycle>()),
       openRetry_(std::make_shared<TerminalOpenRetry>()),
+      closeTimer_(std::make_unique<TerminalCloseTimer>()),
       accessoryArrivalWatch_(std::make_unique<AccessoryArrivalWatch>(manager)),
       bluetoothPowerWatch_(std::make_unique<BluetoothPowerWatch>())
 {
@@ -394,76 +397,40 @@ void TerminalStore::closeWaitCleanUp(const std::function<void()>& completion)
 
 void TerminalStore::releaseCloseTimer()
 {
-    log("releaseCloseTimer has been executed.", LogLevel::information, "releaseCloseTimer()");
-    if (terminalCloseTimer_)
-        terminalCloseTimer_->invalidate();
-    terminalCloseTimer_.reset();
+    closeTimer_->release();
 }
 
 void TerminalStore::closeTimerStart(std::optional<foundation::Seconds> timerInterval, bool necessaryDelegate)
 {
-    log("closeTimerStart has been executed.", LogLevel::information, "closeTimerStart(timerInterval:necessaryDelegate:)");
-    if (terminalCloseTimer_)
-        terminalCloseTimer_->invalidate();
-    std::weak_ptr<TerminalStore> weak = weak_from_this();
-    terminalCloseTimer_ = foundation::RunLoop::main().scheduleTimer(
-        timerInterval.value_or(DEFAULT_CLOSE_INTERVAL), false, [weak, necessaryDelegate](foundation::Timer&) {
-            auto store = weak.lock();
-            if (!store)
-                return;
-            if (necessaryDelegate) {
-                if (auto delegate = store->delegate()) {
-                    const auto terminal = store->terminal();
-                    const auto& accessory = terminal ? terminal->accessory() : nullptr;
-                    if (accessory && accessory->isConnected() && store->isConnected())
-                        delegate->terminalCloseDidTimeOut();
-                    else
-                        delegate->terminalSessionDidEnd();
-                }
-            }
-            store->closeSequence();
-        });
+    closeTimer_->start(weak_from_this(), timerInterval, necessaryDelegate);
+}
+
+bool TerminalStore::hasCloseTimer() const
+{
+    return closeTimer_->exists();
+}
+
+bool TerminalStore::isCloseTimerValid() const
+{
+    return closeTimer_->isValid();
 }
 
 void TerminalStore::sessionDidEnd()
 {
-    if (terminalCloseTimer_ && terminalCloseTimer_->isValid()) {
-        terminalCloseTimer_->invalidate();
-        terminalCloseTimer_.reset();
+    if (closeTimer_->invalidateIfPending())
         closeSequence();
-    }
     if (auto delegate = this->delegate())
         delegate->terminalSessionDidEnd();
 }
 
 void TerminalStore::backgroundClose(std::optional<RequiredDisplayId> reqDisplayId, std::optional<CauseId> causeId)
 {
-    if (!isBackground)
-        return;
-    if (ViewCategoryManager::endsTheRun(reqDisplayId.value_or(RequiredDisplayId::DEF), causeId.value_or(CauseId::DEF)))
-        finishAndCloseLater("backgroundClose(reqDisplayId:causeId:)", false);
+    TerminalRunEndClose::inBackground(*this, reqDisplayId, causeId);
 }
 
 void TerminalStore::noTransitionClose(std::optional<RequiredDisplayId> reqDisplayId, std::optional<CauseId> causeId)
 {
-    if (ViewCategoryManager::endsTheRun(reqDisplayId.value_or(RequiredDisplayId::DEF), causeId.value_or(CauseId::DEF)))
-        finishAndCloseLater("noTransitionClose(reqDisplayId:causeId:)", true);
-}
-
-void TerminalStore::finishAndCloseLater(std::string_view function, bool hopToMain)
-{
-    isConnectionStop = true;
-    log("backgroundClose has been executed.", LogLevel::information, function);
-    if (sdkModel_)
-        sdkModel_->requestFinishSdk();
-    foundation::RunLoop::main().scheduleTimer(FINISH_CLOSE_DELAY, false, [hopToMain](foundation::Timer& timer) {
-        timer.invalidate();
-        auto closeShared = [] { TerminalStore::shared()->closeSequence(); };
-        if (hopToMain)
-            foundation::RunLoop::main().post(closeShared);
-        else
-            closeShared();
-    });
+    TerminalRunEndClose::withoutTransition(*this, reqDisplayId, causeId);
 }
 
 // The send cycle
@@ -549,48 +516,12 @@ void TerminalStore::subscribeSdkState()
 
 void TerminalStore::accessoryDidConnect(const accessory::AccessoryRef& accessory)
 {
-    constexpr std::string_view function = "accessoryDidConnect(_:)";
-    if (!applicationIsActive()) {
-        log("####Skipped(not active) EAAccessoryDidConnect. Extracted accessories from EAAccessoryDidConnect notification object.",
-            LogLevel::information, function, {{"Accessories", accessory ? accessory->description() : "nil"}});
-        return;
-    }
-    if (!accessory) {
-        log("Cannot extracted connected accessory from EAAccessoryDidConnect notification object.", LogLevel::error,
-            function,
-            {{"Note", "If this message is called, this process is either not called properly as the observation process "
-                      "for EAAccessoryDidConnect or it is a bug in ExternalAccessory."}});
-        return;
-    }
-    log("Extracted accessories from EAAccessoryDidConnect notification object.", LogLevel::information, function,
-        {{"Accessories", accessory->description()}});
-    for (const auto& protocol : accessory->protocolStrings()) {
-        if (!supportedAccessoryProtocols().contains(protocol))
-            continue;
-        refreshTerminalList();
-        if (targetTerminalUdid_ == accessory->serialNumber())
-            reopen();
-        return;
-    }
-    log("This accessory is not yet authenticated.", LogLevel::information, function);
+    AccessoryArrivalReaction::arrived(*this, accessory);
 }
 
 void TerminalStore::accessoryDidDisconnect(const accessory::AccessoryRef& accessory)
 {
-    if (!accessory)
-        return;
-    const auto terminal = this->terminal();
-    const auto session = terminal ? terminal->session() : nullptr;
-    const auto& current = session ? session->accessory() : nullptr;
-    if (current && current->connectionID() == accessory->connectionID()) {
-        log("Close terminal on notified EAAccessoryDidDisconnect.", LogLevel::information, "accessoryDidDisconnect(_:)",
-            {{"Accessory", accessory->description()}});
-        closeTerminal();
-        sessionDidEnd();
-        return;
-    }
-    log("Received EAAccessoryDidDisconnect.", LogLevel::debug, "accessoryDidDisconnect(_:)",
-        {{"Accessory", accessory->description()}});
+    AccessoryArrivalReaction::departed(*this, accessory);
 }
 
 bt::PowerState TerminalStore::centralState() const

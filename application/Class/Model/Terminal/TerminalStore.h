@@ -8,8 +8,8 @@
 #include "Internal/Model/CauseId.h"
 #include "Internal/Model/RequiredDisplayId.h"
 #include "bluetooth/PowerState.h"
+#include "foundation/Clock.h"
 #include "foundation/Guarded.h"
-#include "foundation/Timer.h"
 #include "rx/Cancellable.h"
 
 #include <cstdint>
@@ -35,6 +35,7 @@ namespace tolvane::app {
 
 class AccessoryArrivalWatch;
 class BluetoothPowerWatch;
+class TerminalCloseTimer;
 class TerminalOpenRetry;
 class TerminalSendCycle;
 
@@ -42,8 +43,9 @@ class TerminalSendCycle;
 // closing on request, after a delay or when the run is over, accessory arrival and departure, the
 // phone's Bluetooth power, and the 50 ms send cycle while a session is open. Everything here runs
 // on the main thread except the sends (send thread) and the hand-over of received bytes (receive
-// thread). The store decides when; the open retries, the close wait, the send cycle and the watches
-// of accessories and Bluetooth power are classes of their own.
+// thread). The store decides when; the open retries, the close wait, the close timer, the close at
+// the end of the run, the send cycle, the watches of accessories and Bluetooth power and the
+// reactions to an accessory's arrival and departure are classes of their own.
 class TerminalStore final : public TerminalStoreBase,
                             public TerminalDelegate,
                             public TerminalStorePeriodicSendTaskDataSource,
@@ -63,8 +65,6 @@ public:
     class PeriodicSendTask;
 
     static constexpr const char* eventTerminalListChangedKey = "TolvaneControl_TerminalChanged";
-    static constexpr foundation::Seconds DEFAULT_CLOSE_INTERVAL = 10.0;
-    static constexpr foundation::Seconds FINISH_CLOSE_DELAY = 0.3;
     // Bytes of a received chunk written into the log in hex.
     static constexpr size_t LOGGED_CHUNK_BYTES = 64;
 
@@ -139,9 +139,9 @@ public:
     const std::vector<std::shared_ptr<Terminal>>& terms() const { return terms_; }
     bool hasPeriodicSendTask() const;
     bool hasRetryTimer() const;
-    bool hasCloseTimer() const { return terminalCloseTimer_ != nullptr; }
+    bool hasCloseTimer() const;
     // A close timer is held and has not fired or been invalidated.
-    bool isCloseTimerValid() const { return terminalCloseTimer_ && terminalCloseTimer_->isValid(); }
+    bool isCloseTimerValid() const;
 
     // Flags the application sets and reads.
     bool isTimedOut = false;
@@ -152,6 +152,11 @@ public:
     bool isInitialize = false;
 
 private:
+    // The parts that act on the store's link on its behalf.
+    friend class AccessoryArrivalReaction;
+    friend class TerminalCloseTimer;
+    friend class TerminalRunEndClose;
+
     explicit TerminalStore(Environment environment);
     void resolveServices();
 
@@ -161,7 +166,6 @@ private:
     // closeTerminal(), no target, no close timer, and the close of the terminal when there is one.
     void closeSequence();
     void closeWaitCleanUp(const std::function<void()>& completion);
-    void finishAndCloseLater(std::string_view function, bool hopToMain);
     bool applicationIsActive() const;
     std::shared_ptr<IDataCodingModel> dataCodingModel() const;
 
@@ -172,7 +176,7 @@ private:
     foundation::Guarded<std::shared_ptr<Terminal>> terminal_;
     std::optional<std::string> targetTerminalUdid_;
     const std::shared_ptr<TerminalOpenRetry> openRetry_;
-    foundation::TimerRef terminalCloseTimer_;
+    const std::unique_ptr<TerminalCloseTimer> closeTimer_;
     foundation::Guarded<std::shared_ptr<IDataCodingModel>> dataCodingModel_; // also used on the receive thread
     std::shared_ptr<IBluetoothSocketModel> bluetoothSocketModel_;
     std::shared_ptr<ISdkModel> sdkModel_;

@@ -23,7 +23,8 @@ namespace tolvane::app {
 // the routing decision, builds the pop-ups of interruptions and the application's own warnings,
 // reacts to link events while its screen was shown last, and tells its screen what to do only
 // through the `baseAction` command stream. Everything but the arrival of the framework's values runs
-// on the main thread.
+// on the main thread. The routing, the pop-ups, the link events, opening and closing the link and the
+// navigation are classes of their own; the members here stay the ones a screen calls or overrides.
 class BaseViewModel : public IBaseViewModel, public TerminalProtocol, public std::enable_shared_from_this<BaseViewModel> {
 public:
     using DisplayCause = std::tuple<RequiredDisplayId, CauseId>;
@@ -133,14 +134,6 @@ protected:
     bool transitionWithoutScreenChange(RequiredDisplayId reqDisplayId, CauseId causeId);
 
 private:
-    void actOnDisplayId(RequiredDisplayId reqDisplayId, CauseId causeId);
-    void transitionToStop(CauseId causeId);
-    AlertActions resumePopupActions();
-    void answerHaltResume(RequiredDisplayId reqDisplayId, CauseId causeId);
-    void answerRequestIdTimeout();
-    void endOverrideAnswer();
-    void routeLatestAgain();
-
     // Routing and alerts touch screens: a call from a worker thread would race them.
     foundation::LoopChecker loopChecker_;
     bool isWaitingAfterResume_ = false;

@@ -31,25 +31,6 @@ namespace {
 
 constexpr foundation::Seconds NOT_ACTIVE_RETRY = 5.0;
 
-std::string stateName(bt::PowerState state)
-{
-    switch (state) {
-    case bt::PowerState::unknown:
-        return "unknown";
-    case bt::PowerState::resetting:
-        return "resetting";
-    case bt::PowerState::unsupported:
-        return "unsupported";
-    case bt::PowerState::unauthorized:
-        return "unauthorized";
-    case bt::PowerState::poweredOff:
-        return "poweredOff";
-    case bt::PowerState::poweredOn:
-        return "poweredOn";
-    }
-    return "others";
-}
-
 rx::Cancellable observe(const char* notification, std::function<void()> block)
 {
     auto observation = std::make_shared<foundation::NotificationCenter::Observation>(
@@ -147,8 +128,9 @@ void PreConfirmationViewController::apply(const IPreConfirmationViewModel::Actio
 
 void PreConfirmationViewController::centralManagerDidUpdateState(bt::PowerState state)
 {
-    LogManager::print("centralManagerDidUpdateState received. state: " + stateName(state), LogLevel::information,
-                      {.function = "centralManagerDidUpdateState(_:)"});
+    LogManager::print("centralManagerDidUpdateState received. state: " +
+                          std::string(bt::powerStateName(state).value_or("others")),
+                      LogLevel::information, {.function = "centralManagerDidUpdateState(_:)"});
     viewModel->setCentralState(state);
     alerts.clear();
     dismissCustomAlert();
