@@ -119,21 +119,49 @@ protected:
     std::shared_ptr<tolvane::app::TerminalStore> store;
 };
 
+// The simulated unit on a thread of its own, as another device would run. It is made and destroyed
+// on that thread, also when a failed assertion leaves the test early: destroyed from the test's
+// thread it would be freed under a tick of its own thread.
+class UnitOnItsThread {
+public:
+    UnitOnItsThread(std::string directory, const foundation::Clock& clock) : thread_("vehicle", 0.5, clock)
+    {
+        thread_.start();
+        runOnThread([&] {
+            vehiclesim::VehicleUnit::Options options;
+            options.directory = std::move(directory);
+            unit_ = std::make_unique<vehiclesim::VehicleUnit>(thread_.loop(), options);
+        });
+    }
+    ~UnitOnItsThread()
+    {
+        runOnThread([&] { unit_.reset(); });
+        thread_.stop();
+    }
+    UnitOnItsThread(const UnitOnItsThread&) = delete;
+    UnitOnItsThread& operator=(const UnitOnItsThread&) = delete;
+
+    vehiclesim::VehicleUnit* operator->() const { return unit_.get(); }
+
+private:
+    template <class Work>
+    void runOnThread(Work work)
+    {
+        std::promise<void> done;
+        thread_.loop().post([&] {
+            work();
+            done.set_value();
+        });
+        done.get_future().wait();
+    }
+
+    foundation::WorkerThread thread_;
+    std::unique_ptr<vehiclesim::VehicleUnit> unit_;
+};
+
 TEST_F(LinkThreadingTest, FramesGoOutEveryCycleAndReceivedChunksReachTheCodec)
 {
-    // The unit runs on a thread of its own, as another device would.
-    foundation::WorkerThread vehicleThread("vehicle", 0.5, clock);
-    vehicleThread.start();
-    std::unique_ptr<vehiclesim::VehicleUnit> unit;
-    std::promise<void> ready;
-    vehicleThread.loop().post([&] {
-        vehiclesim::VehicleUnit::Options options;
-        options.directory = folder.path().toStdString();
-        unit = std::make_unique<vehiclesim::VehicleUnit>(vehicleThread.loop(), options);
-        ready.set_value();
-    });
-    ready.get_future().wait();
-
+    UnitOnItsThread unit(folder.path().toStdString(), clock);
     openWhenListed();
     ASSERT_TRUE(runUntil([&] { return unit->received().size() >= 40 && coding->records() >= 10; }));
 
@@ -152,9 +180,6 @@ TEST_F(LinkThreadingTest, FramesGoOutEveryCycleAndReceivedChunksReachTheCodec)
     EXPECT_EQ(coding->threads(),
               (std::set<std::string>{"encode on " + tolvane::app::DataTransmissionCenter::shared()->threadName(),
                                      "decode on " + tolvane::app::DataReceiveCenter::shared()->threadName()}));
-
-    vehicleThread.loop().post([&] { unit.reset(); });
-    vehicleThread.stop();
 }
 
 TEST_F(LinkThreadingTest, KilledSimulatorTakesTheDeparturePath)
