@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <future>
 #include <string>
 #include <thread>
@@ -132,6 +133,30 @@ TEST(RunLoopTest, RealWorkerThreadRunsPostedTasksAndTimersOnItsOwnThread)
     EXPECT_EQ(ticks.get_future().get(), 3);
     worker.stop();
     EXPECT_FALSE(worker.isRunning());
+}
+
+TEST(RunLoopTest, AWorkerThreadStoppedFromAnotherThreadRunsTheTasksPostedBeforeTheStop)
+{
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    foundation::SystemClock clock;
+    foundation::WorkerThread worker("worker", 0.5, clock);
+    worker.start();
+    std::promise<void> running;
+    std::promise<void> release;
+    worker.loop().post([&running, released = release.get_future().share()] {
+        running.set_value();
+        released.wait();
+    });
+    running.get_future().wait();
+    std::atomic<bool> ran{false};
+    worker.loop().post([&] { ran = true; });
+
+    // Stopped while a task runs, with another waiting behind it.
+    std::thread stopper([&] { worker.stop(); });
+    release.set_value();
+    stopper.join();
+    EXPECT_TRUE(ran);
 }
 
 } // namespace
