@@ -48,11 +48,14 @@ protected:
 
     void start(foundation::RunLoop& loop) override
     {
-        endpoint_->watch(loop, readiness, [weak = this->weak_from_this(), this] {
-            if (weak.expired())
+        // The stream is held while its event is delivered: its last owner may let go of it meanwhile,
+        // on another thread or in the event itself.
+        endpoint_->watch(loop, readiness, [weak = this->weak_from_this()] {
+            auto self = std::static_pointer_cast<FdStream>(weak.lock());
+            if (!self)
                 return;
-            endpoint_->setWatching(false);
-            this->deliver(event);
+            self->endpoint_->setWatching(false);
+            self->deliver(event);
         });
     }
     void stop() override

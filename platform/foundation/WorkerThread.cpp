@@ -47,7 +47,9 @@ void WorkerThread::stop()
 {
     if (!thread_)
         return;
-    thread_->quit();
+    // Quitting at once would end the event loop after the current task and drop the ones waiting
+    // behind it; queued behind them, the quit lets them run first.
+    loop_->post([thread = thread_.get()] { thread->quit(); });
     thread_->wait();
     loop_.reset();
     thread_.reset();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,47 @@ TEST_F(FdStreamsTest, NoEventReachesTheDelegateAfterTheClose)
     });
     time.runUntilIdle();
     EXPECT_TRUE(delegate->seen.empty());
+}
+
+// Its last owner lets go of the stream during its event, as a session ended on another thread may
+// meanwhile; the delegate then still reads from it.
+class LettingGoDelegate final : public accessory::StreamDelegate {
+public:
+    void stream(Stream& stream, StreamEvent event) override
+    {
+        if (event != StreamEvent::hasBytesAvailable || !owner)
+            return;
+        const std::weak_ptr<Stream> weak = owner;
+        owner.reset();
+        aliveAfterLettingGo = !weak.expired();
+        if (!aliveAfterLettingGo)
+            return;
+        uint8_t byte = 0;
+        read = static_cast<accessory::InputStream&>(stream).read(&byte, 1);
+    }
+    std::shared_ptr<Stream> owner;
+    bool aliveAfterLettingGo = false;
+    long read = 0;
+};
+
+TEST_F(FdStreamsTest, AStreamLetGoOfDuringItsEventLivesUntilTheEventIsDelivered)
+{
+    auto input = FdInputStream::make(pair.dupNear(), end);
+    const std::weak_ptr<Stream> weak = input;
+    auto lettingGo = std::make_shared<LettingGoDelegate>();
+    receiveLoop->post([&] {
+        input->setDelegate(lettingGo);
+        input->schedule(*receiveLoop);
+        input->open();
+        lettingGo->owner = std::move(input);
+    });
+    time.runUntilIdle();
+    pair.sendFromFar({5});
+    time.runUntilIdle();
+
+    EXPECT_TRUE(lettingGo->aliveAfterLettingGo);
+    EXPECT_EQ(lettingGo->read, 1);
+    EXPECT_TRUE(weak.expired()) << "gone once its event was delivered";
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "foundation/Clock.h"
 #include "foundation/QtRunLoop.h"
 #include "foundation/WorkerThread.h"
+#include "ui/GuiRuntime.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <set>
@@ -49,8 +51,13 @@ class LinkThreadingTest : public ::testing::Test {
 protected:
     static constexpr auto kDeadline = std::chrono::seconds(20);
 
-    LinkThreadingTest() : mainLoop(std::make_shared<foundation::QtRunLoop>("main", clock, QThread::currentThread()))
+    LinkThreadingTest()
     {
+        // The process's one application object: one made and destroyed here would close the Qt
+        // state that the process-wide stores keep, the history database among them, under the
+        // tests that come after.
+        ui::GuiRuntime::ensure();
+        mainLoop = std::make_shared<foundation::QtRunLoop>("main", clock, QThread::currentThread());
         foundation::RunLoop::setMain(mainLoop.get());
         di::Container::defaultContainer().registerService<tolvane::IDataCodingModel>([this](di::Resolver&) {
             return coding;
@@ -102,8 +109,6 @@ protected:
         ASSERT_TRUE(runUntil([&] { return store->isConnected(); }));
     }
 
-    int argc = 0;
-    QCoreApplication app{argc, nullptr};
     foundation::SystemClock clock;
     std::shared_ptr<foundation::QtRunLoop> mainLoop;
     testing_support::ScopedUserDefaults defaults;
@@ -114,37 +119,67 @@ protected:
     std::shared_ptr<tolvane::app::TerminalStore> store;
 };
 
+// The simulated unit on a thread of its own, as another device would run. It is made and destroyed
+// on that thread, also when a failed assertion leaves the test early: destroyed from the test's
+// thread it would be freed under a tick of its own thread.
+class UnitOnItsThread {
+public:
+    UnitOnItsThread(std::string directory, const foundation::Clock& clock) : thread_("vehicle", 0.5, clock)
+    {
+        thread_.start();
+        runOnThread([&] {
+            vehiclesim::VehicleUnit::Options options;
+            options.directory = std::move(directory);
+            unit_ = std::make_unique<vehiclesim::VehicleUnit>(thread_.loop(), options);
+        });
+    }
+    ~UnitOnItsThread()
+    {
+        runOnThread([&] { unit_.reset(); });
+        thread_.stop();
+    }
+    UnitOnItsThread(const UnitOnItsThread&) = delete;
+    UnitOnItsThread& operator=(const UnitOnItsThread&) = delete;
+
+    vehiclesim::VehicleUnit* operator->() const { return unit_.get(); }
+
+private:
+    template <class Work>
+    void runOnThread(Work work)
+    {
+        std::promise<void> done;
+        thread_.loop().post([&] {
+            work();
+            done.set_value();
+        });
+        done.get_future().wait();
+    }
+
+    foundation::WorkerThread thread_;
+    std::unique_ptr<vehiclesim::VehicleUnit> unit_;
+};
+
 TEST_F(LinkThreadingTest, FramesGoOutEveryCycleAndReceivedChunksReachTheCodec)
 {
-    // The unit runs on a thread of its own, as another device would.
-    foundation::WorkerThread vehicleThread("vehicle", 0.5, clock);
-    vehicleThread.start();
-    std::unique_ptr<vehiclesim::VehicleUnit> unit;
-    std::promise<void> ready;
-    vehicleThread.loop().post([&] {
-        vehiclesim::VehicleUnit::Options options;
-        options.directory = folder.path().toStdString();
-        unit = std::make_unique<vehiclesim::VehicleUnit>(vehicleThread.loop(), options);
-        ready.set_value();
-    });
-    ready.get_future().wait();
-
+    UnitOnItsThread unit(folder.path().toStdString(), clock);
     openWhenListed();
     ASSERT_TRUE(runUntil([&] { return unit->received().size() >= 40 && coding->records() >= 10; }));
 
+    // A frame due while the unit still has unread ones is replaced by the next, so on a busy machine
+    // some never go out: the unit gets the sent frames in their order, each whole and once.
     const auto received = unit->received();
     const auto sent = coding->sent();
-    ASSERT_GE(sent.size(), received.size());
-    for (size_t i = 0; i < received.size(); ++i)
-        ASSERT_EQ(received[i].frame, sent[i]) << i;
+    auto next = sent.begin();
+    for (size_t i = 0; i < received.size(); ++i) {
+        next = std::find(next, sent.end(), received[i].frame);
+        ASSERT_NE(next, sent.end()) << "received frame " << i << " was not sent after the one before it";
+        ++next;
+    }
     // The period itself is measured by the send-cycle benchmark, not here.
     EXPECT_GT(coding->chunks(), 0);
     EXPECT_EQ(coding->threads(),
               (std::set<std::string>{"encode on " + tolvane::app::DataTransmissionCenter::shared()->threadName(),
                                      "decode on " + tolvane::app::DataReceiveCenter::shared()->threadName()}));
-
-    vehicleThread.loop().post([&] { unit.reset(); });
-    vehicleThread.stop();
 }
 
 TEST_F(LinkThreadingTest, KilledSimulatorTakesTheDeparturePath)

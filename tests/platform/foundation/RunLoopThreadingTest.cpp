@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <future>
 #include <thread>
 
@@ -51,6 +52,30 @@ TEST(RunLoopThreadingTest, AWorkerLoopKeptPastItsThreadGoesWithoutCrashing)
         kept = worker.loop().shared_from_this(); // as a stream's endpoint keeps the loop it waits on
     }
     kept.reset();
+}
+
+TEST(RunLoopThreadingTest, AWorkerThreadStoppedFromAnotherThreadRunsTheTasksPostedBeforeTheStop)
+{
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    foundation::SystemClock clock;
+    foundation::WorkerThread worker("worker", 0.5, clock);
+    worker.start();
+    std::promise<void> running;
+    std::promise<void> release;
+    worker.loop().post([&running, released = release.get_future().share()] {
+        running.set_value();
+        released.wait();
+    });
+    running.get_future().wait();
+    std::atomic<bool> ran{false};
+    worker.loop().post([&] { ran = true; });
+
+    // Stopped while a task runs, with another waiting behind it.
+    std::thread stopper([&] { worker.stop(); });
+    release.set_value();
+    stopper.join();
+    EXPECT_TRUE(ran);
 }
 
 } // namespace
