@@ -50,6 +50,14 @@ void ActivityIndicatorView::setColor(const Color& color)
     setNeedsDisplay();
 }
 
+std::optional<double> ActivityIndicatorView::nextContentChange(double now) const
+{
+    if (!animating_)
+        return std::nullopt;
+    constexpr double stepsPerSecond = turnsPerSecond * spokes;
+    return start_ + (std::floor((now - start_) * stepsPerSecond) + 1) / stepsPerSecond;
+}
+
 void ActivityIndicatorView::draw(GraphicsContext& context, const Rect& rect) const
 {
     const double radius = std::min(rect.width(), rect.height()) * 0.5;

@@ -14,7 +14,7 @@ public:
     void startAnimating();
     void stopAnimating();
     bool isAnimating() const { return animating_; }
-    bool isContinuouslyAnimating() const override { return isAnimating(); }
+    std::optional<double> nextContentChange(double now) const override;
     bool hidesWhenStopped() const { return hidesWhenStopped_; }
     void setHidesWhenStopped(bool hides);
     const Color& color() const { return color_; }

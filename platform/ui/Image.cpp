@@ -76,13 +76,36 @@ Size Image::size() const
     return {first.width() / scale_, first.height() / scale_};
 }
 
-const QImage& Image::frameAt(double elapsed) const
+size_t Image::frameIndexAt(double elapsed) const
 {
     if (frames_.size() < 2 || duration_ <= 0)
-        return frames_.front();
+        return 0;
     const double perFrame = duration_ / static_cast<double>(frames_.size());
     const auto index = static_cast<size_t>(std::floor(std::fmod(std::max(elapsed, 0.0), duration_) / perFrame));
-    return frames_[std::min(index, frames_.size() - 1)];
+    return std::min(index, frames_.size() - 1);
+}
+
+const QImage& Image::frameAt(double elapsed) const
+{
+    return frames_[frameIndexAt(elapsed)];
+}
+
+std::optional<double> Image::nextFrameChange(double elapsed) const
+{
+    if (frames_.size() < 2 || duration_ <= 0)
+        return std::nullopt;
+    const size_t count = frames_.size();
+    const double perFrame = duration_ / static_cast<double>(count);
+    const double loopStart = std::floor(std::max(elapsed, 0.0) / duration_) * duration_;
+    const size_t shown = frameIndexAt(elapsed);
+    // Copies of one picture share their pixels, and with them their cache key.
+    const qint64 picture = frames_[shown].cacheKey();
+    for (size_t step = 1; step <= count; ++step) {
+        const size_t index = shown + step;
+        if (frames_[index % count].cacheKey() != picture)
+            return std::max(loopStart + static_cast<double>(index) * perFrame, elapsed);
+    }
+    return std::nullopt;
 }
 
 Image Image::withRenderingMode(ImageRenderingMode mode) const

@@ -37,6 +37,9 @@ public:
     bool isAnimated() const { return frames_.size() > 1 || duration_ > 0; }
     // The frame to show `elapsed` seconds into the animation, repeating.
     const QImage& frameAt(double elapsed) const;
+    // The first moment after `elapsed` seconds at which a different picture shows (frames repeated
+    // to hold a picture longer do not count); none for a still image.
+    std::optional<double> nextFrameChange(double elapsed) const;
 
     ImageRenderingMode renderingMode() const { return renderingMode_; }
     Image withRenderingMode(ImageRenderingMode mode) const;
@@ -49,6 +52,7 @@ public:
 
 private:
     Image() = default;
+    size_t frameIndexAt(double elapsed) const;
 
     std::vector<QImage> frames_;
     double scale_ = 1.0;

@@ -57,6 +57,14 @@ Size ImageView::sizeThatFits(const Size&) const
     return image_ ? image_->size() : Size{};
 }
 
+std::optional<double> ImageView::nextContentChange(double now) const
+{
+    if (!image_)
+        return std::nullopt;
+    const auto change = image_->nextFrameChange(now - animationStart_);
+    return change ? std::optional(*change + animationStart_) : std::nullopt;
+}
+
 void ImageView::draw(GraphicsContext& context, const Rect& rect) const
 {
     if (!image_)

@@ -17,7 +17,7 @@ public:
     const std::optional<Image>& image() const { return image_; }
     void setImage(std::optional<Image> image);
     bool isAnimating() const { return image_ && image_->isAnimated(); }
-    bool isContinuouslyAnimating() const override { return isAnimating(); }
+    std::optional<double> nextContentChange(double now) const override;
 
     Size sizeThatFits(const Size& size) const override;
     void draw(GraphicsContext& context, const Rect& rect) const override;

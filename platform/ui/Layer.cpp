@@ -163,7 +163,7 @@ void Layer::insertSublayer(std::shared_ptr<Layer> layer, size_t index)
     index = std::min(index, sublayers_.size());
     sublayers_.insert(sublayers_.begin() + static_cast<std::ptrdiff_t>(index), layer);
     layer->superlayer_ = this;
-    setNeedsDisplay();
+    requestWindowUpdate();
 }
 
 void Layer::removeFromSuperlayer()
@@ -174,7 +174,7 @@ void Layer::removeFromSuperlayer()
     auto keepAlive = shared_from_this();
     std::erase(parent->sublayers_, keepAlive);
     superlayer_ = nullptr;
-    parent->setNeedsDisplay();
+    parent->requestWindowUpdate();
 }
 
 void Layer::addAnimation(const BasicAnimation& animation, const std::string& key)
@@ -228,6 +228,14 @@ std::vector<std::string> Layer::animationKeys() const
     for (const auto& [key, running] : animations_)
         keys.push_back(key);
     return keys;
+}
+
+bool Layer::isAnimating(double now) const
+{
+    return std::any_of(animations_.begin(), animations_.end(), [now](const auto& entry) {
+        const RunningAnimation& running = *entry.second;
+        return now < running.startTime + running.animation.activeDuration();
+    });
 }
 
 const BasicAnimation* Layer::animation(const std::string& key) const
@@ -325,6 +333,12 @@ double Layer::modelValue(const std::string& keyPath) const
 }
 
 void Layer::setNeedsDisplay()
+{
+    ++displayRequests_;
+    requestWindowUpdate();
+}
+
+void Layer::requestWindowUpdate() const
 {
     for (const Layer* layer = this; layer; layer = layer->superlayer_)
         if (layer->view_) {

@@ -75,6 +75,9 @@ public:
     void removeAnimation(const std::string& key);
     void removeAllAnimations();
     std::vector<std::string> animationKeys() const;
+    // True while an animation's value still changes at `now` or later: one that is over and only
+    // holds its final value changes nothing more.
+    bool isAnimating(double now) const;
     const BasicAnimation* animation(const std::string& key) const;
     // When the animation under `key` began (or begins) on the main loop's clock; none without one.
     std::optional<double> animationBeginTime(const std::string& key) const;
@@ -90,6 +93,8 @@ public:
     virtual Color modelColor(const std::string& keyPath) const;
 
     void setNeedsDisplay();
+    // How often this layer asked to be drawn anew, so that a host repaints what changed.
+    unsigned displayRequests() const { return displayRequests_; }
 
     // The last drawn shadow, kept for the next frame by the renderer.
     ShadowCache& shadowCache() const { return *shadowCache_; }
@@ -100,6 +105,8 @@ protected:
 private:
     friend class View;
 
+    // Asks the window for a new frame without marking this layer's own drawing changed.
+    void requestWindowUpdate() const;
     void finishAnimation(const std::string& key, unsigned serial, bool finished);
     // The latest animation of `keyPath` and the eased fraction it shows at `now`; none while the
     // model value shows.
@@ -130,6 +137,7 @@ private:
     struct RunningAnimation;
     std::map<std::string, std::shared_ptr<RunningAnimation>> animations_;
     unsigned animationSerial_ = 0;
+    unsigned displayRequests_ = 0;
     const std::unique_ptr<ShadowCache> shadowCache_;
 };
 

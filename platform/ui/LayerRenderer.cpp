@@ -17,11 +17,6 @@
 namespace ui {
 namespace {
 
-QRectF toQt(const Rect& rect)
-{
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
 QTransform toQt(const AffineTransform& t)
 {
     return {t.a, t.b, t.c, t.d, t.tx, t.ty};
@@ -42,6 +37,11 @@ double mainClockNow()
 
 LayerRenderer::LayerRenderer(double time) : time_(time) {}
 
+QRectF LayerRenderer::qtRect(const Rect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
 LayerRenderer::LayerRenderer() : LayerRenderer(mainClockNow()) {}
 
 QTransform LayerRenderer::geometry(const Layer& layer) const
@@ -58,7 +58,7 @@ QTransform LayerRenderer::geometry(const Layer& layer) const
 
 QRectF LayerRenderer::contentExtent(const Layer& layer) const
 {
-    QRectF extent = toQt(layer.presentationBounds(time_));
+    QRectF extent = qtRect(layer.presentationBounds(time_));
     if (layer.masksToBounds())
         return extent;
     for (const auto& sublayer : layer.sublayers())
@@ -76,7 +76,11 @@ void LayerRenderer::render(const Layer& layer, QPainter& painter) const
         return;
     painter.save();
     painter.setWorldTransform(geometry(layer), true);
-    const bool shadow = layer.shadowOpacity() > 0 && !layer.shadowColor().isClear();
+    const bool shadow = hasShadow(layer);
+    if (painter.hasClipping() && !painter.clipBoundingRect().intersects(withShadow(layer, contentExtent(layer)))) {
+        painter.restore();
+        return;
+    }
     if (shadow || layer.mask() || (opacity < 1 && !layer.sublayers().empty()))
         renderGroup(layer, painter, opacity);
     else {
@@ -86,10 +90,24 @@ void LayerRenderer::render(const Layer& layer, QPainter& painter) const
     painter.restore();
 }
 
+bool LayerRenderer::hasShadow(const Layer& layer)
+{
+    return layer.shadowOpacity() > 0 && !layer.shadowColor().isClear();
+}
+
+QRectF LayerRenderer::withShadow(const Layer& layer, const QRectF& extent)
+{
+    if (!hasShadow(layer))
+        return extent;
+    const double blur = 2 * std::max(layer.shadowRadius(), 0.0);
+    const QRectF blurred = extent.adjusted(-blur, -blur, blur, blur);
+    return blurred.united(blurred.translated(layer.shadowOffset().width, layer.shadowOffset().height));
+}
+
 void LayerRenderer::renderGroup(const Layer& layer, QPainter& painter, double opacity) const
 {
     const double scale = deviceScale(painter);
-    const bool shadow = layer.shadowOpacity() > 0 && !layer.shadowColor().isClear();
+    const bool shadow = hasShadow(layer);
     const double blur = shadow ? std::max(layer.shadowRadius(), 0.0) : 0.0;
     const QRectF extent = contentExtent(layer).adjusted(-2 * blur, -2 * blur, 2 * blur, 2 * blur);
     QImage content(std::max(1, static_cast<int>(std::ceil(extent.width() * scale))), std::max(1, static_cast<int>(std::ceil(extent.height() * scale))),

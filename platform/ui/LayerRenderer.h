@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Rect.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QTransform>
@@ -31,8 +33,15 @@ public:
     QImage renderView(const View& view, double scale) const;
     bool writePng(const View& view, const std::string& path, double scale) const;
 
-private:
+    double time() const { return time_; }
+    // Where `layer` sits in its superlayer's coordinates at this time.
     QTransform geometry(const Layer& layer) const;
+    static QRectF qtRect(const Rect& rect);
+    static bool hasShadow(const Layer& layer);
+    // `extent` in the layer's coordinates, grown by the shadow the layer casts around it, if any.
+    static QRectF withShadow(const Layer& layer, const QRectF& extent);
+
+private:
     QRectF contentExtent(const Layer& layer) const;
     void renderGroup(const Layer& layer, QPainter& painter, double opacity) const;
 

@@ -367,25 +367,9 @@ void View::setNeedsDisplay()
 
 void View::draw(GraphicsContext&, const Rect&) const {}
 
-namespace {
-
-bool layerTreeAnimates(const Layer& layer)
+std::optional<double> View::nextContentChange(double) const
 {
-    if (!layer.animationKeys().empty())
-        return true;
-    if (layer.view() && layer.view()->isContinuouslyAnimating() && !layer.view()->isHidden())
-        return true;
-    for (const auto& sublayer : layer.sublayers())
-        if (layerTreeAnimates(*sublayer))
-            return true;
-    return false;
-}
-
-} // namespace
-
-bool View::hasRunningAnimations() const
-{
-    return layerTreeAnimates(*layer_);
+    return std::nullopt;
 }
 
 void View::requestWindowUpdate()

@@ -8,6 +8,7 @@
 #include "foundation/LoopChecker.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -96,10 +97,9 @@ public:
     unsigned displayRequests() const { return displayRequests_; }
     // Draws the view's own content in its bounds, over the background and under the subviews.
     virtual void draw(GraphicsContext& context, const Rect& rect) const;
-    // True while the view's own content changes with time (an animated image, a spinner).
-    virtual bool isContinuouslyAnimating() const { return false; }
-    // True while this view, a layer under it or a subview animates.
-    bool hasRunningAnimations() const;
+    // For content that changes with time (an animated image, a spinner): the first time after `now`
+    // at which the drawing looks different; none while it stays as it is.
+    virtual std::optional<double> nextContentChange(double now) const;
 
     // Touches.
     virtual View* hitTest(const Point& point, const Event* event);

@@ -2,8 +2,8 @@
 
 #include "foundation/RunLoop.h"
 #include "ui/Layer.h"
-#include "ui/TextField.h"
 #include "ui/LayerRenderer.h"
+#include "ui/TextField.h"
 #include "ui/Window.h"
 
 #include <QInputMethodEvent>
@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QTouchEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -31,7 +32,7 @@ WindowHost::WindowHost(std::shared_ptr<ui::Window> window) : window_(std::move(w
     const Rect bounds = window_->bounds();
     resize(static_cast<int>(std::lround(bounds.width())), static_cast<int>(std::lround(bounds.height())));
     setTitle(QStringLiteral("Tolvane Control"));
-    window_->setUpdateHandler([this] { update(); });
+    window_->setUpdateHandler([this] { showChanges(); });
 }
 
 WindowHost::~WindowHost()
@@ -47,18 +48,20 @@ QImage WindowHost::renderFrame() const
     QImage frame(QSize(width(), height()) * ratio, QImage::Format_RGB32);
     frame.setDevicePixelRatio(ratio);
     QPainter painter(&frame);
-    paintFrame(painter);
+    paintFrame(painter, foundation::RunLoop::hasMain() ? foundation::RunLoop::main().clock().now() : 0.0);
     return frame;
 }
 
-void WindowHost::paintEvent(QPaintEvent*)
+void WindowHost::paintEvent(QPaintEvent* event)
 {
+    if (!shown_)
+        showChanges();
     QPainter painter(this);
-    paintFrame(painter);
-    scheduleNextFrame();
+    painter.setClipRegion(event->region());
+    paintFrame(painter, damage_.time());
 }
 
-void WindowHost::paintFrame(QPainter& painter) const
+void WindowHost::paintFrame(QPainter& painter, double time) const
 {
     window_->layoutIfNeeded();
     // What no view covers shows black, as the glass of a phone does.
@@ -66,16 +69,35 @@ void WindowHost::paintFrame(QPainter& painter) const
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     const Rect bounds = window_->bounds();
     painter.translate(-bounds.x(), -bounds.y());
-    LayerRenderer().renderContents(window_->layer(), painter);
+    LayerRenderer(time).renderContents(window_->layer(), painter);
 }
 
-void WindowHost::scheduleNextFrame()
+void WindowHost::showChanges()
 {
-    if (frameTimer_ && frameTimer_->isValid())
+    if (!foundation::RunLoop::hasMain()) {
+        update();
         return;
-    if (!window_->hasRunningAnimations() || !foundation::RunLoop::hasMain())
+    }
+    shown_ = true;
+    window_->layoutIfNeeded();
+    const double now = foundation::RunLoop::main().clock().now();
+    const DamageTracker::Frame frame = damage_.advance(window_->layer(), now);
+    const Rect bounds = window_->bounds();
+    if (!frame.damage.isEmpty())
+        update(frame.damage.translated(static_cast<int>(std::lround(-bounds.x())), static_cast<int>(std::lround(-bounds.y()))));
+    scheduleNextFrame(frame.nextChange, now);
+}
+
+void WindowHost::scheduleNextFrame(std::optional<double> nextChange, double now)
+{
+    // The next change may come sooner than the one the timer waits for.
+    if (frameTimer_)
+        frameTimer_->invalidate();
+    frameTimer_.reset();
+    if (!nextChange)
         return;
-    frameTimer_ = foundation::RunLoop::main().scheduleTimer(frameInterval, false, [this](foundation::Timer&) { update(); });
+    const double delay = std::max(*nextChange - now, frameInterval);
+    frameTimer_ = foundation::RunLoop::main().scheduleTimer(delay, false, [this](foundation::Timer&) { showChanges(); });
 }
 
 void WindowHost::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/DamageTracker.h"
 #include "ui/TouchDriver.h"
 
 #include "foundation/Timer.h"
@@ -16,9 +17,9 @@ namespace ui {
 
 class Window;
 
-// Shows one of our windows in a real, phone-sized window: paints the view tree when something
-// changed (every frame while something animates, on the main loop's timers) and turns mouse and
-// touch-screen input into touches.
+// Shows one of our windows in a real, phone-sized window: repaints the part of the view tree that
+// changed (on every frame while something animates, and when animated content shows its next
+// picture, on the main loop's timers) and turns mouse and touch-screen input into touches.
 class WindowHost : public QRasterWindow {
 public:
     explicit WindowHost(std::shared_ptr<ui::Window> window);
@@ -39,14 +40,19 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void paintFrame(QPainter& painter) const;
-    void scheduleNextFrame();
+    void paintFrame(QPainter& painter, double time) const;
+    // Compares the tree with the last frame, asks Qt to repaint what changed and sets the timer
+    // for the next change.
+    void showChanges();
+    void scheduleNextFrame(std::optional<double> nextChange, double now);
 
     std::shared_ptr<ui::Window> window_;
     TouchDriver driver_;
     std::shared_ptr<Touch> mouseTouch_;
     std::map<int, std::shared_ptr<Touch>> fingers_;
     foundation::TimerRef frameTimer_;
+    DamageTracker damage_;
+    bool shown_ = false;
 };
 
 } // namespace ui

@@ -1,5 +1,4 @@
 #include "foundation/VirtualTime.h"
-#include "ui/ActivityIndicatorView.h"
 #include "ui/Button.h"
 #include "ui/GuiRuntime.h"
 #include "ui/Window.h"
@@ -36,18 +35,6 @@ TEST(WindowHostTest, MouseBecomesTouchesAndTheFrameIsPhoneSized)
     const QImage frame = host.renderFrame();
     EXPECT_EQ(frame.size(), QSize(390, 844) * host.devicePixelRatio());
     EXPECT_EQ(frame.pixelColor(0, 0).alpha(), 255) << "a transparent first picture shows nothing";
-}
-
-TEST(WindowHostTest, TreeReportsWhileSomethingAnimates)
-{
-    auto window = std::make_shared<ui::Window>();
-    auto spinner = std::make_shared<ui::ActivityIndicatorView>();
-    window->addSubview(spinner);
-    EXPECT_FALSE(window->hasRunningAnimations());
-    spinner->startAnimating();
-    EXPECT_TRUE(window->hasRunningAnimations());
-    spinner->stopAnimating();
-    EXPECT_FALSE(window->hasRunningAnimations());
 }
 
 } // namespace
