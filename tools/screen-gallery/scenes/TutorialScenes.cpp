@@ -34,6 +34,7 @@ const GalleryScenes tutorialScenes{
     {"FirstTutorialFlow", "page0"},
     {"FirstTutorialFlow", "page3", onPage(3)},
     {"FirstTutorialFlow", "page4", onPage(4)},
+    {"FirstTutorialFlow", "page5", onPage(5)},
     {"FirstTutorialFlow", "page6", onPage(6)},
     {"TutorialConnectionFlow", "initial"},
     {"TutorialParkInFlow", "initial"},

@@ -168,7 +168,9 @@ void TutorialScenes::build(FirstTutorialControllingViewController& page)
 {
     auto view = makePage(page);
     page.firstTutorialControllingHeaderTitle = view->addText(Style::header, text::FirstTutorialControlling_HeaderTitle(languages()));
+    // The page runs no code of its own, so no demonstration: its storyboard shows the slider at rest.
     page.sliderControl = addSlider(*view);
+    page.sliderControl->showAtRestInOwnArea();
     page.firstTutorialControllingTitle = view->addText(Style::heading, text::FirstTutorialControlling_Title(languages()));
     page.firstTutorialControllingDescription = view->addText(Style::body, text::FirstTutorialControlling_Description(languages()));
     page.firstTutorialControllingSupplementation = view->addText(Style::note, text::FirstTutorialControlling_Supplementation(languages()));

@@ -4,11 +4,15 @@
 #include "Class/Model/UserDefaultsKey.h"
 #include "Class/Model/UserDefaultsValues.h"
 #include "Class/TolvaneIntegrationAppHelper.h"
+#include "Class/UI/Operating/View/Slider/SliderControlView.h"
 #include "Class/UI/Tutorial/View/FirstTutorialFlowViewController.h"
+#include "Class/UI/Tutorial/View/FirstTutorialPageViewControllers.h"
 #include "Class/UI/Tutorial/View/TutorialStepIndicator.h"
 #include "Class/UI/Tutorial/ViewModel/FirstTutorialFlowViewModel.h"
 
 #include "ui/Button.h"
+#include "ui/ImageView.h"
+#include "ui/Label.h"
 #include "ui/NavigationController.h"
 #include "ui/ScrollView.h"
 
@@ -107,6 +111,46 @@ TEST_F(FirstTutorialFlowTest, PageControlsFollowThePageOnScreen)
         EXPECT_EQ(!tutorial.navigationItem().leftBarButtonItems().empty(), c.leaveShown) << c.page;
         EXPECT_EQ(tutorial.stepIndicator().currentPageNum(), c.page);
     }
+}
+
+ui::Rect onScreen(const ui::View& view)
+{
+    return view.convert(view.bounds(), nullptr);
+}
+
+bool encloses(const ui::Rect& outer, const ui::Rect& inner)
+{
+    return inner.minX() >= outer.minX() && inner.maxX() <= outer.maxX() && inner.minY() >= outer.minY() && inner.maxY() <= outer.maxY();
+}
+
+TEST_F(FirstTutorialFlowTest, TheMovingPageShowsItsSliderAtRestInItsPictureAreaAboveItsTexts)
+{
+    showStack();
+    transitionManager->showFirstTutorialFlowFromSetting();
+    settle();
+    FirstTutorialFlowViewController& tutorial = shownTutorial();
+    for (int page = 1; page <= 5; ++page)
+        swipeTo(tutorial, page);
+    settle();
+    auto page = std::dynamic_pointer_cast<FirstTutorialControllingViewController>(tutorial.pageControllers[5]);
+    ASSERT_TRUE(page);
+    const SliderControlView& slider = *page->sliderControl;
+    ASSERT_TRUE(slider.superview());
+
+    const ui::Rect area = onScreen(*slider.superview());
+    const ui::Rect knob = onScreen(*slider.outlets().slideButton);
+    const ui::Rect target = onScreen(*slider.outlets().holdButton);
+    EXPECT_TRUE(encloses(area, knob)) << "the knob lies inside the picture area";
+    EXPECT_TRUE(encloses(area, target)) << "the target lies inside the picture area";
+    EXPECT_GT(knob.midY(), target.maxY()) << "the knob rests below the target";
+    EXPECT_LE(area.maxY(), onScreen(*page->firstTutorialControllingTitle).minY()) << "the picture area is above the heading";
+    EXPECT_EQ(page->firstTutorialControllingTitle->text(), std::optional<std::string>("Moving the vehicle"));
+    EXPECT_EQ(page->firstTutorialControllingSupplementation->text(), std::optional<std::string>("Release your finger and the vehicle stops at once."));
+
+    const ui::Label& guidance = *slider.outlets().guidanceLabel;
+    for (const auto& label : {page->firstTutorialControllingTitle, page->firstTutorialControllingDescription,
+                              page->firstTutorialControllingSupplementation})
+        EXPECT_TRUE(guidance.isHidden() || !onScreen(guidance).intersects(onScreen(*label))) << "the slider's guidance covers the page's texts";
 }
 
 TEST_F(FirstTutorialFlowTest, StartEndsTheTutorialForGoodAndLeadsOnByTheNumberOfCars)

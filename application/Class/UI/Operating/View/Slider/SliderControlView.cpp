@@ -418,7 +418,16 @@ void SliderControlView::resetToUndetect()
         showOperationGuidance();
 }
 
-void SliderControlView::startTutorialAnimation()
+void SliderControlView::showAtRestInOwnArea()
+{
+    layoutInOwnArea();
+    // The operating screen's look before a touch, without its pulse.
+    outlets_.holdButton->setAlpha(0.3);
+    outlets_.slideBar->setAlpha(0.3);
+    outlets_.holdingAnimation->setHidden(true);
+}
+
+void SliderControlView::layoutInOwnArea()
 {
     isTutorial_ = true;
     const ui::Size area = superview() ? superview()->frame().size : frame().size;
@@ -440,15 +449,21 @@ void SliderControlView::startTutorialAnimation()
     const ui::Rect pulse{bar.frame().origin, {barWidth, barWidth}};
     outlets_.beforeAnimation->setFrame(pulse);
     outlets_.holdingAnimation->setFrame(pulse);
-    operateAnimation_->startBeforeAnimation(outlets_.beforeAnimation);
-    operateAnimation_->startHoldingAnimation(outlets_.holdingAnimation);
     outlets_.guidanceLabel->setHidden(true);
     outlets_.beforeAnimation->setHidden(true);
     outlets_.holdingAnimation->setHidden(false);
     cancellables_.removeAll();
+}
 
+void SliderControlView::startTutorialAnimation()
+{
+    layoutInOwnArea();
+    operateAnimation_->startBeforeAnimation(outlets_.beforeAnimation);
+    operateAnimation_->startHoldingAnimation(outlets_.holdingAnimation);
+
+    const ui::Rect k = outlets_.slideButton->frame();
     const ui::Rect operate = slideViewModel_->operateFrame();
-    tutorial_ = {.knobRest = k.origin, .barHeight = bar.frame().height(), .dx = (0.8 * operate.width() - k.width()) / 2,
+    tutorial_ = {.knobRest = k.origin, .barHeight = outlets_.slideBar->frame().height(), .dx = (0.8 * operate.width() - k.width()) / 2,
                  .dy = (0.8 * operate.height() - k.height()) / 2};
     handImage_ = std::make_shared<ui::ImageView>(R::image::FirstControlHand());
     handImage_->setContentMode(ui::ContentMode::scaleAspectFit);

@@ -73,8 +73,13 @@ public:
     void updateAppearance(bool isLongTap);
     void setupArrows();
 
-    // The tutorials' demonstration: from now on the control slides, holds and rests by itself,
-    // a hand showing the gesture, and ignores its layout passes and touches.
+    // The control as a still picture inside its own area (its superview's, when it has one): the
+    // knob at rest below the target, no guidance text. From now on it ignores its layout passes
+    // and touches, so a page that shows it never reaches the operating screen's view models.
+    void showAtRestInOwnArea();
+    // The tutorials' demonstration, laid out as that picture: from now on the control slides,
+    // holds and rests by itself, a hand showing the gesture, and ignores its layout passes and
+    // touches.
     void startTutorialAnimation();
     // The hand animation's repeating timer, while the demonstration runs.
     const foundation::TimerRef& tutorialAnimationTimer() const { return tutorialAnimationTimer_; }
@@ -84,6 +89,9 @@ private:
                                          TouchEventType eventType);
     void subscribe();
     void layoutGeometry();
+    // Knob, target, track and pulses placed in the control's own area instead of the slide view
+    // model's window rectangles; layout passes and touches are ignored from now on.
+    void layoutInOwnArea();
     // The knob at its rest place, at the bottom of the start square.
     void placeKnobAtRest();
     // The track from just above the target to just below the knob.
