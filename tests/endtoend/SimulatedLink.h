@@ -36,8 +36,8 @@ protected:
         di::Container::defaultContainer().removeAll();
         vehiclesim::VehicleUnit::Options options;
         options.directory = directory();
-        // The car keeps the link after parking in, so no run's end is written to the process's one
-        // history store, which a test that runs a Qt application of its own leaves unusable.
+        // The car keeps the link after parking in: the park-in tests look at the link after the car
+        // has parked.
         options.endsSessionWhenParkedIn = false;
         unit = std::make_unique<vehiclesim::VehicleUnit>(*vehicleLoop, options);
         manager = std::make_shared<accessory::LocalSocketAccessoryManager>(directory(), "com.tolvane.control.protocol1");
