@@ -49,4 +49,35 @@ TEST(FileRetentionTest, AppendWritesEveryByteAndReportsAFolderThatIsNotThere)
               foundation::AppendResult::openFailed);
 }
 
+std::string contents(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<missing>");
+}
+
+TEST(FileRetentionTest, AnOpenAppendingFileFollowsItsPathWhenTheFileIsRemovedOrRenamed)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.path().toStdString() + "/day.log";
+    const std::string rotated = folder.path().toStdString() + "/day.log.1";
+    foundation::AppendingFile file;
+
+    ASSERT_EQ(file.append(path, "one\n"), foundation::AppendResult::appended);
+    ASSERT_EQ(file.append(path, "two\n"), foundation::AppendResult::appended);
+    EXPECT_EQ(contents(path), "one\ntwo\n");
+
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
+    ASSERT_EQ(file.append(path, "three\n"), foundation::AppendResult::appended);
+    EXPECT_EQ(contents(path), "three\n");
+
+    ASSERT_TRUE(QFile::rename(QString::fromStdString(path), QString::fromStdString(rotated)));
+    ASSERT_EQ(file.append(path, "four\n"), foundation::AppendResult::appended);
+    EXPECT_EQ(contents(path), "four\n");
+    EXPECT_EQ(contents(rotated), "three\n");
+
+    EXPECT_EQ(file.append(folder.path().toStdString() + "/missing/x.log", "a"), foundation::AppendResult::openFailed);
+    ASSERT_EQ(file.append(path, "five\n"), foundation::AppendResult::appended);
+    EXPECT_EQ(contents(path), "four\nfive\n");
+}
+
 } // namespace

@@ -78,7 +78,7 @@ std::string DailyLogger::periodicLogFilePath() const
 
 void DailyLogger::print(std::string message, LogLevel level, LogOptions options, std::source_location location)
 {
-    if (logFilePath().empty() || periodicLogFilePath().empty())
+    if (!paths_.withLock([](const std::optional<Paths>& paths) { return paths.has_value(); }))
         return;
     if (levelNumber(level) < environment_.minimumLogLevel)
         return;
@@ -158,11 +158,12 @@ void DailyLogger::write(const Line& line)
         appendEscaped(text, value.text);
     }
     text += '\n';
-    if (append(line.isPeriodic ? paths->periodic : paths->log, text) && !line.isPeriodic)
+    const bool appended = line.isPeriodic ? append(periodicFile_, paths->periodic, text) : append(logFile_, paths->log, text);
+    if (appended && !line.isPeriodic)
         foundation::writeToStandardOutput(text);
 }
 
-bool DailyLogger::append(const std::string& path, std::string_view text)
+bool DailyLogger::append(foundation::AppendingFile& file, const std::string& path, std::string_view text)
 {
     const bool withinBudget = budget_.withLock([&](Budget& budget) {
         if (budget.path != path) {
@@ -181,7 +182,7 @@ bool DailyLogger::append(const std::string& path, std::string_view text)
     });
     if (!withinBudget)
         return false;
-    const auto result = foundation::appendToFile(path, text);
+    const auto result = file.append(path, text);
     if (result == foundation::AppendResult::openFailed)
         foundation::writeToStandardOutput("Occured error on LogManager. Failed to open OutputStream.\tURL: file://" + path + "\n");
     else if (result == foundation::AppendResult::writeFailed &&

@@ -4,6 +4,7 @@
 #include "Class/Model/Utility/LogLevel.h"
 
 #include "foundation/Clock.h"
+#include "foundation/FileAppend.h"
 #include "foundation/Guarded.h"
 #include "foundation/RunLoop.h"
 #include "foundation/Timer.h"
@@ -73,7 +74,7 @@ private:
     struct Line;
     void write(const Line& line);
     // Appends within the day's budget; false once the day's log is full.
-    bool append(const std::string& path, std::string_view text);
+    bool append(foundation::AppendingFile& file, const std::string& path, std::string_view text);
 
     Environment environment_;
     // Fixed on the logging queue by setUp(); nothing is written before.
@@ -91,6 +92,9 @@ private:
         bool writeFailureReported = false;
     };
     foundation::Guarded<Budget> budget_;
+    // Used only on the logging queue.
+    foundation::AppendingFile logFile_;
+    foundation::AppendingFile periodicFile_;
 };
 
 } // namespace tolvane::app
