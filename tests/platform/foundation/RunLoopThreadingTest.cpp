@@ -13,19 +13,13 @@ namespace {
 
 using foundation::Timer;
 
-// A started worker thread on real time, with the Qt application its event loop needs.
-class WorkerThreadingTest : public ::testing::Test {
-protected:
-    WorkerThreadingTest() { worker.start(); }
-
-    int argc = 0;
-    QCoreApplication app{argc, nullptr};
-    foundation::SystemClock clock;
-    foundation::WorkerThread worker{"com.tolvane.control.data_transmission", 1.0, clock};
-};
-
-TEST_F(WorkerThreadingTest, PostedTasksAndTimersRunOnTheThreadItself)
+TEST(RunLoopThreadingTest, RealWorkerThreadRunsPostedTasksAndTimersOnItsOwnThread)
 {
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    foundation::SystemClock clock;
+    foundation::WorkerThread worker("com.tolvane.control.data_transmission", 1.0, clock);
+    worker.start();
     std::promise<std::thread::id> posted;
     worker.loop().post([&] { posted.set_value(std::this_thread::get_id()); });
     const auto workerId = posted.get_future().get();
@@ -60,8 +54,13 @@ TEST(RunLoopThreadingTest, AWorkerLoopKeptPastItsThreadGoesWithoutCrashing)
     kept.reset();
 }
 
-TEST_F(WorkerThreadingTest, StoppedFromAnotherThreadItRunsTheTasksPostedBeforeTheStop)
+TEST(RunLoopThreadingTest, AWorkerThreadStoppedFromAnotherThreadRunsTheTasksPostedBeforeTheStop)
 {
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    foundation::SystemClock clock;
+    foundation::WorkerThread worker("worker", 0.5, clock);
+    worker.start();
     std::promise<void> running;
     std::promise<void> release;
     worker.loop().post([&running, released = release.get_future().share()] {
