@@ -31,6 +31,9 @@ void WorkerThread::start()
     // in a way ThreadSanitizer sees too.
     thread_ = std::make_unique<QThread>();
     loop_ = std::make_shared<QtRunLoop>(name_, clock_, thread_.get());
+    ended_ = std::make_shared<std::atomic<bool>>(false);
+    QObject::connect(thread_.get(), &QThread::finished, thread_.get(),
+                     [ended = ended_] { ended->store(true, std::memory_order_release); }, Qt::DirectConnection);
     thread_->start();
     std::promise<void> ready;
     loop_->post([this, &ready] {
@@ -51,6 +54,7 @@ void WorkerThread::stop()
     // behind it; queued behind them, the quit lets them run first.
     loop_->post([thread = thread_.get()] { thread->quit(); });
     thread_->wait();
+    ended_->load(std::memory_order_acquire);
     loop_.reset();
     thread_.reset();
 }

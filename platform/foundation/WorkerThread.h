@@ -3,6 +3,7 @@
 #include "foundation/Clock.h"
 #include "foundation/RunLoop.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,9 @@ private:
     const Clock& clock_;
     std::unique_ptr<QThread> thread_;
     std::shared_ptr<RunLoop> loop_;
+    // Set by the thread as its very last act, so that whoever stops it is ordered after everything
+    // the thread did, in a way ThreadSanitizer sees too (it cannot see QThread::wait).
+    std::shared_ptr<std::atomic<bool>> ended_;
 };
 
 } // namespace foundation
