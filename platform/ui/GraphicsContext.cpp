@@ -2,6 +2,7 @@
 
 #include "ui/Font.h"
 #include "ui/Image.h"
+#include "ui/PlacedImageCache.h"
 #include "ui/QtColor.h"
 #include "ui/TextLayout.h"
 
@@ -149,12 +150,8 @@ void GraphicsContext::drawLinearGradient(const std::vector<Color>& colors, const
 void GraphicsContext::drawImage(const Image& image, const Rect& rect, const Color& tint)
 {
     const QRectF target(rect.x(), rect.y(), rect.width(), rect.height());
-    const QImage& pixels = image.frameAt(time_);
-    if (image.renderingMode() != ImageRenderingMode::alwaysTemplate) {
-        painter_.drawImage(target, pixels);
-        return;
-    }
-    painter_.drawImage(target, tinted(pixels, tint));
+    const bool templated = image.renderingMode() == ImageRenderingMode::alwaysTemplate;
+    drawPlacedImage(painter_, image.frameAt(time_), templated ? std::optional(tint) : std::nullopt, target);
 }
 
 void GraphicsContext::drawText(const std::string& text, const Rect& rect, const Font& font, const Color& color,
