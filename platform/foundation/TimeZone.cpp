@@ -12,6 +12,14 @@ namespace {
 std::mutex defaultMutex;
 std::optional<TimeZone> defaultZone;
 
+// Asking the system costs a look at its zone file every time, and every log line asks; like the
+// phone platform, the process keeps the zone it found at its first question.
+const std::string& systemZoneIdentifier()
+{
+    static const std::string identifier = QTimeZone::systemTimeZoneId().toStdString();
+    return identifier;
+}
+
 } // namespace
 
 std::optional<TimeZone> TimeZone::fromIdentifier(std::string_view identifier)
@@ -29,7 +37,7 @@ TimeZone TimeZone::current()
         if (defaultZone)
             return *defaultZone;
     }
-    return TimeZone(QTimeZone::systemTimeZoneId().toStdString());
+    return TimeZone(systemZoneIdentifier());
 }
 
 void TimeZone::setDefault(std::optional<TimeZone> zone)

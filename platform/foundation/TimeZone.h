@@ -9,8 +9,8 @@
 
 namespace foundation {
 
-// A time zone by its identifier ("Asia/Tokyo"). The process default is the system's zone until
-// someone sets another, as the phone platform lets an application do.
+// A time zone by its identifier ("Asia/Tokyo"). The process default is the system's zone (as it was
+// when first asked for) until someone sets another, as the phone platform lets an application do.
 class TimeZone {
 public:
     // None when the identifier names no zone the system knows.
