@@ -25,6 +25,8 @@ struct State {
     int levelMask = 0;
     int autoEnableCount = 0;
     std::string folder;
+    // Kept open between lines: a line every 50 ms is common while linked.
+    foundation::AppendingFile file;
 };
 
 State& state()
@@ -111,7 +113,7 @@ void ELCLog::write(std::string_view message, int flag, const char* file, const c
     text += message;
     text += '\n';
     const std::string path = shared.folder + "/" + kFilePrefix + foundation::DateFormatter("yyMMdd").string(date) + kFileSuffix;
-    foundation::appendToFile(path, text);
+    shared.file.append(path, text);
 }
 
 bool ELCLog::exportLogFiles(const std::string& destinationFile)
