@@ -12,11 +12,27 @@ DateFormatter::DateFormatter(std::string dateFormat, TimeZone timeZone)
 {
 }
 
+namespace {
+
+// Making a zone copies its whole table of transitions; log lines come in a steady stream, in one
+// zone, so each thread keeps the last one it made.
+const QTimeZone& zoneNamed(const std::string& identifier)
+{
+    thread_local std::string lastIdentifier;
+    thread_local QTimeZone last;
+    if (identifier != lastIdentifier || !last.isValid()) {
+        last = QTimeZone(QByteArray::fromStdString(identifier));
+        lastIdentifier = identifier;
+    }
+    return last;
+}
+
+} // namespace
+
 std::string DateFormatter::string(Date date) const
 {
     const auto ms = std::chrono::floor<std::chrono::milliseconds>(date).time_since_epoch().count();
-    const QTimeZone zone(QByteArray::fromStdString(timeZone_.identifier()));
-    return QDateTime::fromMSecsSinceEpoch(ms, zone).toString(QString::fromStdString(qtFormat_)).toStdString();
+    return QDateTime::fromMSecsSinceEpoch(ms, zoneNamed(timeZone_.identifier())).toString(QString::fromStdString(qtFormat_)).toStdString();
 }
 
 } // namespace foundation
