@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QThread>
+#include <QThreadPool>
 
 #include <csignal>
 #include <cstdio>
@@ -61,6 +62,11 @@ int applicationMain(int argc, char** argv, std::shared_ptr<IApplicationDelegate>
     StopSignals stopSignals;
     QGuiApplication qtApplication(argc, argv);
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // The raster painter hands each large fill (a gradient, a scaled picture) to Qt's global pool a
+    // piece per thread and waits for them. For a phone-sized window redrawn 60 times a second,
+    // waking several threads for every fill costs more than the fill itself: one helper keeps the
+    // hand-over small. Nothing else here uses that pool.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     const foundation::SystemClock clock;
     auto mainLoop = std::make_shared<foundation::QtRunLoop>("main", clock, QThread::currentThread());
     foundation::RunLoop::setMain(mainLoop.get());
