@@ -51,6 +51,9 @@ bool sameLayer(const std::weak_ptr<const Layer>& a, const std::weak_ptr<const La
 // Whether the sublayers kept from one frame to the next are drawn in another order.
 bool reordered(const std::vector<const Layer*>& before, const std::vector<const Layer*>& after)
 {
+    // The common case on every frame, answered without copying.
+    if (before == after)
+        return false;
     const auto kept = [](const std::vector<const Layer*>& from, const std::vector<const Layer*>& in) {
         std::vector<const Layer*> result;
         std::copy_if(from.begin(), from.end(), std::back_inserter(result),
