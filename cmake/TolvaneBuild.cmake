@@ -26,6 +26,23 @@ function(tolvane_sources out_var)
   set(${out_var} ${result} PARENT_SCOPE)
 endfunction()
 
+# Compiles the target's sources below `base` in groups, one per screen (Class/UI/<screen>), model area
+# (Class/Model/<area>) or other folder: a group's sources share most of their headers, whose parsing
+# is most of the build's time. So a name private to a source must be unique within its group.
+function(tolvane_compile_by_folder target base)
+  get_target_property(sources ${target} SOURCES)
+  foreach(source IN LISTS sources)
+    file(RELATIVE_PATH relative ${base} ${source})
+    if(relative MATCHES "^\\.\\./" OR NOT relative MATCHES "\\.cpp$")
+      continue()
+    endif()
+    string(REGEX MATCH "^Class/(UI|Model)/[^/]+/|^[^/]+/([^/]+/)?" group "${relative}")
+    string(REPLACE "/" "_" group "folder_${group}")
+    set_source_files_properties(${source} TARGET_DIRECTORY ${target} PROPERTIES UNITY_GROUP "${group}")
+  endforeach()
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+endfunction()
+
 # A GoogleTest executable made of every test source below the given folders. Test sources named
 # *ThreadingTest.cpp run real threads: they form a second executable, `<area>_threading_tests`,
 # labelled `threads` and part of the target `threading_tests`, which the ThreadSanitizer build

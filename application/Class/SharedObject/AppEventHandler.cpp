@@ -11,11 +11,6 @@
 #include <utility>
 
 namespace tolvane::app {
-namespace {
-
-constexpr std::string_view kLifecycleTag = "生命周期";
-
-} // namespace
 
 AppEventHandler& AppEventHandler::shared()
 {

@@ -43,7 +43,6 @@
 namespace tolvane::app {
 namespace {
 
-constexpr std::string_view kLifecycleTag = "生命周期";
 constexpr std::string_view kTerminateStart =
     "==================== OSの自動バックグラウンドアプリ破棄時・フリックによるアプリ破棄時の処理開始 ====================";
 constexpr std::string_view kTerminateEnd =

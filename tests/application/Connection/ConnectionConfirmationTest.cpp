@@ -9,11 +9,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-CarRecord car(const std::string& id, const std::string& name)
-{
-    return {.CarID = id, .CarImagePath = "", .CarName = name, .CreateDate = "", .UpdateDate = ""};
-}
-
 std::string describe(const IConnectionConfirmationViewModel::Action& action)
 {
     if (const auto* cars = std::get_if<ConnectionConfirmationAction::setScrollView>(&action))

@@ -24,11 +24,6 @@
 namespace screen_testing {
 namespace {
 
-CarRecord car(const std::string& id, const std::string& name)
-{
-    return {.CarID = id, .CarImagePath = "", .CarName = name, .CreateDate = "", .UpdateDate = ""};
-}
-
 // The screens of the road to the link, each as the only screen of the stack in the 390 x 844 window.
 class ConnectionScreensTest : public ApplicationTest {
 protected:

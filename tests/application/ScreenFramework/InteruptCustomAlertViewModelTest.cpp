@@ -14,6 +14,9 @@
 
 namespace screen_testing {
 namespace {
+// Cause names are read unqualified here; in a scope of their own they cannot meet the display ids
+// that the tests compiled with this one read unqualified.
+namespace alert_causes {
 
 using enum CauseId;
 using Action = IInteruptCustomAlertViewModel::Action;
@@ -164,5 +167,6 @@ TEST_F(InteruptCustomAlertViewModelTest, TellsTheFrameworkAboutADisplayOutsideIt
     EXPECT_EQ(displayModel->calls, (std::vector<std::string>{"outside:true", "outside:false"}));
 }
 
+} // namespace alert_causes
 } // namespace
 } // namespace screen_testing

@@ -16,6 +16,12 @@
 
 namespace screen_testing {
 
+// A registered car known by its id and name only.
+inline CarRecord car(const std::string& id, const std::string& name)
+{
+    return {.CarID = id, .CarImagePath = "", .CarName = name, .CreateDate = "", .UpdateDate = ""};
+}
+
 // The link of the vehicle-link tests, with fakes of the framework's state and services and of the
 // router behind the view models, a chosen car and a fresh run's close reasons.
 class ScreenFrameworkTest : public link_testing::LinkTest {

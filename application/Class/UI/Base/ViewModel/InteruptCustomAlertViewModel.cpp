@@ -14,24 +14,25 @@
 namespace tolvane::app {
 namespace {
 
-using enum CauseId;
-
 using foundation::isOneOf;
 
 // The causes whose halt alerts even an in-app cancel confirmation gives way to.
 bool beatsCancelConfirmation(const std::optional<CauseId>& cause)
 {
+    using enum CauseId;
     return isOneOf(cause, {BT_LOSS, COUNTER_ANOMALY, CHECKSUM_ANOMALY, KEYS_NO_DETECT, ABNORMAL_CONNECT_BATTERY, ABNORMAL_KEY_IN_CAR});
 }
 
 // The causes whose halt alerts an in-app override warning gives way to.
 bool beatsOverrideWarning(const std::optional<CauseId>& cause)
 {
+    using enum CauseId;
     return isOneOf(cause, {BT_LOSS, BT_OFF});
 }
 
 std::optional<DisplayPriority> haltPriority(CauseId cause)
 {
+    using enum CauseId;
     switch (cause) {
     case BT_OFF:
         return DisplayPriority::checkBluetoothError;
@@ -71,6 +72,7 @@ std::optional<DisplayPriority> haltPriority(CauseId cause)
 // The close reason an alert of this priority stands for while it is up.
 std::optional<EventCode> reasonWhileShown(int priority, const std::optional<CauseId>& cause)
 {
+    using enum CauseId;
     switch (priority) {
     case static_cast<int>(DisplayPriority::checkBluetoothError):
         return EventCode::E007;
@@ -139,7 +141,7 @@ void InteruptCustomAlertViewModel::didDismiss()
     std::optional<EventCode> reason;
     if (dispPriority_ == static_cast<int>(DisplayPriority::communicationDisrupted)) {
         // The key-related reasons stay recorded after their alert; a battery connection does not.
-        if (causeId_ == ABNORMAL_CONNECT_BATTERY)
+        if (causeId_ == CauseId::ABNORMAL_CONNECT_BATTERY)
             reason = EventCode::E016;
     } else if (!dismissForWarn_) {
         reason = reasonWhileShown(dispPriority_, causeId_);

@@ -9,7 +9,7 @@
 namespace tolvane::app {
 namespace {
 
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 } // namespace
 

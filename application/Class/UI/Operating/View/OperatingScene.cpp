@@ -1,5 +1,6 @@
 #include "Class/UI/Operating/View/OperatingScene.h"
 
+#include "Class/UI/Base/View/ScenePalette.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Operating/View/BalloonView.h"
 #include "Class/UI/Operating/View/DriveProgress/DriveProgressNib.h"
@@ -23,7 +24,6 @@ namespace tolvane::app {
 namespace {
 
 const ui::Color darkText = ui::Color::rgb255(0x1E, 0x2A, 0x3A);
-const ui::Color accent = ui::Color::rgb255(0x2F, 0x7D, 0xF6);
 
 // Where the drive progress view stands in front of the car and behind it.
 constexpr double driveProgressForwardTop = 96;
@@ -107,7 +107,7 @@ void OperatingScene::build(OperatingViewController& controller)
     root.addSubview(out.controlArea);
 
     out.titleLabel = label({24, 8, 342, 40}, 14, ui::FontWeight::regular, darkText, 2);
-    out.frontBackLabel = label({24, 52, 342, 26}, 20, ui::FontWeight::semibold, accent, 1);
+    out.frontBackLabel = label({24, 52, 342, 26}, 20, ui::FontWeight::semibold, ScenePalette::accent(), 1);
     root.addSubview(out.titleLabel);
     root.addSubview(out.frontBackLabel);
 

@@ -6,8 +6,6 @@
 
 namespace tolvane::app {
 
-using enum PlanParkOutDirection;
-
 OutPreviewVertical::OutPreviewVertical(const ui::Rect& frame) : OutPreview(frame)
 {
     PlanPreviewNibs::loadOutPreviewVertical(*this);
@@ -34,8 +32,8 @@ void OutPreviewVertical::surroundingsForSelectable()
 
 void OutPreviewVertical::surroundingsForSelection()
 {
-    envfront->setHidden(currentSelect() == FORWARD);
-    envback->setHidden(currentSelect() == BACKWARD || offersBackwardDiagonal());
+    envfront->setHidden(currentSelect() == PlanParkOutDirection::FORWARD);
+    envback->setHidden(currentSelect() == PlanParkOutDirection::BACKWARD || offersBackwardDiagonal());
 }
 
 } // namespace tolvane::app

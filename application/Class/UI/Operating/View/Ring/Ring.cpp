@@ -8,7 +8,7 @@
 namespace tolvane::app {
 namespace {
 
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 constexpr double hintDuration = 2.0;
 
 // The mean of the first and last waves' radii; 0 without waves.

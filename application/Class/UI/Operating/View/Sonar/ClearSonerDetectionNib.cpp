@@ -1,5 +1,6 @@
 #include "Class/UI/Operating/View/Sonar/ClearSonerDetectionNib.h"
 
+#include "Class/UI/Base/View/ScenePalette.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
 #include "ui/Layer.h"
@@ -18,7 +19,6 @@ constexpr double barThickness = 8;
 constexpr double bandStep = 12;
 
 const ui::Color alert = ui::Color::rgb255(0xFF, 0x5A, 0x4E);
-const ui::Color accent = ui::Color::rgb255(0x2F, 0x7D, 0xF6);
 
 // Nearer bands warn, farther ones inform, fading outwards.
 ui::Color bandColor(int band)
@@ -29,11 +29,11 @@ ui::Color bandColor(int band)
     case 1:
         return alert.withAlpha(0.75);
     case 2:
-        return accent;
+        return ScenePalette::accent();
     case 3:
-        return accent.withAlpha(0.7);
+        return ScenePalette::accent().withAlpha(0.7);
     default:
-        return accent.withAlpha(0.45);
+        return ScenePalette::accent().withAlpha(0.45);
     }
 }
 
