@@ -111,6 +111,9 @@ protected:
     void openWhenListed()
     {
         ASSERT_TRUE(runUntil([&] { return !manager->connectedAccessories().empty(); }));
+        // The unit's arrival is announced on the main loop and the store answers it by reopening its
+        // target; opened before that answer, the link would be opened a second time under the first.
+        ASSERT_TRUE(runUntil([&] { return !mainLoop->hasPendingTasks(); }));
         store->open("VIN0001", tolvane::app::TerminalStore::ConnectionOpenPattern::first, 0);
         ASSERT_TRUE(runUntil([&] { return store->isConnected(); }));
     }
