@@ -11,23 +11,44 @@
 #include <cmath>
 #include <cstdint>
 
+#include <sys/eventfd.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
 namespace foundation {
+namespace {
+
+void closeDescriptors(int timerFd, int wakeFd)
+{
+    ::close(timerFd);
+    ::close(wakeFd);
+}
+
+} // namespace
 
 QtRunLoop::QtRunLoop(std::string name, const Clock& clock, QThread* thread)
     : RunLoop(std::move(name)),
       clock_(clock),
       context_(new QObject),
       timerFd_(::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)),
-      timerNotifier_(new QSocketNotifier(timerFd_, QSocketNotifier::Read, context_))
+      wakeFd_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+      timerNotifier_(new QSocketNotifier(timerFd_, QSocketNotifier::Read, context_)),
+      wakeNotifier_(new QSocketNotifier(wakeFd_, QSocketNotifier::Read, context_))
 {
     if (timerFd_ < 0)
         fatalError("no timer descriptor for a run loop");
+    if (wakeFd_ < 0)
+        fatalError("no wake-up descriptor for a run loop");
     QObject::connect(timerNotifier_, &QSocketNotifier::activated, context_, [this] {
         uint64_t expirations = 0;
         [[maybe_unused]] const ssize_t read = ::read(timerFd_, &expirations, sizeof expirations);
+        pass();
+    });
+    QObject::connect(wakeNotifier_, &QSocketNotifier::activated, context_, [this] {
+        // Cleared before the pass: a wake-up that comes during it counts again and is not lost.
+        eventfd_t wakes = 0;
+        ::eventfd_read(wakeFd_, &wakes);
+        wakePending_.store(false);
         pass();
     });
     context_->moveToThread(thread);
@@ -35,16 +56,17 @@ QtRunLoop::QtRunLoop(std::string name, const Clock& clock, QThread* thread)
 
 QtRunLoop::~QtRunLoop()
 {
-    // Once the thread has ended nothing would run a deferred deletion; its pending wake-ups go too.
-    // A loop kept past its thread object has no thread at all.
+    // Once the thread has ended nothing would run a deferred deletion. A loop kept past its thread
+    // object has no thread at all.
     QThread* owner = context_->thread();
     if (!owner || owner == QThread::currentThread() || !owner->isRunning()) {
         delete context_;
-        ::close(timerFd_);
+        closeDescriptors(timerFd_, wakeFd_);
     } else {
-        // The descriptor goes with the notifier that waits on it, on that notifier's thread.
-        const int fd = timerFd_;
-        QObject::connect(context_, &QObject::destroyed, [fd] { ::close(fd); });
+        // The descriptors go with the notifiers that wait on them, on those notifiers' thread.
+        QObject::connect(context_, &QObject::destroyed, [timerFd = timerFd_, wakeFd = wakeFd_] {
+            closeDescriptors(timerFd, wakeFd);
+        });
         context_->deleteLater();
     }
 }
@@ -53,12 +75,7 @@ void QtRunLoop::wake()
 {
     if (wakePending_.exchange(true))
         return;
-    QMetaObject::invokeMethod(context_, [this] {
-        // Taken with acquire, so what the waking thread did before is visible here without
-        // leaning on the event queue's own lock, which ThreadSanitizer cannot see.
-        wakePending_.exchange(false);
-        pass();
-    }, Qt::QueuedConnection);
+    ::eventfd_write(wakeFd_, 1);
 }
 
 bool QtRunLoop::attachFdWatch(const FdWatchRef& watch)

@@ -3,6 +3,7 @@
 #include "foundation/QtRunLoop.h"
 #include "foundation/ThreadName.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <sys/resource.h>
@@ -32,8 +33,12 @@ void WorkerThread::start()
     thread_ = std::make_unique<QThread>();
     loop_ = std::make_shared<QtRunLoop>(name_, clock_, thread_.get());
     ended_ = std::make_shared<std::atomic<bool>>(false);
-    QObject::connect(thread_.get(), &QThread::finished, thread_.get(),
-                     [ended = ended_] { ended->store(true, std::memory_order_release); }, Qt::DirectConnection);
+    QObject::connect(thread_.get(), &QThread::finished, thread_.get(), [ended = ended_] {
+        // Qt deletes what was left to deferred deletion only after this signal, touching the loop's
+        // objects; done here, it comes before the mark too.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ended->store(true, std::memory_order_release);
+    }, Qt::DirectConnection);
     thread_->start();
     std::promise<void> ready;
     loop_->post([this, &ready] {

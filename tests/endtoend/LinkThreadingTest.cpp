@@ -16,7 +16,6 @@
 #include "ui/GuiRuntime.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -26,8 +25,15 @@
 #include <chrono>
 #include <future>
 #include <set>
+#include <string>
+#include <vector>
 
 #include <csignal>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -105,6 +111,9 @@ protected:
     void openWhenListed()
     {
         ASSERT_TRUE(runUntil([&] { return !manager->connectedAccessories().empty(); }));
+        // The unit's arrival is announced on the main loop and the store answers it by reopening its
+        // target; opened before that answer, the link would be opened a second time under the first.
+        ASSERT_TRUE(runUntil([&] { return !mainLoop->hasPendingTasks(); }));
         store->open("VIN0001", tolvane::app::TerminalStore::ConnectionOpenPattern::first, 0);
         ASSERT_TRUE(runUntil([&] { return store->isConnected(); }));
     }
@@ -117,6 +126,44 @@ protected:
     std::shared_ptr<accessory::LocalSocketAccessoryManager> manager;
     std::shared_ptr<RecordingLinkDelegate> delegate = std::make_shared<RecordingLinkDelegate>();
     std::shared_ptr<tolvane::app::TerminalStore> store;
+};
+
+// The simulated unit as a program of its own, ended by the test or with it. It is started by
+// posix_spawn rather than QProcess: QProcess's child shares the parent's memory until it runs the
+// program and calls intercepted functions meanwhile, which leaves ThreadSanitizer with a false view
+// of the test's main thread and reports races on descriptors the test hands to other threads.
+class SimulatorProcess {
+public:
+    explicit SimulatorProcess(std::vector<std::string> arguments)
+    {
+        std::vector<char*> argv;
+        for (auto& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        ::posix_spawn_file_actions_init(&actions);
+        ::posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        ::posix_spawn_file_actions_destroy(&actions);
+    }
+    ~SimulatorProcess() { kill(); }
+    SimulatorProcess(const SimulatorProcess&) = delete;
+    SimulatorProcess& operator=(const SimulatorProcess&) = delete;
+
+    bool started() const { return pid_ > 0; }
+    void kill()
+    {
+        if (pid_ <= 0)
+            return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+private:
+    pid_t pid_ = -1;
 };
 
 // The simulated unit on a thread of its own, as another device would run. It is made and destroyed
@@ -184,19 +231,15 @@ TEST_F(LinkThreadingTest, FramesGoOutEveryCycleAndReceivedChunksReachTheCodec)
 
 TEST_F(LinkThreadingTest, KilledSimulatorTakesTheDeparturePath)
 {
-    QProcess simulator;
-    simulator.setProgram(VEHICLE_SIM);
-    simulator.setArguments({"--dir", folder.path(), "--quiet"});
-    simulator.start();
-    ASSERT_TRUE(simulator.waitForStarted());
+    SimulatorProcess simulator({VEHICLE_SIM, "--dir", folder.path().toStdString(), "--quiet"});
+    ASSERT_TRUE(simulator.started());
     openWhenListed();
     ASSERT_TRUE(runUntil([&] { return coding->records() > 0; }));
 
-    ::kill(static_cast<pid_t>(simulator.processId()), SIGKILL);
+    simulator.kill();
     ASSERT_TRUE(runUntil([&] { return !store->isConnected() && delegate->sessionEnds > 0; }));
     EXPECT_TRUE(manager->connectedAccessories().empty());
     EXPECT_EQ(store->targetTerminalUdid(), "VIN0001"); // kept for a unit that comes back
-    simulator.waitForFinished();
 }
 
 } // namespace
