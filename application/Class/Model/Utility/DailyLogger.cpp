@@ -1,14 +1,12 @@
 #include "Class/Model/Utility/DailyLogger.h"
 
+#include "Class/Model/Utility/DailyLogPass.h"
 #include "Class/Model/Utility/DeviceDescription.h"
 
 #include "foundation/DateFormatter.h"
 #include "foundation/DatedFiles.h"
-#include "foundation/FileAppend.h"
-#include "foundation/StandardOutput.h"
 #include "foundation/ThreadName.h"
 
-#include <filesystem>
 #include <utility>
 
 namespace tolvane::app {
@@ -35,6 +33,7 @@ std::string_view lastPathComponent(std::string_view path)
 
 } // namespace
 
+// A line as handed over: stamped on the caller's thread, formatted on the logging queue.
 struct DailyLogger::Line {
     std::string time;
     std::string thread;
@@ -47,7 +46,17 @@ struct DailyLogger::Line {
     bool isPeriodic;
 };
 
+// A line, or another writer's task that keeps its place among the lines.
+struct DailyLogger::Queued {
+    std::optional<Line> line = {};
+    foundation::RunLoop* queue = nullptr;
+    std::function<void()> completion = {};
+    std::function<std::string()> write = {};
+};
+
 DailyLogger::DailyLogger(Environment environment) : environment_(std::move(environment)) {}
+
+DailyLogger::~DailyLogger() = default;
 
 void DailyLogger::setUp()
 {
@@ -93,16 +102,17 @@ void DailyLogger::print(std::string message, LogLevel level, LogOptions options,
         .function = options.function.empty() ? std::string(location.function_name()) : std::string(options.function),
         .isPeriodic = options.isPeriodic,
     };
-    environment_.loggingQueue.post([self = shared_from_this(), line = std::move(line), queue = options.queue,
-                                    completion = std::move(options.completion)] {
-        self->write(line);
-        if (!completion)
-            return;
-        if (queue && queue != &self->environment_.loggingQueue)
-            queue->post(completion);
-        else
-            completion();
+    enqueue({.line = std::move(line), .queue = options.queue, .completion = std::move(options.completion)});
+}
+
+void DailyLogger::enqueue(Queued entry)
+{
+    const bool isFirstWaiting = queued_.withLock([&](std::vector<Queued>& queued) {
+        queued.push_back(std::move(entry));
+        return queued.size() == 1;
     });
+    if (isFirstWaiting)
+        environment_.loggingQueue.post([self = shared_from_this()] { self->writeQueued(); });
 }
 
 namespace {
@@ -131,11 +141,8 @@ void appendEscaped(std::string& out, std::string_view text)
 
 } // namespace
 
-void DailyLogger::write(const Line& line)
+std::string DailyLogger::format(const Line& line) const
 {
-    const auto paths = paths_.copy();
-    if (!paths)
-        return;
     std::string text = line.time;
     auto field = [&text](std::string_view value) {
         text += "\t[";
@@ -158,37 +165,30 @@ void DailyLogger::write(const Line& line)
         appendEscaped(text, value.text);
     }
     text += '\n';
-    const bool appended = line.isPeriodic ? append(periodicFile_, paths->periodic, text) : append(logFile_, paths->log, text);
-    if (appended && !line.isPeriodic)
-        foundation::writeToStandardOutput(text);
+    return text;
 }
 
-bool DailyLogger::append(foundation::AppendingFile& file, const std::string& path, std::string_view text)
+void DailyLogger::writeQueued()
 {
-    const bool withinBudget = budget_.withLock([&](Budget& budget) {
-        if (budget.path != path) {
-            std::error_code error;
-            const auto existing = std::filesystem::file_size(path, error);
-            budget = {.path = path, .bytes = error ? 0 : static_cast<uint64_t>(existing)};
-        }
-        if (budget.bytes + text.size() <= DAILY_LOG_BYTES) {
-            budget.bytes += text.size();
-            return true;
-        }
-        if (!std::exchange(budget.fullReported, true))
-            foundation::writeToStandardOutput("Occured error on LogManager. The day's log is full; later lines are dropped.\tURL: file://" +
-                                              path + "\n");
-        return false;
-    });
-    if (!withinBudget)
-        return false;
-    const auto result = file.append(path, text);
-    if (result == foundation::AppendResult::openFailed)
-        foundation::writeToStandardOutput("Occured error on LogManager. Failed to open OutputStream.\tURL: file://" + path + "\n");
-    else if (result == foundation::AppendResult::writeFailed &&
-             !budget_.withLock([](Budget& budget) { return std::exchange(budget.writeFailureReported, true); }))
-        foundation::writeToStandardOutput("Occured error on LogManager. Failed to write to OutputStream.\tURL: file://" + path + "\n");
-    return true;
+    std::vector<Queued> entries = queued_.withLock([](std::vector<Queued>& queued) { return std::exchange(queued, {}); });
+    // Lines are queued only once the paths are fixed; another writer's text may come before.
+    const Paths paths = paths_.copy().value_or(Paths{});
+    DailyLogPass pass(DAILY_LOG_BYTES, {daily_, paths.log}, {periodic_, paths.periodic});
+    for (const Queued& entry : entries) {
+        if (entry.line)
+            pass.add(format(*entry.line), entry.line->isPeriodic);
+        if (entry.write)
+            pass.addConsoleText(entry.write());
+    }
+    pass.write();
+    for (Queued& entry : entries) {
+        if (!entry.completion)
+            continue;
+        if (entry.queue && entry.queue != &environment_.loggingQueue)
+            entry.queue->post(std::move(entry.completion));
+        else
+            entry.completion();
+    }
 }
 
 void DailyLogger::startPeriodicTimer()
@@ -210,6 +210,11 @@ void DailyLogger::stopPeriodicTimer()
     if (periodicTimer_)
         periodicTimer_->invalidate();
     periodicTimer_.reset();
+}
+
+void DailyLogger::writeInLineOrder(std::function<std::string()> write)
+{
+    enqueue({.write = std::move(write)});
 }
 
 } // namespace tolvane::app

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Class/Model/Utility/DailyLogPass.h"
 #include "Class/Model/Utility/LabelledValue.h"
 #include "Class/Model/Utility/LogLevel.h"
 
 #include "foundation/Clock.h"
-#include "foundation/FileAppend.h"
 #include "foundation/Guarded.h"
 #include "foundation/RunLoop.h"
 #include "foundation/Timer.h"
@@ -58,10 +58,14 @@ public:
     static constexpr uint64_t DAILY_LOG_BYTES = 32ull * 1024 * 1024;
 
     explicit DailyLogger(Environment environment);
+    ~DailyLogger();
 
     // Fixes the two file paths on the logging queue and removes daily files older than the kept days.
     void setUp();
     void print(std::string message, LogLevel level, LogOptions options, std::source_location location);
+    // Runs `write` on the logging queue in its turn among the lines; the text it returns goes to the
+    // console in its place among theirs.
+    void writeInLineOrder(std::function<std::string()> write);
     // The heartbeat: one periodic line every half second on the main loop while it runs.
     void startPeriodicTimer();
     void stopPeriodicTimer();
@@ -72,9 +76,12 @@ public:
 
 private:
     struct Line;
-    void write(const Line& line);
-    // Appends within the day's budget; false once the day's log is full.
-    bool append(foundation::AppendingFile& file, const std::string& path, std::string_view text);
+    struct Queued;
+
+    void enqueue(Queued queued);
+    // Writes every line queued so far, then runs their completions.
+    void writeQueued();
+    std::string format(const Line& line) const;
 
     Environment environment_;
     // Fixed on the logging queue by setUp(); nothing is written before.
@@ -84,17 +91,12 @@ private:
     };
     foundation::Guarded<std::optional<Paths>> paths_;
     foundation::TimerRef periodicTimer_;
-    // What the log files took on this day, so a peer flooding the link cannot fill the disk.
-    struct Budget {
-        std::string path;
-        uint64_t bytes = 0;
-        bool fullReported = false;
-        bool writeFailureReported = false;
-    };
-    foundation::Guarded<Budget> budget_;
+    // Lines handed over and not yet written, in the order they were handed over. A pass on the
+    // logging queue is posted whenever this stops being empty, and takes them all.
+    foundation::Guarded<std::vector<Queued>> queued_;
     // Used only on the logging queue.
-    foundation::AppendingFile logFile_;
-    foundation::AppendingFile periodicFile_;
+    DailyLogDestination daily_;
+    DailyLogDestination periodic_;
 };
 
 } // namespace tolvane::app

@@ -6,6 +6,7 @@
 
 #include "foundation/RunLoop.h"
 #include "foundation/StandardLocations.h"
+#include "foundation/StandardOutput.h"
 #include "foundation/SystemLog.h"
 #include "foundation/UUID.h"
 
@@ -64,16 +65,16 @@ void LogManager::print(std::string message, LogLevel level, LogOptions options, 
         logger->print(std::move(message), level, std::move(options), location);
 }
 
-void LogManager::writeOnLoggingQueue(std::function<void()> write)
+void LogManager::writeOnLoggingQueue(std::function<std::string()> write)
 {
     auto logger = currentLogger();
     const foundation::RunLoop* current = foundation::RunLoop::current();
     const bool onLinkThread = current && !(foundation::RunLoop::hasMain() && current == &foundation::RunLoop::main()) &&
                               !(logger && current == &logger->loggingQueue());
     if (logger && onLinkThread)
-        logger->loggingQueue().post(std::move(write));
-    else
-        write();
+        logger->writeInLineOrder(std::move(write));
+    else if (const std::string console = write(); !console.empty())
+        foundation::writeToStandardOutput(console);
 }
 
 void LogManager::startPeriodicTimer()

@@ -22,8 +22,9 @@ public:
     static void startPeriodicTimer();
     static void stopPeriodicTimer();
     // Runs `write` on the logging queue when called from a worker thread such as the link's, so
-    // those threads never wait on a file; elsewhere (or before setup) it runs at once.
-    static void writeOnLoggingQueue(std::function<void()> write);
+    // those threads never wait on a file; elsewhere (or before setup) it runs at once. The text it
+    // returns goes to the console, in its place among the log's lines.
+    static void writeOnLoggingQueue(std::function<std::string()> write);
 
     // Puts a logger of the caller's making behind the static calls (tests; null removes it).
     static void install(std::shared_ptr<DailyLogger> logger);

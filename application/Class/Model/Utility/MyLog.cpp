@@ -4,8 +4,6 @@
 
 #include "elclog/ELCLog.h"
 
-#include "foundation/StandardOutput.h"
-
 #include <string>
 
 namespace tolvane::app {
@@ -21,7 +19,7 @@ void myLog(std::string_view tag, std::string_view message, bool asynchronous, st
     LogManager::writeOnLoggingQueue([text = std::move(text), functionName = std::move(functionName),
                                      file = location.file_name(), line = location.line(), asynchronous] {
         elclog::ELCLog::write(text, MY_LOG_FLAG, file, functionName.c_str(), line, asynchronous);
-        foundation::writeToStandardOutput("[MyLog]" + text + "\n");
+        return "[MyLog]" + text + "\n";
     });
 }
 

@@ -132,9 +132,14 @@ TEST_F(DailyLoggerTest, AFullDaysLogDropsLaterLinesAndSaysSoOnce)
         ASSERT_TRUE(file.resize(32ll * 1024 * 1024 - 100));
     }
     ::testing::internal::CaptureStdout();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         logger->print("Received a chunk of garbage from the unit.", LogLevel::information, {.function = "f"},
                       std::source_location::current());
+        // Heartbeats go to their own file and do not make the full daily file report again.
+        logger->print("beat", LogLevel::information, {.isPeriodic = true}, std::source_location::current());
+        if (i == 2)
+            time.runUntilIdle();
+    }
     time.runUntilIdle();
     const std::string printed = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(QFileInfo(folder.filePath("logging_260301.log")).size(), 32ll * 1024 * 1024 - 100)
@@ -144,6 +149,47 @@ TEST_F(DailyLoggerTest, AFullDaysLogDropsLaterLinesAndSaysSoOnce)
         ++reports;
     EXPECT_EQ(reports, 1u);
     EXPECT_EQ(printed.find("Received a chunk"), std::string::npos);
+}
+
+TEST_F(DailyLoggerTest, LinesWaitingTogetherReachFileAndConsoleInOrderBeforeTheirCompletionsRun)
+{
+    auto logger = setUpLogger();
+    auto sender = time.makeLoop("com.tolvane.control.data_transmission");
+    std::vector<std::string> seenByCompletions;
+    auto readDaily = [&] {
+        QFile file(folder.filePath("logging_260301.log"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    };
+    ::testing::internal::CaptureStdout();
+    // All of these wait for the logging queue, which has not run yet.
+    logger->print("one", LogLevel::information, {}, std::source_location::current());
+    sender->post([&] {
+        logger->print("two", LogLevel::information, {.completion = [&] { seenByCompletions.push_back(readDaily()); }},
+                      std::source_location::current());
+    });
+    sender->post([&] { logger->print("beat", LogLevel::information, {.isPeriodic = true}, std::source_location::current()); });
+    sender->post([&] { logger->writeInLineOrder([] { return std::string("[other writer]\n"); }); });
+    sender->post([&] { logger->print("three", LogLevel::information, {}, std::source_location::current()); });
+    time.runUntilIdle();
+    logger->print("four", LogLevel::information, {.completion = [&] { seenByCompletions.push_back(readDaily()); }},
+                  std::source_location::current());
+    time.runUntilIdle();
+    const std::string console = ::testing::internal::GetCapturedStdout();
+
+    const auto daily = lines("logging_260301.log");
+    std::vector<std::string> messages;
+    std::string joined;
+    for (const std::string& line : daily) {
+        messages.push_back(field(line, 8));
+        joined += line + "\n";
+    }
+    EXPECT_EQ(messages, (std::vector<std::string>{"one", "two", "three", "four"}));
+    ASSERT_EQ(daily.size(), 4u);
+    EXPECT_EQ(console, daily[0] + "\n" + daily[1] + "\n[other writer]\n" + daily[2] + "\n" + daily[3] + "\n");
+    ASSERT_EQ(lines("logging_periodic_260301.log").size(), 1u);
+    ASSERT_EQ(seenByCompletions.size(), 2u);
+    EXPECT_NE(seenByCompletions[0].find("\ttwo\n"), std::string::npos);
+    EXPECT_EQ(seenByCompletions[1], joined);
 }
 
 TEST_F(DailyLoggerTest, TheThreadFieldIsTheThreadNameElseTheLoopNameElseUnknown)
