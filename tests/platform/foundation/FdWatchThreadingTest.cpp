@@ -1,10 +1,7 @@
+#include "RealWorkerThreadTest.h"
 #include "SocketPair.h"
 
-#include "foundation/Clock.h"
 #include "foundation/FdWatch.h"
-#include "foundation/WorkerThread.h"
-
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -15,13 +12,10 @@ namespace {
 
 using foundation::FdCondition;
 
-TEST(FdWatchThreadingTest, QtWorkerLoopReportsReadinessOnItsThread)
+class FdWatchThreadingTest : public testing_support::RealWorkerThreadTest {};
+
+TEST_F(FdWatchThreadingTest, QtWorkerLoopReportsReadinessOnItsThread)
 {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    foundation::SystemClock clock;
-    foundation::WorkerThread worker("fd-watch-test", 0.5, clock);
-    worker.start();
     SocketPair pair;
     std::promise<std::thread::id> reported;
     foundation::FdWatchRef watch;

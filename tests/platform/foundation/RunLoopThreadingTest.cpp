@@ -1,3 +1,5 @@
+#include "RealWorkerThreadTest.h"
+
 #include "foundation/Clock.h"
 #include "foundation/WorkerThread.h"
 
@@ -12,14 +14,10 @@
 namespace {
 
 using foundation::Timer;
+using testing_support::RealWorkerThreadTest;
 
-TEST(RunLoopThreadingTest, RealWorkerThreadRunsPostedTasksAndTimersOnItsOwnThread)
+TEST_F(RealWorkerThreadTest, RunsPostedTasksAndTimersOnItsOwnThread)
 {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    foundation::SystemClock clock;
-    foundation::WorkerThread worker("com.tolvane.control.data_transmission", 1.0, clock);
-    worker.start();
     std::promise<std::thread::id> posted;
     worker.loop().post([&] { posted.set_value(std::this_thread::get_id()); });
     const auto workerId = posted.get_future().get();
@@ -54,13 +52,8 @@ TEST(RunLoopThreadingTest, AWorkerLoopKeptPastItsThreadGoesWithoutCrashing)
     kept.reset();
 }
 
-TEST(RunLoopThreadingTest, AWorkerThreadStoppedFromAnotherThreadRunsTheTasksPostedBeforeTheStop)
+TEST_F(RealWorkerThreadTest, StoppedFromAnotherThreadRunsTheTasksPostedBeforeTheStop)
 {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    foundation::SystemClock clock;
-    foundation::WorkerThread worker("worker", 0.5, clock);
-    worker.start();
     std::promise<void> running;
     std::promise<void> release;
     worker.loop().post([&running, released = release.get_future().share()] {
