@@ -17,7 +17,7 @@ const char* usage()
   --sensing SECONDS    after the phone asks to start, sense that long before offering the plan
                        (default 0); the phone waits on its "Loading..." screen and gives up
                        after 30 s with "Tolvane unavailable"
-                         e.g. vehicle-sim --sensing 35
+                         e.g. vehicle-sim --sensing 40
   --keep-session SECONDS  after parking in or stopping, keep the session that long before
                        ending it (default 1); the phone's completed or end screen gives up
                        waiting after 10 s

@@ -99,8 +99,12 @@ std::optional<std::string> Manoeuvre::operationReceived(const tolvane::SmpOperat
     // change is a new request.
     const bool pressed = operation.btn != lastButton_;
     const bool interruptAsked = operation.disp == BtMekDspId::halt_background && lastDisplay_ != BtMekDspId::halt_background;
+    // The phone switches its operation on with the start request and keeps it on, while the start
+    // button itself may be overwritten before it is ever sent.
+    const bool startAsked = operation.act == tolvane::BtSmpAct::on && lastAct_ != tolvane::BtSmpAct::on;
     lastButton_ = operation.btn;
     lastDisplay_ = operation.disp;
+    lastAct_ = operation.act;
     // Only a car that is about to move or moving follows the control.
     held_ = operation.act == tolvane::BtSmpAct::on && (operation.x != 0 || operation.y != 0) &&
             (phase_ == Phase::selecting || phase_ == Phase::operating);
@@ -115,7 +119,7 @@ std::optional<std::string> Manoeuvre::operationReceived(const tolvane::SmpOperat
     case Phase::selecting:
         if (held_ || operation.btn == BtSmpBtn::longpress)
             return startOperating(operation.sel);
-        if (pressed && operation.btn == BtSmpBtn::start && operation.act == tolvane::BtSmpAct::on && timing_.sensingSteps > 0) {
+        if (startAsked && timing_.sensingSteps > 0) {
             enter(Phase::sensing);
             return "start requested: the car senses for " + seconds(timing_.sensingSteps);
         }

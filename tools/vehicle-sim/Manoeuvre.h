@@ -88,6 +88,7 @@ private:
     // The phone's last button: its requests are the changes of it.
     tolvane::BtSmpBtn lastButton_ = tolvane::BtSmpBtn::def;
     tolvane::BtMekDspId lastDisplay_ = tolvane::BtMekDspId::def;
+    tolvane::BtSmpAct lastAct_ = tolvane::BtSmpAct::off;
     tolvane::BtMekDspId stopDisplay_ = tolvane::BtMekDspId::def;
     int stepsInPhase_ = 0;
     int stepsLetGo_ = 0;
