@@ -261,14 +261,17 @@ TEST(ManoeuvreTest, ACarLetGoForItsControlTimeOutStops)
     EXPECT_EQ(car.phase(), Manoeuvre::Phase::operating) << "holding starts the count again";
     car.step();
     EXPECT_EQ(car.displayId(), BtMekDspId::stop_timeout_control);
+    for (int step = 0; step < 20; ++step)
+        car.step();
+    EXPECT_FALSE(car.endsSession()) << "the user gets in and finishes by hand on the open link";
 }
 
-TEST(ManoeuvreTest, AParkedInOrStoppedCarKeepsTheSessionForItsTime)
+TEST(ManoeuvreTest, AParkedInOrTurnedOffCarKeepsTheSessionForItsTime)
 {
     const struct {
         const char* road;
         tolvane::SmpOperation ending;
-    } roads[] = {{"parked in", held()}, {"stopped", request(BtSmpBtn::end)}};
+    } roads[] = {{"parked in", held()}, {"turned off", request(BtSmpBtn::end)}};
     for (const auto& road : roads) {
         for (const std::optional<int> sessionEndSteps : {std::optional<int>(150), std::optional<int>()}) {
             SCOPED_TRACE(road.road);

@@ -18,9 +18,9 @@ const char* usage()
                        (default 0); the phone waits on its "Loading..." screen and gives up
                        after 30 s with "Tolvane unavailable"
                          e.g. vehicle-sim --sensing 40
-  --keep-session SECONDS  after parking in or stopping, keep the session that long before
-                       ending it (default 1); the phone's completed or end screen gives up
-                       waiting after 10 s
+  --keep-session SECONDS  after parking in or being turned off, keep the session that long
+                       before ending it (default 1); the phone's completed or end screen gives
+                       up waiting after 10 s
                          e.g. vehicle-sim --keep-session 15
   --control-timeout SECONDS  stop with TIMEOUT_CONTROL when the control is let go that long while
                        the car operates (default: never)

@@ -218,7 +218,10 @@ std::optional<std::string> Manoeuvre::step()
 
 bool Manoeuvre::endsSession() const
 {
-    const bool ends = phase_ == Phase::stopped || (kind_ == ScenarioKind::parkIn && phase_ == Phase::completed);
+    // A car turned off by the user ends the session; one that stopped by itself keeps it, for the
+    // user to get in and finish by hand.
+    const bool turnedOff = phase_ == Phase::stopped && stopDisplay_ == BtMekDspId::stop_user_self;
+    const bool ends = turnedOff || (kind_ == ScenarioKind::parkIn && phase_ == Phase::completed);
     return ends && timing_.sessionEndSteps && stepsInPhase_ >= *timing_.sessionEndSteps;
 }
 

@@ -19,7 +19,7 @@ std::string_view scenarioName(ScenarioKind kind);
 struct ManoeuvreTiming {
     // Sensing after the phone asks it to start, before it offers its plan.
     int sensingSteps = 0;
-    // A parked-in or stopped car says so this long, then ends the session; none: it never does.
+    // A parked-in or turned-off car says so this long, then ends the session; none: it never does.
     std::optional<int> sessionEndSteps = 10;
     // An operating car let go this long stops with the control time-out; none: it waits for good.
     std::optional<int> controlTimeoutSteps;
@@ -57,8 +57,8 @@ public:
     int remainingDistance() const { return distance_; }
     // Completed, ended half-way or stopped: the next phone finds the car ready to start again.
     bool isOver() const { return phase_ == Phase::completed || phase_ == Phase::endedHalfway || phase_ == Phase::stopped; }
-    // A car that has parked in or stopped ends the session a while after saying so; the phone waits
-    // for that.
+    // A car that has parked in or that the user turned off ends the session a while after saying
+    // so; the phone waits for that.
     bool endsSession() const;
     tolvane::BtMekDspId displayId() const;
     // The control-state request the car sends now (counter and checksum are added when written).

@@ -44,8 +44,8 @@ public:
         bool blinkerRegistration = false;
         // How long the car senses after the phone asks it to start, before it offers its plan.
         foundation::Seconds sensing = 0;
-        // A car that has parked in or stopped ends the session this long after saying so, as the phone
-        // waits for it to; none: it keeps the session.
+        // A car that has parked in or that the user turned off ends the session this long after saying
+        // so, as the phone waits for it to; none: it keeps the session.
         std::optional<foundation::Seconds> sessionEndAfterParkIn = 1.0;
         // An operating car that is let go this long stops with the control time-out; none: it waits.
         std::optional<foundation::Seconds> controlTimeout;
