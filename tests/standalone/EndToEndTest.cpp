@@ -6,7 +6,9 @@
 #include "EndToEndRig.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
@@ -64,9 +66,13 @@ void PrintTo(const Road& road, std::ostream* out) { *out << road.name; }
 // The program from a first start against the unit started with the options a road gives.
 class StandaloneRoad : public ::testing::Test {
 protected:
-    void start(const QStringList& unitOptions)
+    enum class Start { first, registered };
+
+    void start(const QStringList& unitOptions, Start startAs = Start::first)
     {
         ASSERT_TRUE(folder_.isValid());
+        if (startAs == Start::registered)
+            registerTheUnitBeforeTheStart();
         ASSERT_FALSE(display_.name() == ":") << "Xvfb did not start";
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");
@@ -138,6 +144,24 @@ protected:
         ASSERT_NO_FATAL_FAILURE(tap("registrationDevices", {195, 307}, cardWhite));
         ASSERT_NO_FATAL_FAILURE(tap("connectionCompletionForRegistration", {100, 760}));
         ASSERT_NO_FATAL_FAILURE(tap("registration", {100, 760}));
+        ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
+    }
+
+    // A later start: the car registered and the first-run tutorial seen, as a first run leaves
+    // them. Every start goes on from the terms of use.
+    void registerTheUnitBeforeTheStart()
+    {
+        QDir().mkpath(dataFolder());
+        QSettings settings(dataFolder() + "/TolvaneControl.ini", QSettings::IniFormat);
+        settings.setValue("TolvaneControl_CarRecords",
+                          R"({"CarRecords":[{"CarID":"VIN0001","CarImagePath":"","CarName":"Tolvane Vehicle Unit",)"
+                          R"("CreateDate":"2026/01/01 00:00:00","UpdateDate":"2026/01/01 00:00:00"}]})");
+        settings.setValue("TolvaneControl_shouldShowFirstTutorial", false);
+    }
+
+    // The terms of use, the touch test and the start, up to the plan.
+    void walkFromTheTermsToThePlan()
+    {
         ASSERT_NO_FATAL_FAILURE(tap("disclaimer", {230, 674}));
         ASSERT_NO_FATAL_FAILURE(waitForScreen("touchPreConfirmation"));
         ASSERT_TRUE(window_.waitForColour(195, 628, touchBoxGrey));
@@ -283,8 +307,8 @@ INSTANTIATE_TEST_SUITE_P(LinkFaults, WholeRoad,
 // vehicle off there, confirmed, stops it and ends the run.
 TEST_F(StandaloneRoad, ThePowerButtonInterruptsAndTurningTheVehicleOffEndsTheRun)
 {
-    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "park-in"}));
-    ASSERT_NO_FATAL_FAILURE(walkToThePlan());
+    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "park-in"}, Start::registered));
+    ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
     ASSERT_NO_FATAL_FAILURE(driveFromThePlan("park-in"));
     ASSERT_NO_FATAL_FAILURE(letGo());
     window_.click(powerButton.x(), powerButton.y());
@@ -300,8 +324,8 @@ TEST_F(StandaloneRoad, ThePowerButtonInterruptsAndTurningTheVehicleOffEndsTheRun
 // moves on backward to its end.
 TEST_F(StandaloneRoad, TheDirectionSwitchTurnsTheCarBetweenHolds)
 {
-    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "forward-backward"}));
-    ASSERT_NO_FATAL_FAILURE(walkToThePlan());
+    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "forward-backward"}, Start::registered));
+    ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
     ASSERT_NO_FATAL_FAILURE(driveFromThePlan("forward-backward"));
     ASSERT_NO_FATAL_FAILURE(letGo());
     ASSERT_NO_FATAL_FAILURE(clickWhen(backwardButton, buttonBlue));
@@ -317,8 +341,8 @@ TEST_F(StandaloneRoad, TheDirectionSwitchTurnsTheCarBetweenHolds)
 TEST_F(StandaloneRoad, TheRequestIdWaitingTimesOutAndOkGoesBackToTheStart)
 {
     constexpr int kWaitingTimeOutMs = 30000;
-    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "park-in", "--sensing", "40"}));
-    ASSERT_NO_FATAL_FAILURE(walkToThePlan());
+    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "park-in", "--sensing", "40"}, Start::registered));
+    ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
     ASSERT_NO_FATAL_FAILURE(waitForUnit("car: start requested: the car senses"));
     ASSERT_NO_FATAL_FAILURE(waitForScreen("requestIdWaiting"));
     ASSERT_NO_FATAL_FAILURE(clickPopup(timeOutOk, 2, kWaitingTimeOutMs + kPatienceMs));
