@@ -51,7 +51,6 @@ public:
     std::optional<std::string> step();
 
     ScenarioKind kind() const { return kind_; }
-    Timing timing() const { return timing_; }
     Phase phase() const { return phase_; }
     bool isHeld() const { return held_; }
     int remainingDistance() const { return distance_; }
