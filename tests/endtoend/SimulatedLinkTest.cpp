@@ -4,12 +4,11 @@
 
 #include "Class/SharedObject/AppEventHandler.h"
 #include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
+#include "vehicle-sim/Interruption.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "vehicle-sim/Interruption.h"
 
 namespace {
 
