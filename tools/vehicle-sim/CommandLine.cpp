@@ -38,7 +38,7 @@ Commands on standard input (and for --at), one per line:
 How the car answers the phone (each answer is a line "car: ..." in the log):
   plan choice          it moves the way the chosen plan leads: forward or backward, and for
                        parking out to the left, straight or to the right
-                         e.g. vehicle-sim --scenario forward-backward   (choose "Backward")
+                         e.g. vehicle-sim --scenario forward-backward   (the plan's lower end)
   direction switch     let go after moving forward or backward, it offers the other direction;
                        the direction button turns it and the distance starts again
                          e.g. vehicle-sim --scenario forward-backward
@@ -49,9 +49,9 @@ How the car answers the phone (each answer is a line "car: ..." in the log):
   end half-way         "我要上车" in that question, then "Exit": it stops where it is for the user
                        to get in
                          e.g. vehicle-sim --scenario park-out   (power button, "我要上车", "Exit")
-  end                  "关闭车辆电源" in that question (or "Exit" on a halt), then "OK": it stops
-                       with USER_SELF and the phone shows "Tolvane finished"
-                         e.g. vehicle-sim --at "20:halt OBSTACLE"   (hold, then "Exit" and "OK")
+  end                  "关闭车辆电源" in that question, "Stop" on the plan or "Exit" on a halt,
+                       then "OK": it stops with USER_SELF and the phone shows "Tolvane finished"
+                         e.g. vehicle-sim --scenario park-in   ("Stop" on the plan, then "OK")
 )";
 }
 
