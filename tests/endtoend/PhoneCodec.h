@@ -15,8 +15,9 @@
 namespace endtoend {
 
 // The phone's side of the codec made of the framework's own pieces, for tests that look at the raw
-// frames: it sends the idle operation record and reads the vehicle's messages as the framework's
-// decoders do, keeping what it sent, what it read and the threads that called.
+// frames: it sends the idle operation record, or the one a test sets, and reads the vehicle's
+// messages as the framework's decoders do, keeping what it sent, what it read and the threads that
+// called.
 class PhoneCodec final : public tolvane::IDataCodingModel {
 public:
     foundation::Bytes encode() override
@@ -41,10 +42,23 @@ public:
                 abnormal_.push_back(*decoded.abnormalCode);
             if (decoded.record)
                 ++records_;
+            if (decoded.record && std::holds_alternative<tolvane::MekCsrReq>(*decoded.record))
+                lastDisplayId_ = std::get<tolvane::MekCsrReq>(*decoded.record).MEKDSPID;
         }
     }
 
+    // What the phone sends from now on; its counter goes on rolling.
+    void setOperation(const tolvane::SmpOperation& operation)
+    {
+        std::lock_guard lock(mutex_);
+        const uint32_t counter = operation_.smpcnt;
+        operation_ = operation;
+        operation_.smpcnt = counter;
+    }
+
     std::vector<foundation::Bytes> sent() const { return locked(sent_); }
+    // The display id of the last control-state request read.
+    tolvane::BtMekDspId lastDisplayId() const { return locked(lastDisplayId_); }
     std::vector<std::string> abnormal() const { return locked(abnormal_); }
     int chunks() const { return locked(chunks_); }
     int records() const { return locked(records_); }
@@ -66,6 +80,7 @@ private:
     std::vector<std::string> abnormal_;
     int chunks_ = 0;
     int records_ = 0;
+    tolvane::BtMekDspId lastDisplayId_ = tolvane::BtMekDspId::def;
     std::set<std::string> threads_;
 };
 

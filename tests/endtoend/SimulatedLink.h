@@ -38,7 +38,7 @@ protected:
         options.directory = directory();
         // The car keeps the link after parking in: the park-in tests look at the link after the car
         // has parked.
-        options.endsSessionWhenParkedIn = false;
+        options.sessionEndAfterParkIn = std::nullopt;
         unit = std::make_unique<vehiclesim::VehicleUnit>(*vehicleLoop, options);
         manager = std::make_shared<accessory::LocalSocketAccessoryManager>(directory(), "com.tolvane.control.protocol1");
         // The phone's Bluetooth is that of the backend the unit writes to.

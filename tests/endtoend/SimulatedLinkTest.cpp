@@ -4,6 +4,7 @@
 
 #include "Class/SharedObject/AppEventHandler.h"
 #include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
+#include "vehicle-sim/Interruption.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,32 @@ TEST_F(SimulatedLinkTest, GarbageBurstIsLoggedAndDroppedAndTheMessagesAfterItAre
     time.advance(0.5);
     EXPECT_GT(coding->records(), recordsBefore);
     EXPECT_TRUE(store->isConnected());
+}
+
+// The unit answers the phone's requests as the car does: the user's end request ends a halt too,
+// and once that phone has gone the next one finds the car ready for the manoeuvre again.
+TEST_F(SimulatedLinkTest, TheEndRequestEndsAHaltAndTheTurnedOffCarIsReadyForTheNextPhone)
+{
+    using tolvane::BtMekDspId;
+    connect();
+    coding->setOperation({.act = tolvane::BtSmpAct::on, .btn = tolvane::BtSmpBtn::longpress});
+    time.advance(0.5);
+    unit->interrupt(*vehiclesim::interruptionFor(vehiclesim::InterruptionKind::halt, "OBSTACLE"));
+    time.advance(0.5);
+    ASSERT_EQ(coding->lastDisplayId(), BtMekDspId::halt_obstacle);
+
+    coding->setOperation({.act = tolvane::BtSmpAct::on, .btn = tolvane::BtSmpBtn::end});
+    time.advance(0.5);
+    EXPECT_EQ(coding->lastDisplayId(), BtMekDspId::stop_user_self) << "the end request stops the halted car";
+    store->closeTerminal();
+    time.advance(0.5);
+    ASSERT_FALSE(unit->isConnected());
+
+    coding->setOperation({});
+    store->open("VIN0001", tolvane::app::TerminalStore::ConnectionOpenPattern::first, 0);
+    time.advance(0.5);
+    ASSERT_TRUE(unit->isConnected());
+    EXPECT_EQ(coding->lastDisplayId(), BtMekDspId::sel_parkin_vertical) << "the car offers its plan again";
 }
 
 // The application's terminate body against the unit. The shared delegate is made first: building it

@@ -6,7 +6,9 @@
 #include "EndToEndRig.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
@@ -34,6 +36,18 @@ const QRegularExpression releasedFrame("rx operation act=\\w+ btn=\\w+ x=0 y=0 "
 const QColor buttonBlue(0x2f, 0x7d, 0xf6);
 const QColor cardWhite(0xff, 0xff, 0xff);
 const QColor touchBoxGrey(0x8a, 0x94, 0xa6);
+// A pop-up's face, a shade away from the screens' background, and the line between the two
+// buttons of a pop-up that has two.
+const QColor popupGrey(0xf2, 0xf2, 0xf2);
+const QColor popupButtonLine(0xd9, 0xd9, 0xd9);
+constexpr int kExactly = 2;
+
+// Where the rig taps on the screens and pop-ups it meets.
+const QPoint powerButton{316, 69};
+const QPoint backwardButton{30, 250};
+const QPoint turnTheVehicleOff{90, 412};
+const QPoint stopConfirmationOk{256, 493};
+const QPoint timeOutOk{133, 473};
 
 // One road: the unit's scenario, the point of the plan to choose (when the car offers a choice
 // and recommends none), whether the link drops while the slider is held, the screen it ends on and
@@ -49,11 +63,16 @@ struct Road {
 
 void PrintTo(const Road& road, std::ostream* out) { *out << road.name; }
 
-class WholeRoad : public ::testing::TestWithParam<Road> {
+// The program from a first start against the unit started with the options a road gives.
+class StandaloneRoad : public ::testing::Test {
 protected:
-    void SetUp() override
+    enum class Start { first, registered };
+
+    void start(const QStringList& unitOptions, Start startAs = Start::first)
     {
         ASSERT_TRUE(folder_.isValid());
+        if (startAs == Start::registered)
+            registerTheUnitBeforeTheStart();
         ASSERT_FALSE(display_.name() == ":") << "Xvfb did not start";
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");
@@ -63,9 +82,8 @@ protected:
         environment.insert("XDG_RUNTIME_DIR", folder_.path());
         environment.insert("TOLVANE_NMEA_LOG", TOLVANE_NMEA_DRIVE);
         environment.insert("TOLVANE_LOCATION_AUTHORIZATION", "authorizedWhenInUse");
-        unit_ = std::make_unique<WatchedProcess>(
-            TOLVANE_VEHICLE_SIM, QStringList{"--dir", folder_.filePath("accessories"), "--scenario", GetParam().scenario}, environment,
-            folder_.filePath("unit.log"));
+        unit_ = std::make_unique<WatchedProcess>(TOLVANE_VEHICLE_SIM, QStringList{"--dir", folder_.filePath("accessories")} + unitOptions,
+                                                 environment, folder_.filePath("unit.log"));
         ASSERT_TRUE(unit_->waitForLine(QRegularExpression("unit VIN0001 ready"))) << unit_->allOutput().toStdString();
         program_ = std::make_unique<WatchedProcess>(TOLVANE_PROGRAM, QStringList{}, environment, folder_.filePath("program.log"));
         ASSERT_TRUE(window_.findWindow("Tolvane Control")) << program_->allOutput().toStdString();
@@ -96,6 +114,21 @@ protected:
         window_.click(point.x(), point.y());
     }
 
+    void waitForUnit(const QString& line)
+    {
+        ASSERT_TRUE(unit_->waitForLine(QRegularExpression(line))) << line.toStdString() << "\n" << unit_->allOutput().toStdString();
+    }
+
+    // Clicks a button of the pop-up that has just come up: one with two buttons shows the line
+    // between them.
+    void clickPopup(QPoint point, int buttons, int patienceMs = kPatienceMs)
+    {
+        const QPoint face = buttons == 2 ? QPoint(195, point.y() + 8) : point;
+        ASSERT_TRUE(window_.waitForColour(face.x(), face.y(), buttons == 2 ? popupButtonLine : popupGrey, kExactly, patienceMs))
+            << "no pop-up at " << point.x() << "," << point.y();
+        ASSERT_NO_FATAL_FAILURE(clickWhen(point, popupGrey));
+    }
+
     void tap(const QString& name, QPoint point, QColor colour = buttonBlue)
     {
         ASSERT_NO_FATAL_FAILURE(waitForScreen(name));
@@ -111,6 +144,24 @@ protected:
         ASSERT_NO_FATAL_FAILURE(tap("registrationDevices", {195, 307}, cardWhite));
         ASSERT_NO_FATAL_FAILURE(tap("connectionCompletionForRegistration", {100, 760}));
         ASSERT_NO_FATAL_FAILURE(tap("registration", {100, 760}));
+        ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
+    }
+
+    // A later start: the car registered and the first-run tutorial seen, as a first run leaves
+    // them. Every start goes on from the terms of use.
+    void registerTheUnitBeforeTheStart()
+    {
+        QDir().mkpath(dataFolder());
+        QSettings settings(dataFolder() + "/TolvaneControl.ini", QSettings::IniFormat);
+        settings.setValue("TolvaneControl_CarRecords",
+                          R"({"CarRecords":[{"CarID":"VIN0001","CarImagePath":"","CarName":"Tolvane Vehicle Unit",)"
+                          R"("CreateDate":"2026/01/01 00:00:00","UpdateDate":"2026/01/01 00:00:00"}]})");
+        settings.setValue("TolvaneControl_shouldShowFirstTutorial", false);
+    }
+
+    // The terms of use, the touch test and the start, up to the plan.
+    void walkFromTheTermsToThePlan()
+    {
         ASSERT_NO_FATAL_FAILURE(tap("disclaimer", {230, 674}));
         ASSERT_NO_FATAL_FAILURE(waitForScreen("touchPreConfirmation"));
         ASSERT_TRUE(window_.waitForColour(195, 628, touchBoxGrey));
@@ -139,6 +190,28 @@ protected:
             for (int x = 138; x <= 250; x += 10)
                 path.append({x, y});
         window_.stroke(path);
+    }
+
+    // From the plan to the operating screen with the car moving under the finger, which stays down.
+    void driveFromThePlan(const char* scenario, std::optional<QPoint> planChoice = std::nullopt)
+    {
+        ASSERT_NO_FATAL_FAILURE(waitForScreen("planConfirmation"));
+        if (planChoice) {
+            ASSERT_NO_FATAL_FAILURE(clickWhen(*planChoice, buttonBlue));
+        }
+        ASSERT_NO_FATAL_FAILURE(clickWhen({200, 766}, buttonBlue));
+        ASSERT_NO_FATAL_FAILURE(waitForScreen("operating"));
+        ASSERT_TRUE(window_.waitForColour(175, 771, buttonBlue)) << "no slider";
+        ASSERT_TRUE(window_.waitForStill(QRect(0, 767, 390, 8))) << "the slider does not come to rest";
+        holdSlider();
+        ASSERT_TRUE(unit_->waitForLine(heldFrame)) << unit_->allOutput().toStdString();
+        ASSERT_NO_FATAL_FAILURE(waitForUnit(QString("csr_request %1 operating dist=\\d+ held").arg(scenario)));
+    }
+
+    void letGo()
+    {
+        window_.release();
+        ASSERT_TRUE(unit_->waitForLine(releasedFrame)) << unit_->allOutput().toStdString();
     }
 
     // The finger on the slider's knob, dragged up onto the marked area and kept there.
@@ -181,23 +254,16 @@ protected:
     std::unique_ptr<WatchedProcess> program_;
 };
 
+class WholeRoad : public StandaloneRoad, public ::testing::WithParamInterface<Road> {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(start({"--scenario", GetParam().scenario})); }
+};
+
 TEST_P(WholeRoad, FromAFirstStartToTheClosingScreen)
 {
     const Road& road = GetParam();
     ASSERT_NO_FATAL_FAILURE(walkToThePlan());
-    ASSERT_NO_FATAL_FAILURE(waitForScreen("planConfirmation"));
-    if (road.planChoice) {
-        ASSERT_NO_FATAL_FAILURE(clickWhen(*road.planChoice, buttonBlue));
-    }
-    ASSERT_NO_FATAL_FAILURE(clickWhen({200, 766}, buttonBlue));
-    ASSERT_NO_FATAL_FAILURE(waitForScreen("operating"));
-    ASSERT_TRUE(window_.waitForColour(175, 771, buttonBlue)) << "no slider";
-    ASSERT_TRUE(window_.waitForStill(QRect(0, 767, 390, 8))) << "the slider does not come to rest";
-
-    holdSlider();
-    ASSERT_TRUE(unit_->waitForLine(heldFrame)) << unit_->allOutput().toStdString();
-    ASSERT_TRUE(unit_->waitForLine(QRegularExpression(QString("csr_request %1 operating dist=\\d+ held").arg(road.scenario))))
-        << "the car does not move";
+    ASSERT_NO_FATAL_FAILURE(driveFromThePlan(road.scenario, road.planChoice));
     if (road.dropWhileHolding) {
         // The finger stays down: the new link must still get no held point, and the car stands.
         unit_->write("drop");
@@ -209,8 +275,7 @@ TEST_P(WholeRoad, FromAFirstStartToTheClosingScreen)
         window_.release();
         return;
     }
-    window_.release();
-    ASSERT_TRUE(unit_->waitForLine(releasedFrame)) << unit_->allOutput().toStdString();
+    ASSERT_NO_FATAL_FAILURE(letGo());
 
     holdSlider();
     ASSERT_TRUE(program_->waitForLine(screen(road.closingScreen))) << program_->allOutput().toStdString();
@@ -237,6 +302,52 @@ INSTANTIATE_TEST_SUITE_P(Roads, WholeRoad,
 INSTANTIATE_TEST_SUITE_P(LinkFaults, WholeRoad,
                          ::testing::Values(Road{"dropped_link", "park-in", {}, true, "operating", nullptr}),
                          [](const ::testing::TestParamInfo<Road>& info) { return std::string(info.param.name); });
+
+// The power button while the car stands: it stops and asks whether to resume, and turning the
+// vehicle off there, confirmed, stops it and ends the run.
+TEST_F(StandaloneRoad, ThePowerButtonInterruptsAndTurningTheVehicleOffEndsTheRun)
+{
+    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "park-in"}, Start::registered));
+    ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
+    ASSERT_NO_FATAL_FAILURE(driveFromThePlan("park-in"));
+    ASSERT_NO_FATAL_FAILURE(letGo());
+    window_.click(powerButton.x(), powerButton.y());
+    ASSERT_NO_FATAL_FAILURE(waitForUnit("car: interrupt requested"));
+    ASSERT_NO_FATAL_FAILURE(clickPopup(turnTheVehicleOff, 3));
+    ASSERT_NO_FATAL_FAILURE(clickPopup(stopConfirmationOk, 2));
+    ASSERT_NO_FATAL_FAILURE(waitForUnit("car: end requested"));
+    ASSERT_NO_FATAL_FAILURE(waitForScreen("warn，CauseId => USER_SELF"));
+    ASSERT_NO_FATAL_FAILURE(waitForUnit("link: the car ends the session"));
+}
+
+// Let go after moving forward, the car offers the other direction; the switch turns it and it
+// moves on backward to its end.
+TEST_F(StandaloneRoad, TheDirectionSwitchTurnsTheCarBetweenHolds)
+{
+    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "forward-backward"}, Start::registered));
+    ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
+    ASSERT_NO_FATAL_FAILURE(driveFromThePlan("forward-backward"));
+    ASSERT_NO_FATAL_FAILURE(letGo());
+    ASSERT_NO_FATAL_FAILURE(clickWhen(backwardButton, buttonBlue));
+    ASSERT_NO_FATAL_FAILURE(waitForUnit("car: direction switch: the car turns backward"));
+    holdSlider();
+    ASSERT_NO_FATAL_FAILURE(waitForUnit("csr_request forward-backward operating dist=\\d+ held"));
+    ASSERT_NO_FATAL_FAILURE(waitForScreen("arrival"));
+    window_.release();
+}
+
+// A car that senses longer than the phone waits: the waiting screen times out, and OK goes back
+// to the start of the run.
+TEST_F(StandaloneRoad, TheRequestIdWaitingTimesOutAndOkGoesBackToTheStart)
+{
+    constexpr int kWaitingTimeOutMs = 30000;
+    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "park-in", "--sensing", "40"}, Start::registered));
+    ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
+    ASSERT_NO_FATAL_FAILURE(waitForUnit("car: start requested: the car senses"));
+    ASSERT_NO_FATAL_FAILURE(waitForScreen("requestIdWaiting"));
+    ASSERT_NO_FATAL_FAILURE(clickPopup(timeOutOk, 2, kWaitingTimeOutMs + kPatienceMs));
+    ASSERT_NO_FATAL_FAILURE(waitForScreen("activation"));
+}
 
 } // namespace
 } // namespace standalone

@@ -8,7 +8,9 @@
 
 namespace screen_gallery {
 
-// All scenes side by side: each picture shrunk to a third, in rows of six, its name below it.
-QImage contactSheet(const std::vector<std::pair<std::string, QImage>>& labelledPictures);
+// All scenes side by side in rows of `columns` (six shrinks each picture to a third), each with its
+// name below it, wrapped only between words. The sheet's width is the same for any number of
+// columns, so fewer columns give larger pictures.
+QImage contactSheet(const std::vector<std::pair<std::string, QImage>>& labelledPictures, int columns = 6);
 
 } // namespace screen_gallery

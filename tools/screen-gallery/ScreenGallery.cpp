@@ -32,6 +32,15 @@ std::string outputFolder()
     return folder;
 }
 
+// The contact sheet's columns: TOLVANE_GALLERY_SHEET_COLUMNS when it holds a number from 1 to 6,
+// else 6. Fewer columns draw each picture larger.
+int sheetColumns()
+{
+    const char* chosen = std::getenv("TOLVANE_GALLERY_SHEET_COLUMNS");
+    const int columns = chosen ? std::atoi(chosen) : 0;
+    return columns >= 1 && columns <= 6 ? columns : 6;
+}
+
 std::string sceneName(const GalleryScene& scene) { return scene.storyboard + "-" + scene.state; }
 
 std::string picturePath(const GalleryScene& scene, int scale)
@@ -141,7 +150,7 @@ public:
             if (!picture.isNull())
                 pictures.emplace_back(sceneName(scene), picture);
         }
-        contactSheet(pictures).save(QString::fromStdString(outputFolder() + "/contact-sheet.png"));
+        contactSheet(pictures, sheetColumns()).save(QString::fromStdString(outputFolder() + "/contact-sheet.png"));
     }
 
 private:

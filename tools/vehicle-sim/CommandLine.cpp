@@ -5,6 +5,56 @@
 
 namespace vehiclesim {
 
+const char* usage()
+{
+    return R"(usage: vehicle-sim [options]
+  --dir DIR            accessory folder (default: TOLVANE_ACCESSORY_DIR or the runtime folder's
+                       "tolvane-accessories")
+  --serial SERIAL      the unit's serial number, the terminal id (default VIN0001)
+  --name NAME          the unit's name (default "Tolvane Vehicle Unit")
+  --scenario KIND      park-in, park-out or forward-backward (default park-in)
+                         e.g. vehicle-sim --scenario forward-backward
+  --sensing SECONDS    after the phone asks to start, sense that long before offering the plan
+                       (default 0); the phone waits on its "Loading..." screen and gives up
+                       after 30 s with "Tolvane unavailable"
+                         e.g. vehicle-sim --sensing 40
+  --keep-session SECONDS  after parking in or being turned off, keep the session that long
+                       before ending it (default 1); the phone's completed or end screen gives
+                       up waiting after 10 s
+                         e.g. vehicle-sim --keep-session 15
+  --control-timeout SECONDS  stop with TIMEOUT_CONTROL when the control is let go that long while
+                       the car operates (default: never)
+                         e.g. vehicle-sim --control-timeout 5
+  --dead-man SECONDS   stop the car when no valid held frame was read for that long (default 0.2)
+  --blinker-registration  confirm a registration with the blinker variant of the answer
+  --at SECONDS:COMMAND run a command after that many seconds
+                         e.g. vehicle-sim --at "5:fault silence"
+  --quiet              log only what changes the link or the car, not every message
+Commands on standard input (and for --at), one per line:
+  scenario KIND | fault NAME [on|off] | clear | garbage [BYTES] | drop | power on|off | quit
+  halt CAUSE | stop CAUSE   the car halts or stops and says why, e.g. "stop VEHICLE_FAIL_OUT"
+  resume                    the car goes on after a halt or stop
+  fault names: bad-checksum frozen-counter jumping-counter silence abnormality stall
+How the car answers the phone (each answer is a line "car: ..." in the log):
+  plan choice          it moves the way the chosen plan leads: forward or backward, and for
+                       parking out to the left, straight or to the right
+                         e.g. vehicle-sim --scenario forward-backward   (the plan's lower end)
+  direction switch     let go after moving forward or backward, it offers the other direction;
+                       the direction button turns it and the distance starts again
+                         e.g. vehicle-sim --scenario forward-backward
+  interrupt            the power button while it operates: it stops and asks whether to resume
+                         e.g. vehicle-sim --scenario park-out
+  resume               "取消" in that question: it goes on when the control is held again
+                         e.g. vehicle-sim --scenario park-out   (power button, then "取消")
+  end half-way         "我要上车" in that question, then "Exit": it stops where it is for the user
+                       to get in
+                         e.g. vehicle-sim --scenario park-out   (power button, "我要上车", "Exit")
+  end                  "关闭车辆电源" in that question, "Stop" on the plan or "Exit" on a halt,
+                       then "OK": it stops with USER_SELF and the phone shows "Tolvane finished"
+                         e.g. vehicle-sim --scenario park-in   ("Stop" on the plan, then "OK")
+)";
+}
+
 std::optional<std::string> runCommand(VehicleUnit& unit, std::string_view command)
 {
     std::istringstream stream{std::string(command)};

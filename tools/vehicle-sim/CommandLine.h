@@ -8,6 +8,10 @@
 
 namespace vehiclesim {
 
+// The program's --help: its options, the commands and how the car answers the phone, each with an
+// example line.
+const char* usage();
+
 // One command to a running unit, as typed on its standard input or scheduled with --at:
 //   scenario park-in|park-out|forward-backward    fault <name> [on|off]    clear
 //   halt <cause>    stop <cause>    resume    garbage [bytes]    drop    power on|off    quit

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -29,10 +30,25 @@ bool isRegistrationConfirmation(tolvane::BtMekDspId disp)
 
 constexpr uint8_t kCounterJump = 9;
 
+int steps(foundation::Seconds seconds)
+{
+    return static_cast<int>(std::lround(seconds / VehicleUnit::TICK));
+}
+
+Manoeuvre::Timing timingOf(const VehicleUnit::Options& options)
+{
+    Manoeuvre::Timing timing{.sensingSteps = steps(options.sensing), .sessionEndSteps = std::nullopt, .controlTimeoutSteps = std::nullopt};
+    if (options.sessionEndAfterParkIn)
+        timing.sessionEndSteps = steps(*options.sessionEndAfterParkIn);
+    if (options.controlTimeout)
+        timing.controlTimeoutSteps = steps(*options.controlTimeout);
+    return timing;
+}
+
 } // namespace
 
 VehicleUnit::VehicleUnit(foundation::RunLoop& loop, Options options)
-    : loop_(loop), options_(std::move(options)), manoeuvre_(options_.scenario)
+    : loop_(loop), options_(std::move(options)), timing_(timingOf(options_)), manoeuvre_(options_.scenario, Manoeuvre::START_DISTANCE, timing_)
 {
     std::error_code ignored;
     std::filesystem::create_directories(options_.directory, ignored);
@@ -128,6 +144,9 @@ void VehicleUnit::hangUp(const std::string& why)
     connectionFd_ = -1;
     log("link: " + why);
     manoeuvre_.releaseControl();
+    // The next phone that links finds the car ready for the same manoeuvre again.
+    if (manoeuvre_.isOver())
+        manoeuvre_ = Manoeuvre(manoeuvre_.kind(), Manoeuvre::START_DISTANCE, timing_);
     if (interruption_)
         return;
     interruption_ = interruptionOnLinkLoss(manoeuvre_.phase());
@@ -154,13 +173,17 @@ void VehicleUnit::readFromPhone()
             const auto frame = cut.frames[i];
             const foundation::Bytes message = tolvane::SLIP::decode(foundation::Bytes(frame.begin(), frame.end()));
             auto read = OperationMessageReader::read(message);
+            std::optional<std::string> answer;
             {
                 std::lock_guard lock(mutex_);
                 received_.push_back({loop_.clock().now(), foundation::Bytes(frame.begin(), frame.end()), read});
                 if (read)
                     confirmingRegistration_ = isRegistrationConfirmation(read->operation.disp);
                 if (read && !confirmingRegistration_) {
-                    manoeuvre_.operationReceived(read->operation);
+                    answer = manoeuvre_.operationReceived(read->operation);
+                    // The user's end request ends a halt too.
+                    if (manoeuvre_.phase() == Manoeuvre::Phase::stopped && interruption_ && interruption_->kind == InterruptionKind::halt)
+                        interruption_.reset();
                     if (manoeuvre_.isHeld() && read->checksumValid)
                         lastHeldFrame_ = loop_.clock().now();
                 }
@@ -169,6 +192,8 @@ void VehicleUnit::readFromPhone()
                 log("rx operation " + OperationMessageReader::describe(*read));
             else
                 log("rx unreadable frame [" + foundation::hexString(message, " ") + "]");
+            if (answer)
+                log("car: " + *answer);
         }
     }
 }
@@ -180,6 +205,7 @@ void VehicleUnit::tick()
     tolvane::MekVerification verification;
     bool deadManStop = false;
     bool sessionOver = false;
+    std::optional<std::string> event;
     {
         std::lock_guard lock(mutex_);
         // A phone that goes quiet or a unit that stops reading must not leave the car moving on the
@@ -190,12 +216,8 @@ void VehicleUnit::tick()
         }
         // A halted or stopped car stands still and says why.
         if (!interruption_)
-            manoeuvre_.step();
-        // The next phone that links finds the car ready for the same manoeuvre again.
-        if (options_.endsSessionWhenParkedIn && manoeuvre_.endsSession()) {
-            sessionOver = true;
-            manoeuvre_ = Manoeuvre(manoeuvre_.kind());
-        }
+            event = manoeuvre_.step();
+        sessionOver = manoeuvre_.endsSession();
         request = manoeuvre_.controlStateRequest();
         if (confirmingRegistration_)
             request.MEKDSPID = options_.blinkerRegistration ? tolvane::BtMekDspId::blinker_registration_confirmation
@@ -205,10 +227,12 @@ void VehicleUnit::tick()
         if (interruption_ && interruption_->verificationDisplayId)
             verification.IDTDSPID = *interruption_->verificationDisplayId;
     }
+    if (event)
+        log("car: " + *event);
     if (deadManStop)
         log("dead man: no held frame read for " + std::to_string(options_.deadManInterval) + " s, the car stops");
     if (sessionOver)
-        hangUp("the car has parked in and ends the session");
+        hangUp("the car ends the session");
     if (!isConnected() || faults_.contains(Fault::silence))
         return;
     if (!faults_.contains(Fault::frozenCounter))
@@ -250,7 +274,7 @@ void VehicleUnit::startScenario(ScenarioKind kind)
 {
     {
         std::lock_guard lock(mutex_);
-        manoeuvre_ = Manoeuvre(kind);
+        manoeuvre_ = Manoeuvre(kind, Manoeuvre::START_DISTANCE, timing_);
     }
     log("scenario " + std::string(scenarioName(kind)));
 }

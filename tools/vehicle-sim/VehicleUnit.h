@@ -42,8 +42,13 @@ public:
         ScenarioKind scenario = ScenarioKind::parkIn;
         // The answer to the phone's registration confirmation: the blinker variant instead of the plain one.
         bool blinkerRegistration = false;
-        // A car that has parked in ends the session a second later, as the phone waits for it to.
-        bool endsSessionWhenParkedIn = true;
+        // How long the car senses after the phone asks it to start, before it offers its plan.
+        foundation::Seconds sensing = 0;
+        // A car that has parked in or that the user turned off ends the session this long after saying
+        // so, as the phone waits for it to; none: it keeps the session.
+        std::optional<foundation::Seconds> sessionEndAfterParkIn = 1.0;
+        // An operating car that is let go this long stops with the control time-out; none: it waits.
+        std::optional<foundation::Seconds> controlTimeout;
         // A car that reads no valid held frame for this long stops, whatever the last one said.
         foundation::Seconds deadManInterval = 0.2;
         // One line per thing received, sent or done; none by default.
@@ -97,6 +102,7 @@ private:
 
     foundation::RunLoop& loop_;
     const Options options_;
+    const Manoeuvre::Timing timing_;
     mutable std::mutex mutex_; // guards what tests read from other threads
     Manoeuvre manoeuvre_;
     // The phone's latest operation asked whether the car may be registered.

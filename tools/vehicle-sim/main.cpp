@@ -23,27 +23,23 @@
 
 namespace {
 
-const char* kUsage = R"(usage: vehicle-sim [options]
-  --dir DIR            accessory folder (default: TOLVANE_ACCESSORY_DIR or the runtime folder's
-                       "tolvane-accessories")
-  --serial SERIAL      the unit's serial number, the terminal id (default VIN0001)
-  --name NAME          the unit's name (default "Tolvane Vehicle Unit")
-  --scenario KIND      park-in, park-out or forward-backward (default park-in)
-  --dead-man SECONDS   stop the car when no valid held frame was read for that long (default 0.2)
-  --blinker-registration  confirm a registration with the blinker variant of the answer
-  --at SECONDS:COMMAND run a command after that many seconds, e.g. --at "5:fault silence"
-  --quiet              log only what changes the link, not every message
-Commands on standard input (and for --at), one per line:
-  scenario KIND | fault NAME [on|off] | clear | garbage [BYTES] | drop | power on|off | quit
-  halt CAUSE | stop CAUSE   the car halts or stops and says why, e.g. "stop VEHICLE_FAIL_OUT"
-  resume                    the car goes on after a halt or stop
-  fault names: bad-checksum frozen-counter jumping-counter silence abnormality stall
-)";
-
 struct Scheduled {
     double seconds;
     std::string command;
 };
+
+// A length of time given on the command line: above 0 and below an hour.
+bool readSeconds(const std::string& option, const char* text, double& seconds)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (*end != '\0' || !(value > 0 && value < 3600)) {
+        std::fprintf(stderr, "vehicle-sim: %s wants seconds above 0, got '%s'\n", option.c_str(), text);
+        return false;
+    }
+    seconds = value;
+    return true;
+}
 
 } // namespace
 
@@ -59,7 +55,7 @@ int main(int argc, char** argv)
         const std::string argument = argv[i];
         const bool hasValue = i + 1 < argc;
         if (argument == "--help" || argument == "-h") {
-            std::fputs(kUsage, stdout);
+            std::fputs(vehiclesim::usage(), stdout);
             return 0;
         } else if (argument == "--blinker-registration") {
             options.blinkerRegistration = true;
@@ -74,18 +70,22 @@ int main(int argc, char** argv)
         } else if (argument == "--scenario" && hasValue) {
             const auto kind = vehiclesim::scenarioFromName(argv[++i]);
             if (!kind) {
-                std::fprintf(stderr, "vehicle-sim: unknown scenario '%s'\n%s", argv[i], kUsage);
+                std::fprintf(stderr, "vehicle-sim: unknown scenario '%s'\n%s", argv[i], vehiclesim::usage());
                 return 2;
             }
             options.scenario = *kind;
         } else if (argument == "--dead-man" && hasValue) {
-            char* end = nullptr;
-            const double seconds = std::strtod(argv[++i], &end);
-            if (*end != '\0' || !(seconds > 0 && seconds < 3600)) {
-                std::fprintf(stderr, "vehicle-sim: --dead-man wants seconds above 0, got '%s'\n", argv[i]);
+            if (!readSeconds(argument, argv[++i], options.deadManInterval))
                 return 2;
-            }
-            options.deadManInterval = seconds;
+        } else if (argument == "--sensing" && hasValue) {
+            if (!readSeconds(argument, argv[++i], options.sensing))
+                return 2;
+        } else if (argument == "--keep-session" && hasValue) {
+            if (!readSeconds(argument, argv[++i], options.sessionEndAfterParkIn.emplace()))
+                return 2;
+        } else if (argument == "--control-timeout" && hasValue) {
+            if (!readSeconds(argument, argv[++i], options.controlTimeout.emplace()))
+                return 2;
         } else if (argument == "--at" && hasValue) {
             const std::string value = argv[++i];
             const auto colon = value.find(':');
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
             }
             scheduled.push_back({seconds, value.substr(colon + 1)});
         } else {
-            std::fprintf(stderr, "vehicle-sim: unknown option '%s'\n%s", argument.c_str(), kUsage);
+            std::fprintf(stderr, "vehicle-sim: unknown option '%s'\n%s", argument.c_str(), vehiclesim::usage());
             return 2;
         }
     }
