@@ -148,7 +148,7 @@ TEST_F(ParkOutCompletedTest, AnotherScreenRequiredBeforeTheCloseLeavesTheLinkToI
     }
 }
 
-TEST_F(ParkOutCompletedTest, ExitAfterTheCloseKeepsTheNormalEndAndStaysWithoutAHost)
+TEST_F(ParkOutCompletedTest, ExitAfterTheCloseKeepsTheNormalEndAndStaysWithoutAHostOrASpinner)
 {
     viewModel->viewDidLoad();
     time.advance(0.1);
@@ -157,6 +157,7 @@ TEST_F(ParkOutCompletedTest, ExitAfterTheCloseKeepsTheNormalEndAndStaysWithoutAH
     time.advance(0.1);
     EXPECT_EQ(EventStack::shared().stack(), Codes{EventCode::N001}) << "the leaving ranks below the normal end";
     EXPECT_TRUE(sdkModel->calls.empty()) << "no host to hand back to: the cycle does not end";
+    EXPECT_EQ(recorder.texts(), (Texts{"setIndicator", "hideIndicator"})) << "nothing follows: no spinner is left turning";
 }
 
 TEST_F(ParkOutCompletedTest, ExitWithAHostDismissesItAndEndsTheCycle)
@@ -228,9 +229,13 @@ TEST_F(CompletedScreenTest, ParkOutShowsTheCarAndExitsThroughItsViewModel)
     EXPECT_EQ(screen->exitButton->currentTitle(), "Exit");
     EXPECT_TRUE(uitest::matchesGolden(picture(), "park-out-completed"));
     screen->exitButton->tap();
+    ASSERT_TRUE(screen->indicator);
     settle();
     EXPECT_EQ(statistics, Texts{"tirmalunesko/bocheyiwancheng/queding"});
     EXPECT_EQ(EventStack::shared().stack(), Codes{EventCode::N001});
+    time.advance(1.0);
+    EXPECT_FALSE(screen->indicator) << "stand-alone the screen stays without a spinner over its title";
+    EXPECT_EQ(shown<ParkOutCompletedViewController>(), screen);
 }
 
 } // namespace
