@@ -202,7 +202,9 @@ TEST_F(CompletedScreenTest, ParkInFinishedShowsTheTitleAndTheExitButton)
     EXPECT_FALSE(screen->exitButton->isHidden());
     EXPECT_FALSE(screen->processIndicatorView->isAnimating());
     EXPECT_TRUE(screen->actionLabel->isHidden());
-    EXPECT_TRUE(screen->myCarImageView->image().has_value()) << "the vehicle icon stands in for a car without a picture";
+    ASSERT_TRUE(screen->myCarImageView->image().has_value()) << "the vehicle icon stands in for a car without a picture";
+    // The icon drawn as large as its 240 x 180 place allows, at three pixels per point.
+    EXPECT_EQ(screen->myCarImageView->image()->pixels().size(), QSize(540, 540));
     EXPECT_TRUE(uitest::matchesGolden(picture(), "park-in-completed"));
     screen->exitButton->tap();
     EXPECT_EQ(statistics, Texts{"tirmalunesko/bocheyiwancheng/queding"});
@@ -227,6 +229,8 @@ TEST_F(CompletedScreenTest, ParkOutShowsTheCarAndExitsThroughItsViewModel)
     ASSERT_TRUE(screen);
     EXPECT_EQ(screen->titleLabel->text(), "Tolvane finished");
     EXPECT_EQ(screen->exitButton->currentTitle(), "Exit");
+    ASSERT_TRUE(screen->myCarImageView->image().has_value());
+    EXPECT_EQ(screen->myCarImageView->image()->pixels().size(), QSize(540, 540));
     EXPECT_TRUE(uitest::matchesGolden(picture(), "park-out-completed"));
     screen->exitButton->tap();
     ASSERT_TRUE(screen->indicator);
