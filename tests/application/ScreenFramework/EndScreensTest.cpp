@@ -165,7 +165,8 @@ TEST_F(EndScreensTest, AStopIsProcessedThenEndsOnItsOwnTextsWhicheverTenSecondTi
         EXPECT_GT(std::ranges::count_if(logs.messages(), isCloseTimeOutReport), reportsBefore);
         EXPECT_EQ(shown(*screen), row.final);
         EXPECT_FALSE(store->isConnected());
-        // The next row on a new stack, over a new link to a new unit.
+        // The next row on a new stack, over a new link to a new unit once the closed one has
+        // finished closing (opened at once, it would be closed with the old one).
         showStack();
         replaceUnit();
         connect();
