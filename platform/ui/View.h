@@ -46,7 +46,8 @@ public:
     // The view's layer: hidden, alpha, background and clipping are the layer's.
     Layer& layer() const { return *layer_; }
     bool isHidden() const;
-    void setHidden(bool hidden);
+    // Virtual so that a view can react to being hidden or shown.
+    virtual void setHidden(bool hidden);
     double alpha() const;
     void setAlpha(double alpha);
     Color backgroundColor() const;

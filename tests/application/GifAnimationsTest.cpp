@@ -37,7 +37,7 @@ TEST(GifAnimationsTest, EachCompiledInAnimationDecodesToItsFramesAndDelays)
     };
     const std::vector<long> planPreviewDelays{400, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 800};
     const Case cases[] = {
-        {"BT_icon_spec", {160, 96}, {400, 400, 400, 800}},
+        {"BT_icon_spec", {720, 432}, {400, 400, 400, 800}},
         {"anim_into_left_parallel", {240, 288}, planPreviewDelays},
         {"anim_into_right_parallel", {240, 288}, planPreviewDelays},
         {"anim_back_to_left_parallel", {240, 288}, planPreviewDelays},

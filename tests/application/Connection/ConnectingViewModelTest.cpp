@@ -42,13 +42,14 @@ protected:
 
 TEST_F(ConnectingViewModelTest, TheTextsChangeAfterTenAndTwentySecondsAndTheWaitEndsAfterThreeMinutes)
 {
-    const std::string guide = "guide: Press the unlock button on your smart key if the vehicle's power is off";
+    // The three bands read alike in English: in the language "keys" each text is its key.
+    defaults->setString(rawValue(UserDefaultsKey::localizedString), "keys");
     viewModel->startConnecting();
-    EXPECT_EQ(published, (Texts{"title: Connecting to My car", guide}));
+    EXPECT_EQ(published, (Texts{"title: Connecting_First_Title My car", "guide: Connecting_First_Description"}));
     EXPECT_TRUE(after(10.0).empty()) << "exactly 10 s keeps the first texts";
-    EXPECT_EQ(after(2.0), (Texts{"title: Connecting to My car", guide})) << "12 s";
+    EXPECT_EQ(after(2.0), (Texts{"title: Connecting_Second_Title My car", "guide: Connecting_Second_Description"})) << "12 s";
     after(8.0);
-    EXPECT_EQ(after(2.0), (Texts{"title: Connecting to My car", guide})) << "22 s";
+    EXPECT_EQ(after(2.0), (Texts{"title: Connecting_Third_Title My car", "guide: Connecting_Third_Description"})) << "22 s";
     after(180.0 - 22.0);
     EXPECT_FALSE(viewModel->_isTimedOut) << "exactly 180 s still waits";
     EXPECT_EQ(after(2.0), Texts{"changeViewAlert"});

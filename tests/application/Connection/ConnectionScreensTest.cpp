@@ -1,6 +1,7 @@
 #include "application/ScreenFramework/ApplicationTest.h"
 
 #include "Class/UI/Base/View/CustomAlertController.h"
+#include "Class/UI/Connecting/View/ConnectingViewController.h"
 #include "Class/UI/ConnectionConfirmation/ViewModel/ConnectionConfirmationViewModel.h"
 #include "Class/UI/Disclaimer/View/DisclaimerPopViewController.h"
 #include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
@@ -14,6 +15,7 @@
 #include "ui/Label.h"
 #include "ui/GoldenImage.h"
 #include "ui/LayerRenderer.h"
+#include "ui/TextLayout.h"
 #include "ui/NavigationController.h"
 #include "ui/ScrollView.h"
 #include "ui/View.h"
@@ -85,6 +87,18 @@ TEST_F(ConnectionScreensTest, EachScreenLooksAsDesigned)
         window->setRootViewController(nullptr);
         settle();
     }
+}
+
+TEST_F(ConnectionScreensTest, TheTimedOutTitleBreaksBeforeTheCarsNameAndNeverInsideIt)
+{
+    const auto screen = show<ConnectingViewController>("Connecting");
+    ASSERT_TRUE(screen);
+    screen->showTimeoutAlert();
+    const ui::Label& title = *screen->connectingLabel;
+    const ui::TextLayout layout(title.text().value_or(""), title.font(), title.bounds().width(), title.numberOfLines());
+    ASSERT_EQ(layout.lines().size(), 2u);
+    EXPECT_EQ(layout.lines()[0].text.trimmed().toStdString(), "Unable to connect to");
+    EXPECT_EQ(layout.lines()[1].text.toStdString(), "My\u00A0car") << "the name on one line, as one word";
 }
 
 TEST_F(ConnectionScreensTest, FirstRegistrationOffersTheRegisteredCarsOnlyWhenThereAreSomeAndLeavingRecordsE003)

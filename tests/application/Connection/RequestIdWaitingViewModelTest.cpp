@@ -1,6 +1,9 @@
 #include "application/ScreenFramework/ScreenFrameworkTest.h"
 
+#include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/RequestIdWaiting/ViewModel/RequestIdWaitingViewModel.h"
+
+#include "ui/ViewController.h"
 
 namespace screen_testing {
 namespace {
@@ -54,6 +57,7 @@ TEST_F(RequestIdWaitingViewModelTest, HaltClearsTheTimeOutAndTheNextRequestStart
 
 TEST_F(RequestIdWaitingViewModelTest, ExitThenYesTellsTheVehicleAndLeavesAfterADelayAndNoOffersTheWarningAgain)
 {
+    TolvaneIntegrationAppHelper::shared().superViewController = std::make_shared<ui::ViewController>();
     viewModel->startSensingTimeoutTimer();
     time.advance(30.0);
     tap(recorder.lastAlertActions(), "Exit");
@@ -65,6 +69,13 @@ TEST_F(RequestIdWaitingViewModelTest, ExitThenYesTellsTheVehicleAndLeavesAfterAD
     EXPECT_EQ(userOperations->operations, std::vector<UserOperationKind>{UserOperationKind::NOTIFY_SENSING_WAIT_TIME_OUT_FINISH{}});
     EXPECT_FALSE(store->isTimedOut);
     EXPECT_EQ(recorder.takeTexts(), (Texts{"removeAllStackAlert", "setIndicator"}));
+
+    // The vehicle hears of the end 1.2 s before the host's presentation closes and the run ends.
+    time.advance(1.19);
+    EXPECT_TRUE(sdkModel->calls.empty());
+    time.advance(0.01);
+    EXPECT_EQ(sdkModel->calls, Texts{"requestFinishSdk"});
+    TolvaneIntegrationAppHelper::shared().superViewController.reset();
 }
 
 } // namespace

@@ -212,6 +212,56 @@ TEST_F(GeofenceCheckTest, AFixArrivingInTheBackgroundIsIgnoredAndTheReturnStarts
     EXPECT_EQ(shown(), "GPS pop-up");
 }
 
+TEST_F(GeofenceCheckTest, AShortTripToTheBackgroundWhileAnErrorWaitsShowsThatErrorAndStartsNoSecondCheck)
+{
+    for (const double trip : {0.05, 0.3}) {
+        SCOPED_TRACE(trip);
+        foundation::UserDefaults::standard()->removeObject(failedDialogFlag);
+        source->answerNextRequest(LocationError{LocationError::Code::locationUnknown, "no signal"}, 0.05);
+        const int requestsBefore = source->requestCount();
+        open();
+        advance(0.06);
+        enterBackground();
+        advance(trip);
+        enterForeground();
+        advance(1);
+        EXPECT_EQ(source->requestCount(), requestsBefore + 1);
+        ASSERT_EQ(shown(), "GPS pop-up");
+        // Its buttons act: the pop-up lies over the screen that presented it.
+        popup<tolvane::app::FailedGPSViewController>()->tapContinueBtn();
+        settle();
+        EXPECT_EQ(shown(), "touch pre-confirmation");
+        stack->popToRootViewController(false);
+        settle();
+    }
+}
+
+TEST_F(GeofenceCheckTest, AShortTripToTheBackgroundWhileThePermissionPopUpFadesOutChecksOnceItHasGone)
+{
+    for (const double trip : {0.05, 0.3}) {
+        SCOPED_TRACE(trip);
+        source->setAvailable(false);
+        const int requestsBefore = source->requestCount();
+        open();
+        advance(1);
+        ASSERT_EQ(shown(), "permission pop-up");
+        enterBackground();
+        source->setAvailable(true);
+        answer(safeFix, 0.2);
+        advance(trip);
+        enterForeground();
+        advance(0.1);
+        EXPECT_EQ(shown(), "permission pop-up") << "still fading out: the fade takes half a second";
+        advance(0.5);
+        EXPECT_EQ(shown(), "checking");
+        EXPECT_EQ(source->requestCount(), requestsBefore + 1);
+        advance(1);
+        EXPECT_EQ(shown(), "touch pre-confirmation");
+        stack->popToRootViewController(false);
+        settle();
+    }
+}
+
 TEST_F(GeofenceCheckTest, AReturnToTheForegroundChecksAgainOnlyWhileTheScreenIsOnTopWithNothingOverIt)
 {
     // Under its own pop-up.

@@ -5,6 +5,7 @@
 
 #include "ui/Button.h"
 #include "ui/GoldenImage.h"
+#include "ui/ImageView.h"
 #include "ui/Label.h"
 #include "ui/LayerRenderer.h"
 #include "ui/ScreenMetrics.h"
@@ -227,6 +228,45 @@ TEST_F(GeofencePopupLayoutTest, AMessageTallerThanItsScrollViewScrollsAndAShortO
     auto scrolls = laidOut<WarningAreaViewController>(GeofenceDialog::warningArea, {428, 300});
     EXPECT_GT(scrolls->warningAreaScrollView->contentSize().height, scrolls->warningAreaScrollView->frame().height());
     EXPECT_EQ(scrolls->warningAreaScrollView->contentSize(), scrolls->warningAreaLabel->frame().size);
+}
+
+// The views of type `View` under `root`, in drawing order.
+template <class View>
+std::vector<const View*> descendants(const ui::View& root)
+{
+    std::vector<const View*> found;
+    for (const auto& subview : root.subviews()) {
+        if (auto* view = dynamic_cast<const View*>(subview.get()))
+            found.push_back(view);
+        for (const View* deeper : descendants<View>(*subview))
+            found.push_back(deeper);
+    }
+    return found;
+}
+
+TEST_F(GeofencePopupLayoutTest, AShortMessageStandsWithItsSymbolInTheMiddleOfTheSpaceAboveTheButtons)
+{
+    for (const ui::Size screen : {ui::Size{375, 667}, ui::Size{390, 844}, ui::Size{428, 926}}) {
+        for (const GeofenceDialog kind : {GeofenceDialog::warningArea, GeofenceDialog::cautionArea, GeofenceDialog::failedGPS,
+                                          GeofenceDialog::locationUsePermit}) {
+            SCOPED_TRACE(testing::Message() << screen.width << "x" << screen.height << " " << static_cast<int>(kind));
+            auto popup = laidOut<GeofencePopupViewController>(kind, screen);
+            const ui::View& card = *popup->view().subviews().front();
+            const auto symbols = descendants<ui::ImageView>(card);
+            const auto scrollViews = descendants<ui::ScrollView>(card);
+            ASSERT_FALSE(symbols.empty());
+            ASSERT_EQ(scrollViews.size(), 1u);
+            const auto messages = descendants<ui::Label>(*scrollViews.front());
+            ASSERT_FALSE(messages.empty());
+            double buttonsTop = card.bounds().height();
+            for (const ui::Button* button : descendants<ui::Button>(card))
+                buttonsTop = std::min(buttonsTop, button->convert(button->bounds(), &card).minY());
+            const double blankAbove = symbols.front()->convert(symbols.front()->bounds(), &card).minY();
+            const double blankBelow = buttonsTop - messages.front()->convert(messages.front()->bounds(), &card).maxY();
+            // Shared alike but for the design's own margins (28 above the symbol, 16 above the buttons).
+            EXPECT_NEAR(blankBelow - blankAbove, (16.0 - 28.0) * screen.height / 926, 1.0) << blankAbove << " " << blankBelow;
+        }
+    }
 }
 
 TEST_F(GeofencePopupLayoutTest, EachPopUpShowsItsOwnTextsInItsOwnOutlets)

@@ -45,6 +45,11 @@ std::string textOf(const ui::Label& label)
     return label.isHidden() ? "" : label.text().value_or("");
 }
 
+bool isCloseTimeOutReport(const std::string& message)
+{
+    return message.starts_with("Detect Closed Timeout");
+}
+
 std::string buttonOf(const ui::Button& button)
 {
     return button.isHidden() ? "absent" : button.isEnabled() ? "usable" : "off";
@@ -127,19 +132,45 @@ protected:
 
 TEST_F(EndScreensTest, AStopIsProcessedThenEndsOnItsOwnTextsWhicheverTenSecondTimerActsLast)
 {
-    auto screen = openWarn([](ITransitionManager& r) { r.showWarn(CauseId::VEHICLE_FAIL_OUT); });
-    ASSERT_TRUE(screen);
-    EXPECT_EQ(shown(*screen), (Shown{"Exiting... \nPlease wait", inspection, true, "absent"}));
-    EXPECT_TRUE(store->isCloseTimerValid());
+    const std::string unavailable = "Tolvane unavailable";
+    const std::string dirtyCamera = "Tolvane unavailable.\nPlease make sure that the vehicle's cameras are clean.";
+    struct Row {
+        CauseId cause;
+        std::string processing;
+        Shown final;
+    };
+    const Row rows[] = {
+        {CauseId::USER_SELF, "", {"Tolvane finished", "", false, "usable"}},
+        {CauseId::VEHICLE_FAIL_OUT, inspection, {B, inspection, false, "usable"}},
+        {CauseId::USAGE_PROHIBITED, unavailable, {A, unavailable, false, "usable"}},
+        {CauseId::CAMERA_DART, dirtyCamera, {A, dirtyCamera, false, "usable"}},
+        {CauseId::VERIFY_FAIL_OUT, unavailable, {A, unavailable, false, "usable"}},
+        {CauseId::CANNOT_START_VEHICLE_FAIL_OUT, inspection, {B, inspection, false, "usable"}},
+        {CauseId::CANNOT_START_USAGE_PROHIBITED, unavailable, {A, unavailable, false, "usable"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(caseName(row.cause));
+        const auto reportsBefore = std::ranges::count_if(logs.messages(), isCloseTimeOutReport);
+        const auto screen = openWarn([&row](ITransitionManager& r) { r.showWarn(row.cause); });
+        ASSERT_TRUE(screen);
+        EXPECT_EQ(shown(*screen), (Shown{"Exiting... \nPlease wait", row.processing, true, "absent"}));
+        EXPECT_EQ(screen->viewKind, WarnViewController::ViewKind::stop);
+        EXPECT_TRUE(store->isCloseTimerValid());
 
-    time.advance(9.9);
-    EXPECT_TRUE(shown(*screen).spinner);
-    EXPECT_TRUE(store->isConnected());
-    time.advance(0.2);
-    // The link's close reported its time-out, and the screen's own timer wrote the cause's texts after it.
-    EXPECT_TRUE(logs.contains("Detect Closed Timeout"));
-    EXPECT_EQ(shown(*screen), (Shown{B, inspection, false, "usable"}));
-    EXPECT_FALSE(store->isConnected());
+        time.advance(9.9);
+        EXPECT_TRUE(shown(*screen).spinner);
+        EXPECT_TRUE(store->isConnected());
+        time.advance(0.2);
+        // The link's close reported its time-out, and the screen's own timer wrote the cause's texts after it.
+        EXPECT_GT(std::ranges::count_if(logs.messages(), isCloseTimeOutReport), reportsBefore);
+        EXPECT_EQ(shown(*screen), row.final);
+        EXPECT_FALSE(store->isConnected());
+        // The next row on a new stack, over a new link to a new unit once the closed one has
+        // finished closing (opened at once, it would be closed with the old one).
+        showStack();
+        replaceUnit();
+        connect();
+    }
 }
 
 TEST_F(EndScreensTest, ScreensThatStartFinalCloseTheLinkAfterOneAndAHalfSecondsWithoutReport)
@@ -149,11 +180,19 @@ TEST_F(EndScreensTest, ScreensThatStartFinalCloseTheLinkAfterOneAndAHalfSecondsW
         std::function<void(ITransitionManager&)> show;
         Shown expected;
     };
+    auto cause = [](CauseId id) { return [id](ITransitionManager& r) { r.showWarn(id); }; };
+    const Shown unavailable{A, "Tolvane unavailable", false, "usable"};
     const Row rows[] = {
-        {"SYS_INSPECT", [](ITransitionManager& r) { r.showWarn(CauseId::SYS_INSPECT); }, {A, "Tolvane unavailable", false, "usable"}},
-        {"DCUIDTER_INTERRUPT", [](ITransitionManager& r) { r.showWarn(CauseId::DCUIDTER_INTERRUPT); }, {A, "Tolvane unavailable", false, "usable"}},
-        {"ABNORMAL_BUTTERY_STATUS", [](ITransitionManager& r) { r.showWarn(CauseId::ABNORMAL_BUTTERY_STATUS); },
-         {"Please turn off the vehicle before starting", "", false, "usable"}},
+        {"BT_LOSS", cause(CauseId::BT_LOSS), unavailable},
+        {"COUNTER_ANOMALY", cause(CauseId::COUNTER_ANOMALY), unavailable},
+        {"DCUCSRER_INTERRUPT", cause(CauseId::DCUCSRER_INTERRUPT), unavailable},
+        {"DCUIDTER_INTERRUPT", cause(CauseId::DCUIDTER_INTERRUPT), unavailable},
+        {"CHECKSUM_ANOMALY", cause(CauseId::CHECKSUM_ANOMALY), unavailable},
+        {"ABNORMAL_END", cause(CauseId::ABNORMAL_END), unavailable},
+        {"SYS_INSPECT", cause(CauseId::SYS_INSPECT), unavailable},
+        {"SYS_CONFIRM", cause(CauseId::SYS_CONFIRM), unavailable},
+        {"ABNORMAL_BUTTERY_STATUS", cause(CauseId::ABNORMAL_BUTTERY_STATUS), {"Please turn off the vehicle before starting", "", false, "usable"}},
+        {"BT_OFF", cause(CauseId::BT_OFF), unavailable},
         {"CAN_LOSS", [](ITransitionManager& r) { r.showWarn(CauseId::CAN_LOSS); }, {"", "", false, "absent"}},
         {"failedToOpenTerminal", [](ITransitionManager& r) { r.showWarn(InAppWarningKind::failedToOpenTerminal); },
          {"Canceled", "The connection has timed out", false, "usable"}},
@@ -245,25 +284,28 @@ TEST_F(EndScreensTest, ARepeatedStopOfTheShownCauseKeepsTheScreenAndAnotherStopM
     EXPECT_EQ(next->causeId, CauseId::USAGE_PROHIBITED);
 }
 
-TEST_F(EndScreensTest, TheEndButtonLeavesThroughTheHostOrStaysStandAlone)
+TEST_F(EndScreensTest, TheEndButtonLeavesThroughTheHostOrStaysStandAloneWithoutASpinner)
 {
     const auto screen = openWarn([](ITransitionManager& r) { r.showWarn(CauseId::SYS_CONFIRM); });
     screen->endBtn->tap();
-    time.runUntilIdle();
     EXPECT_EQ(statistics, Texts{"tirmalunesko/bocheyiwancheng/queding"});
     EXPECT_EQ(buttonOf(*screen->endBtn), "off");
     ASSERT_TRUE(screen->indicator);
-    EXPECT_FALSE(screen->indicator->isHidden());
+    EXPECT_TRUE(screen->indicator->isAnimating());
     time.advance(5.0);
     EXPECT_EQ(top<WarnViewController>(), screen);
+    EXPECT_FALSE(screen->indicator) << "nothing follows stand-alone: no spinner is left turning";
     EXPECT_EQ(std::ranges::count(sdkModel->calls, "requestFinishSdk"), 0);
 
-    const auto igonWarn = openIGONWarn(CauseId::TIMEOUT_CONTROL);
-    igonWarn->tapNavigationButtonLeave();
-    time.advance(5.0);
-    EXPECT_EQ(top<IGONWarnViewController>(), igonWarn);
-    EXPECT_FALSE(igonWarn->indicator->isHidden());
-    EXPECT_EQ(std::ranges::count(sdkModel->calls, "requestFinishSdk"), 0);
+    for (const CauseId cause : {CauseId::TIMEOUT_CONTROL, CauseId::BREAK_TIMEOUT}) {
+        const auto igonWarn = openIGONWarn(cause);
+        igonWarn->tapNavigationButtonLeave();
+        ASSERT_TRUE(igonWarn->indicator) << caseName(cause);
+        time.advance(5.0);
+        EXPECT_EQ(top<IGONWarnViewController>(), igonWarn) << caseName(cause);
+        EXPECT_FALSE(igonWarn->indicator) << caseName(cause);
+        EXPECT_EQ(std::ranges::count(sdkModel->calls, "requestFinishSdk"), 0) << caseName(cause);
+    }
 
     const auto host = embed();
     const auto embedded = openWarn([](ITransitionManager& r) { r.showWarn(CauseId::SYS_CONFIRM); });
@@ -280,11 +322,28 @@ TEST_F(EndScreensTest, TheIgnitionOnWarningShowsTheTextsOfItsCause)
         Shown expected;
     };
     const std::string brakeB = "Tolvane canceled. \nSystem failure.\n\nOnce you have entered the vehicle with your smart key, firmly press the brake pedal.";
+    const std::string insideOperation = "Vehicle was operated from inside";
+    const std::string surroundings = "Tolvane unavailable in current surroundings";
+    const std::string smartKey = "Tolvane unable to detect the smart key";
     const Row rows[] = {
-        {CauseId::BREAK_TIMEOUT, {brakeB, "If unlocking the doors using the smart key is not possible, please use the mechanical key. \nPlease arrange a vehicle inspection at your local dealer.", false, "usable"}},
+        {CauseId::LOW_BATTERY, {A, "Tolvane unavailable", false, "absent"}},
+        {CauseId::USER_DRIVE, {A, insideOperation, false, "absent"}},
         {CauseId::TIMEOUT_CONTROL, {"Canceled", "The connection has timed out", false, "off"}},
-        {CauseId::CANNOT_START_SMART_CANCEL, {"Tolvane unavailable", "Tolvane unable to detect the smart key", false, "absent"}},
-        {CauseId::DEAD_LOCK, {A, "Tolvane unavailable in current surroundings", false, "absent"}},
+        {CauseId::LOSE_PATH, {A, surroundings, false, "absent"}},
+        {CauseId::NO_SPACE, {A, "Unable to detect a parking space", false, "absent"}},
+        {CauseId::APSW_PUSH, {A, insideOperation, false, "absent"}},
+        {CauseId::PVM_CANCEL, {A, insideOperation, false, "absent"}},
+        {CauseId::SONAR_DART, {A, "Tolvane unavailable.\nPlease make sure that the vehicle's sonars are clean.", false, "absent"}},
+        {CauseId::STEEP_SLOPE, {A, "Tolvane unavailable on steep inclines", false, "absent"}},
+        {CauseId::TEMPERATURE_LOW, {A, "Tolvane unavailable in low temperatures", false, "absent"}},
+        {CauseId::OVER_SPEED, {A, surroundings, false, "absent"}},
+        {CauseId::FAIL_FLAG, {A, insideOperation, false, "absent"}},
+        {CauseId::FAIL_MIRROR, {A, "Using the switch inside the vehicle, please fold & unfold the side mirrors.", false, "absent"}},
+        {CauseId::SMART_CANCEL, {A, smartKey, false, "absent"}},
+        {CauseId::BREAK_COMPLETE, {brakeB, inspection, false, "absent"}},
+        {CauseId::BREAK_TIMEOUT, {brakeB, "If unlocking the doors using the smart key is not possible, please use the mechanical key. \nPlease arrange a vehicle inspection at your local dealer.", false, "usable"}},
+        {CauseId::CANNOT_START_SMART_CANCEL, {"Tolvane unavailable", smartKey, false, "absent"}},
+        {CauseId::DEAD_LOCK, {A, surroundings, false, "absent"}},
         {EPS_UNLEARNED, {A, "Due to Battery Disconnection\nTolvane unavailable", false, "absent"}},
         {CauseId::DEF, {"", "", false, "absent"}},
     };

@@ -210,7 +210,13 @@ TEST_F(MenuScreensRenderTest, TheDeletionList)
     transitionManager->showSettingsDeleteDevices();
     settle();
     ASSERT_NE(shown<DeleteDevicesViewController>(), nullptr);
-    EXPECT_TRUE(uitest::matchesGolden(picture(), "vehicle-deletion-list"));
+    const QImage shownList = picture();
+    EXPECT_TRUE(uitest::matchesGolden(shownList, "vehicle-deletion-list"));
+    // The list ends after its last car: below it no empty rows, no separators, one plain ground.
+    const QRgb ground = shownList.pixel(200, 400);
+    for (int y = 400; y < 844; ++y)
+        for (int x = 0; x < 390; ++x)
+            ASSERT_EQ(shownList.pixel(x, y), ground) << x << "," << y;
 }
 
 TEST_F(MenuScreensRenderTest, TheHistoryWithEveryKindOfEnd)

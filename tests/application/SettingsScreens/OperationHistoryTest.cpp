@@ -1,10 +1,12 @@
 #include "MenuScreensTest.h"
 
+#include "Class/UI/OperationHistory/View/OperationHistoryCell.h"
 #include "Class/UI/OperationHistory/View/OperationHistoryRowPresenter.h"
 #include "Class/UI/OperationHistory/ViewModel/OperationHistoryViewModel.h"
 
 #include "foundation/Locale.h"
 #include "foundation/TimeZone.h"
+#include "ui/Label.h"
 
 #include <chrono>
 
@@ -142,6 +144,35 @@ TEST_F(OperationHistoryTest, TheTimeIsAlwaysOnThe24HourClockAfterTheDateCutAtIts
         foundation::Locale::setCurrentIdentifier(c.locale);
         OperationHistoryRowPresenter localPresenter;
         EXPECT_EQ(localPresenter.formatDate(afternoon), c.text) << c.locale;
+    }
+}
+
+TEST(OperationHistoryCellTest, ARowReadsFromStartToEndAndKeepsItsReasonOffTheSeparator)
+{
+    // A row is 130 points of the 926-point design high: on each screen the layout tests use.
+    for (const double screenHeight : {667.0, 844.0, 926.0}) {
+        SCOPED_TRACE(screenHeight);
+        OperationHistoryCell cell;
+        cell.setFrame({0, 0, 390, 130.0 / 926.0 * screenHeight});
+        cell.carNameLabel->setText("3/5/2026Family car");
+        cell.resultLabel->setText("Tolvane abnormal termination");
+        cell.startDateLabel->setText("3/5/2026, 15:00");
+        cell.startLabel->setText("Start time 1.0.0");
+        cell.endDateLabel->setText("3/5/2026, 15:12");
+        cell.endEventLabel->setText(
+            "Terminated due to a system error on the vehicle side (code 05).\nor\nCannot start because the vehicle's power status is invalid.");
+        cell.layoutIfNeeded();
+        auto frameOf = [&cell](const std::shared_ptr<ui::Label>& label) { return label->convert(label->bounds(), &cell); };
+
+        // The start's caption above the span, and the end time on the span's line after the start time.
+        EXPECT_LE(frameOf(cell.startLabel).maxY(), frameOf(cell.startDateLabel).minY());
+        EXPECT_EQ(frameOf(cell.endDateLabel).minY(), frameOf(cell.startDateLabel).minY());
+        EXPECT_GE(frameOf(cell.endDateLabel).minX(), frameOf(cell.startDateLabel).minX() + cell.startDateLabel->sizeThatFits({390, 20}).width);
+        EXPECT_GE(frameOf(cell.startDateLabel).width(), cell.startDateLabel->sizeThatFits({390, 20}).width);
+        // Each label shows whole lines, and the last ends clear of the separator.
+        for (const auto& label : {cell.carNameLabel, cell.resultLabel, cell.startLabel, cell.startDateLabel, cell.endDateLabel, cell.endEventLabel})
+            EXPECT_GE(frameOf(label).height(), label->font().lineHeight() - 0.5) << label->text().value_or("");
+        EXPECT_LE(frameOf(cell.endEventLabel).maxY(), cell.bounds().height() - 4);
     }
 }
 

@@ -101,6 +101,9 @@ TEST_F(SettingsViewModelTest, TheVolumeGoesToTheFrameworkInSeventhsAndIsStoredBi
         int64_t step;
     } cases[] = {
         {1.0f, 7}, {0.5f, 3}, {0.0f, 0}, {1.0f / 7.0f, 0}, {2.0f / 7.0f, 1}, {4.0f / 7.0f, 4},
+        // The single-precision seventh the conversion counts in (bits 0x3E124925) is still step 0;
+        // the next float above it is step 1.
+        {std::bit_cast<float>(0x3E124925u), 0}, {std::bit_cast<float>(0x3E124926u), 1},
     };
     for (const auto& c : cases) {
         viewModel->onChangeSoundVolume(c.volume);
@@ -109,7 +112,6 @@ TEST_F(SettingsViewModelTest, TheVolumeGoesToTheFrameworkInSeventhsAndIsStoredBi
         EXPECT_EQ(sound->updates.back().sound, std::nullopt);
         EXPECT_EQ(std::bit_cast<uint32_t>(UserDefaultsValues::soundVolume()), std::bit_cast<uint32_t>(c.volume)) << c.volume;
     }
-    EXPECT_EQ(std::bit_cast<uint32_t>(1.0f / 7.0f), 0x3E124925u) << "the step the conversion counts in";
 }
 
 TEST_F(SettingsViewModelTest, DisplayRequestsWhileOpenAreCheckedKeptAndTheRunsEndsStopTheLink)

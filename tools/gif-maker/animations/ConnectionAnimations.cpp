@@ -56,9 +56,14 @@ void drawCar(QPainter& painter)
     painter.drawEllipse(QPointF(138, 57), 2.5, 2.5);
 }
 
+// The screen shows the linking at 240 x 144 points: drawn on a 160 x 96 grid and written at 4.5
+// pixels per unit, it stays sharp at three pixels per point.
+constexpr double LINKING_SCALE = 4.5;
+
 // Phone and car with three link dots between them that light one after another.
 void drawLinking(QPainter& painter, int index)
 {
+    painter.scale(LINKING_SCALE, LINKING_SCALE);
     drawPhone(painter);
     drawCar(painter);
     painter.setPen(Qt::NoPen);
@@ -71,8 +76,8 @@ void drawLinking(QPainter& painter, int index)
 const Animations connectionAnimations{
     {
         .name = "BT_icon_spec",
-        .width = 160,
-        .height = 96,
+        .width = static_cast<int>(160 * LINKING_SCALE),
+        .height = static_cast<int>(96 * LINKING_SCALE),
         .delays = {40, 40, 40, 80},
         .drawFrame = drawLinking,
     },

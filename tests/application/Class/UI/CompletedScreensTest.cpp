@@ -148,7 +148,7 @@ TEST_F(ParkOutCompletedTest, AnotherScreenRequiredBeforeTheCloseLeavesTheLinkToI
     }
 }
 
-TEST_F(ParkOutCompletedTest, ExitAfterTheCloseKeepsTheNormalEndAndStaysWithoutAHost)
+TEST_F(ParkOutCompletedTest, ExitAfterTheCloseKeepsTheNormalEndAndStaysWithoutAHostOrASpinner)
 {
     viewModel->viewDidLoad();
     time.advance(0.1);
@@ -157,6 +157,7 @@ TEST_F(ParkOutCompletedTest, ExitAfterTheCloseKeepsTheNormalEndAndStaysWithoutAH
     time.advance(0.1);
     EXPECT_EQ(EventStack::shared().stack(), Codes{EventCode::N001}) << "the leaving ranks below the normal end";
     EXPECT_TRUE(sdkModel->calls.empty()) << "no host to hand back to: the cycle does not end";
+    EXPECT_EQ(recorder.texts(), (Texts{"setIndicator", "hideIndicator"})) << "nothing follows: no spinner is left turning";
 }
 
 TEST_F(ParkOutCompletedTest, ExitWithAHostDismissesItAndEndsTheCycle)
@@ -201,7 +202,9 @@ TEST_F(CompletedScreenTest, ParkInFinishedShowsTheTitleAndTheExitButton)
     EXPECT_FALSE(screen->exitButton->isHidden());
     EXPECT_FALSE(screen->processIndicatorView->isAnimating());
     EXPECT_TRUE(screen->actionLabel->isHidden());
-    EXPECT_TRUE(screen->myCarImageView->image().has_value()) << "the vehicle icon stands in for a car without a picture";
+    ASSERT_TRUE(screen->myCarImageView->image().has_value()) << "the vehicle icon stands in for a car without a picture";
+    // The icon drawn as large as its 240 x 180 place allows, at three pixels per point.
+    EXPECT_EQ(screen->myCarImageView->image()->pixels().size(), QSize(540, 540));
     EXPECT_TRUE(uitest::matchesGolden(picture(), "park-in-completed"));
     screen->exitButton->tap();
     EXPECT_EQ(statistics, Texts{"tirmalunesko/bocheyiwancheng/queding"});
@@ -226,11 +229,17 @@ TEST_F(CompletedScreenTest, ParkOutShowsTheCarAndExitsThroughItsViewModel)
     ASSERT_TRUE(screen);
     EXPECT_EQ(screen->titleLabel->text(), "Tolvane finished");
     EXPECT_EQ(screen->exitButton->currentTitle(), "Exit");
+    ASSERT_TRUE(screen->myCarImageView->image().has_value());
+    EXPECT_EQ(screen->myCarImageView->image()->pixels().size(), QSize(540, 540));
     EXPECT_TRUE(uitest::matchesGolden(picture(), "park-out-completed"));
     screen->exitButton->tap();
+    ASSERT_TRUE(screen->indicator);
     settle();
     EXPECT_EQ(statistics, Texts{"tirmalunesko/bocheyiwancheng/queding"});
     EXPECT_EQ(EventStack::shared().stack(), Codes{EventCode::N001});
+    time.advance(1.0);
+    EXPECT_FALSE(screen->indicator) << "stand-alone the screen stays without a spinner over its title";
+    EXPECT_EQ(shown<ParkOutCompletedViewController>(), screen);
 }
 
 } // namespace

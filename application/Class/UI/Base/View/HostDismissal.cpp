@@ -6,10 +6,13 @@
 
 namespace tolvane::app {
 
-void dismissHost(std::function<void()> afterDismissal)
+bool dismissHost(std::function<void()> afterDismissal)
 {
-    if (const auto& host = TolvaneIntegrationAppHelper::shared().superViewController)
-        host->dismiss(true, std::move(afterDismissal));
+    const auto& host = TolvaneIntegrationAppHelper::shared().superViewController;
+    if (!host)
+        return false;
+    host->dismiss(true, std::move(afterDismissal));
+    return true;
 }
 
 } // namespace tolvane::app

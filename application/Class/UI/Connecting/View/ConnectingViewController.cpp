@@ -15,6 +15,19 @@
 #include "ui/View.h"
 
 namespace tolvane::app {
+namespace {
+
+// A car's name as a title shows it: its spaces do not break, so a title too long for one line
+// breaks before the name rather than inside it.
+std::string unbrokenName(const std::string& name)
+{
+    std::string result;
+    for (const char c : name)
+        result += c == ' ' ? "\u00A0" : std::string(1, c);
+    return result;
+}
+
+} // namespace
 
 void ConnectingViewController::loadView()
 {
@@ -97,7 +110,7 @@ void ConnectingViewController::apply(const IConnectingViewModel::Action& action)
 void ConnectingViewController::showTimeoutAlert()
 {
     const auto languages = textLanguages();
-    connectingLabel->setText(foundation::LocalizedStrings::format(R::string::localizable::Connecting_Timeout_Title(languages), {selectedCarName()}));
+    connectingLabel->setText(foundation::LocalizedStrings::format(R::string::localizable::Connecting_Timeout_Title(languages), {unbrokenName(selectedCarName())}));
     guideLabel->setText(R::string::localizable::Connecting_Timeout_Description(languages));
     carPlayLabel->setText(R::string::localizable::Connecting_Timeout_Infomation(languages));
     waitLabel->setHidden(true);

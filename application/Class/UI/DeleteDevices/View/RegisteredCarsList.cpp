@@ -27,6 +27,8 @@ RegisteredCarsList::RegisteredCarsList(std::shared_ptr<IRegisteredCarsViewModel>
         return cell ? cell : std::make_shared<ui::TableViewCell>(SettingsDeviceCell::REUSE_IDENTIFIER);
     });
     deviceList->setSeparatorInset(style_.separatorInset);
+    // The list ends after its last car, without empty separated rows below it.
+    deviceList->setTableFooterView(std::make_shared<ui::View>());
 }
 
 int RegisteredCarsList::numberOfRows(ui::TableView&, int)

@@ -48,7 +48,6 @@ void EditDevicesViewController::viewDidLoad()
     deviceList.setBackgroundColor(MenuStyle::background());
     view().setBackgroundColor(MenuStyle::background());
     deviceList.setSectionHeaderTopPadding(0);
-    deviceList.setTableFooterView(std::make_shared<ui::View>());
     view().addSubview(list->deviceList);
 
     addCarButton = std::make_shared<ui::Button>();

@@ -12,6 +12,8 @@
 #include "ui/ScreenMetrics.h"
 #include "ui/ScrollView.h"
 
+#include <algorithm>
+
 namespace tolvane::app {
 
 void GeofencePopupViewController::loadView()
@@ -70,6 +72,12 @@ void GeofencePopupViewController::layoutPopup()
     message.setFrame({message.frame().origin, {scrollView.frame().width(), 0}});
     message.sizeToFit();
     scrollView.setContentSize(message.frame().size);
+    // A message shorter than its scroll view leaves room: the symbol, title and message stand in
+    // the middle of the space above the buttons, not over an empty block.
+    if (contentColumn) {
+        const double spare = std::max(0.0, scrollView.frame().height() - message.frame().height());
+        contentColumn->setFrame({0, spare / 2, card.frame().width(), card.frame().height()});
+    }
 }
 
 void GeofencePopupViewController::tapContinueBtn()

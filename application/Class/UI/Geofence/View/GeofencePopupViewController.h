@@ -4,6 +4,7 @@
 #include "Class/UI/Geofence/ViewModel/IGeofenceViewModel.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,9 @@ public:
 
     void setTexts();
     void layoutPopup();
+
+    // The symbol, title and scroll view, moved as one on the card.
+    std::shared_ptr<ui::View> contentColumn;
 
     // On to the touch pre-confirmation (warning, caution and GPS-failure pop-ups).
     void tapContinueBtn();

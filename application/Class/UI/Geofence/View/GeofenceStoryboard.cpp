@@ -88,11 +88,12 @@ std::shared_ptr<ui::Button> makeButton(ui::View& card, double y, ButtonRole role
     return button;
 }
 
-// The parts every pop-up card has, laid out from the top: its symbol, an optional title, the
-// scrolling message.
+// The parts every pop-up card has, laid out from the top in one column: its symbol, an optional
+// title, the scrolling message.
 struct Card {
     std::shared_ptr<ui::View> root;
     std::shared_ptr<ui::View> card;
+    std::shared_ptr<ui::View> column;
     std::shared_ptr<ui::Label> title;
     std::shared_ptr<ui::ScrollView> scrollView;
     std::shared_ptr<ui::Label> message;
@@ -108,12 +109,15 @@ Card makeCard(const std::string& symbol, bool hasTitle)
     parts.card->layer().setCornerRadius(20 * DesignScale::vertical());
     parts.card->setClipsToBounds(true);
     parts.root->addSubview(parts.card);
+    parts.column = std::make_shared<ui::View>(ui::Rect{{}, parts.card->frame().size});
+    parts.column->setBackgroundColor(ui::Color::clear());
+    parts.card->addSubview(parts.column);
 
     const double side = 64 * DesignScale::vertical();
     auto image = std::make_shared<ui::ImageView>(ui::AssetCatalog::shared().image(symbol));
     image->setFrame({(396 * DesignScale::horizontal() - side) / 2, 28 * DesignScale::vertical(), side, side});
     image->setContentMode(ui::ContentMode::scaleAspectFit);
-    parts.card->addSubview(image);
+    parts.column->addSubview(image);
 
     if (hasTitle) {
         parts.title = std::make_shared<ui::Label>(designed(18, 104, 360, 60));
@@ -123,10 +127,10 @@ Card makeCard(const std::string& symbol, bool hasTitle)
         parts.title->setNumberOfLines(2);
         parts.title->setAdjustsFontSizeToFitWidth(true);
         parts.title->setMinimumScaleFactor(0.7);
-        parts.card->addSubview(parts.title);
+        parts.column->addSubview(parts.title);
     }
     parts.scrollView = std::make_shared<ui::ScrollView>(designed(18, hasTitle ? 172 : 108, 360, 350));
-    parts.card->addSubview(parts.scrollView);
+    parts.column->addSubview(parts.scrollView);
     parts.message = std::make_shared<ui::Label>();
     parts.message->setFont(ui::Font::systemFont(16));
     parts.message->setTextColor(ink);
@@ -142,6 +146,7 @@ std::shared_ptr<ui::View> continueOrExitScene(Popup& popup, const std::string& s
                                               std::shared_ptr<ui::ScrollView>& scrollView)
 {
     Card parts = makeCard(symbol, true);
+    popup.contentColumn = parts.column;
     title = parts.title;
     message = parts.message;
     card = parts.card;
@@ -154,6 +159,7 @@ std::shared_ptr<ui::View> continueOrExitScene(Popup& popup, const std::string& s
 std::shared_ptr<ui::View> permissionScene(LocationUsePermitViewController& popup)
 {
     Card parts = makeCard("geofence_location_permit", false);
+    popup.contentColumn = parts.column;
     popup.locssionUsePrermitPopView = parts.card;
     popup.locssionUsePrermitScrollView = parts.scrollView;
     popup.locssionUsePrermitLabel = parts.message;

@@ -12,6 +12,7 @@
 #include "ui/AffineTransform.h"
 #include "ui/Application.h"
 #include "ui/NavigationController.h"
+#include "ui/TransitionCoordinator.h"
 
 namespace tolvane::app {
 namespace {
@@ -193,6 +194,7 @@ void GeofenceViewController::waitForMinimumDisplayTime(std::function<void()> the
         then();
         return;
     }
+    resultPending_ = true;
     mainLoop().scheduleTimer(minimumDisplayTime - elapsed, false, [then = std::move(then)](foundation::Timer&) { then(); });
 }
 
@@ -280,11 +282,13 @@ void GeofenceViewController::locationManagerDidChangeAuthorization(location::Loc
 
 void GeofenceViewController::showPopup(GeofenceDialog kind)
 {
+    resultPending_ = true;
     auto weak = weakSelf();
     mainLoop().post([weak, kind] {
         auto self = weak.lock();
         if (!self)
             return;
+        self->resultPending_ = false;
         self->view().setUserInteractionEnabled(true);
         self->hideCheckIndicator();
         auto popup = GeofenceStoryboard::instantiatePopup(kind);
@@ -298,11 +302,13 @@ void GeofenceViewController::showPopup(GeofenceDialog kind)
 
 void GeofenceViewController::continueToNextScreen()
 {
+    resultPending_ = true;
     auto weak = weakSelf();
     mainLoop().post([weak] {
         auto self = weak.lock();
         if (!self)
             return;
+        self->resultPending_ = false;
         self->view().setUserInteractionEnabled(true);
         self->hideCheckIndicator();
         self->viewModel->router()->showTouchPreConfirmation();
@@ -327,6 +333,19 @@ void GeofenceViewController::didEnterBackground()
 
 void GeofenceViewController::restartCheckAfterForeground()
 {
+    // The check that ran before the trip shows its result instead.
+    if (resultPending_)
+        return;
+    // A pop-up still fading in or out: decide once it has come or gone.
+    if (auto* popup = presentedViewController()) {
+        if (auto* move = popup->transitionCoordinator()) {
+            move->animateAlongsideTransition({}, [weak = weakSelf()] {
+                if (auto self = weak.lock())
+                    self->later(&GeofenceViewController::restartCheckAfterForeground);
+            });
+            return;
+        }
+    }
     // A screen left under the next one, or under its own pop-up, does not check again.
     if (!isFrontmost())
         return;

@@ -86,6 +86,9 @@ private:
     bool isFrontmost() const;
 
     std::shared_ptr<PopupTransition> popupTransition_;
+    // A result is on its way to the screen (waiting out the minimum display time, or posted): one
+    // check at a time, so no other check starts meanwhile.
+    bool resultPending_ = false;
     foundation::NotificationCenter::Observation foregroundObserver_;
     foundation::NotificationCenter::Observation backgroundObserver_;
     foundation::LoopChecker loopChecker_;

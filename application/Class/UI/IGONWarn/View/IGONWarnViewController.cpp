@@ -1,7 +1,7 @@
 #include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 
 #include "Class/Model/Terminal/TerminalStore.h"
-#include "Class/TolvaneIntegrationAppHelper.h"
+#include "Class/UI/Base/View/HostDismissal.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/IGONWarn/View/IGONWarnTexts.h"
@@ -92,13 +92,13 @@ void IGONWarnViewController::endIGONWarn()
 {
     viewModel->setIndicator();
     stopSendingDispatchGroup.notify(STOP_SENDING_WAIT, [weak = weakSelf()] {
-        const auto host = TolvaneIntegrationAppHelper::shared().superViewController;
-        if (!host)
-            return;
-        host->dismiss(true, [weak] {
+        const bool leaving = dismissHost([weak] {
             if (auto self = weak.lock())
                 self->baseViewModel->exitAppCycle();
         });
+        // Stand-alone the screen stays, without a spinner that would read as a hang.
+        if (auto self = weak.lock(); self && !leaving)
+            self->hideIndicator();
     });
 }
 

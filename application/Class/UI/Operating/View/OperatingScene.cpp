@@ -107,7 +107,7 @@ void OperatingScene::build(OperatingViewController& controller)
     root.addSubview(out.controlArea);
 
     out.titleLabel = label({24, 8, 342, 40}, 14, ui::FontWeight::regular, darkText, 2);
-    out.frontBackLabel = label({24, 52, 342, 26}, 20, ui::FontWeight::semibold, ScenePalette::accent(), 1);
+    out.frontBackLabel = label({24, 50, 342, 24}, 20, ui::FontWeight::semibold, ScenePalette::accent(), 1);
     root.addSubview(out.titleLabel);
     root.addSubview(out.frontBackLabel);
 

@@ -10,8 +10,8 @@ class Label;
 
 namespace tolvane::app {
 
-// One past run: its date and car, how it ended, when it started with which version, and when and
-// why it ended.
+// One past run: its date and car, how it ended, with which version it started, from when to when it
+// ran, and why it ended.
 class OperationHistoryCell final : public ui::TableViewCell {
 public:
     static constexpr const char* REUSE_IDENTIFIER = "CustomCell";
@@ -27,6 +27,9 @@ public:
     const std::shared_ptr<ui::Label> endEventLabel;
 
     void layoutSubviews() override;
+
+private:
+    std::shared_ptr<ui::Label> rangeDash_;
 };
 
 } // namespace tolvane::app

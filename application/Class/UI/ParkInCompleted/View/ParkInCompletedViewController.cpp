@@ -1,7 +1,7 @@
 #include "Class/UI/ParkInCompleted/View/ParkInCompletedViewController.h"
 
 #include "Class/TolvaneIntegrationAppHelper.h"
-#include "Class/UI/Base/View/CarPicture.h"
+#include "Class/UI/Base/View/ScreenElements.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/Base/ViewModel/IBaseViewModel.h"
 #include "Class/UI/ParkInCompleted/View/ParkInCompletedScene.h"
@@ -46,7 +46,7 @@ void ParkInCompletedViewController::viewDidLoad()
 void ParkInCompletedViewController::apply(const ParkInCompletedAction& action)
 {
     if (const auto* image = std::get_if<ParkInCompletedAction::setCarImage>(&action.value))
-        myCarImageView->setImage(CarPicture::image(image->carImagePath));
+        myCarImageView->setImage(ScreenElements::carPicture(image->carImagePath, "#Tolvane_VehicleIcon", myCarImageView->bounds().size));
     else if (const auto* hidden = std::get_if<ParkInCompletedAction::setIsHiddenActionLabel>(&action.value))
         actionLabel->setHidden(hidden->isHidden);
     else if (std::holds_alternative<ParkInCompletedAction::displayCompletedView>(action.value))

@@ -1,7 +1,7 @@
 #include "Class/UI/ParkOutCompleted/View/ParkOutCompletedViewController.h"
 
 #include "Class/TolvaneIntegrationAppHelper.h"
-#include "Class/UI/Base/View/CarPicture.h"
+#include "Class/UI/Base/View/ScreenElements.h"
 #include "Class/UI/Base/View/TextLanguages.h"
 #include "Class/UI/ParkOutCompleted/View/ParkOutCompletedScene.h"
 
@@ -28,7 +28,8 @@ void ParkOutCompletedViewController::viewDidLoad()
     cancellables.insert(viewModel->action().sink([weak](const ParkOutCompletedAction& action) {
         auto self = weak.lock();
         if (const auto* image = std::get_if<ParkOutCompletedAction::setCarImage>(&action.value); self && image)
-            self->myCarImageView->setImage(CarPicture::image(image->carImagePath));
+            self->myCarImageView->setImage(
+                ScreenElements::carPicture(image->carImagePath, "#Tolvane_VehicleIcon", self->myCarImageView->bounds().size));
     }));
     const auto languages = textLanguages();
     titleLabel->setText(R::string::localizable::ParkOutCompleted_TitleLabel(languages));

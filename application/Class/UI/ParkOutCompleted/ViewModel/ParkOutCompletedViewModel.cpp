@@ -63,10 +63,13 @@ void ParkOutCompletedViewModel::finishExit()
 {
     EventStack::shared().push(currentHistoryId().copy(), EventCode::E003, selectedCarName());
     std::weak_ptr<ParkOutCompletedViewModel> weak = std::static_pointer_cast<ParkOutCompletedViewModel>(shared_from_this());
-    dismissHost([weak] {
+    const bool leaving = dismissHost([weak] {
         if (auto self = weak.lock())
             self->exitAppCycle();
     });
+    // Stand-alone nothing follows the exit: a spinner left turning would read as a hang.
+    if (!leaving)
+        baseAction.send(BaseAction::hideIndicator{});
 }
 
 } // namespace tolvane::app

@@ -109,10 +109,9 @@ void RegistrationViewController::setDeviceImage(const std::optional<std::string>
 void RegistrationViewController::textFieldDidChange()
 {
     const std::string text = deviceNameText->text();
-    if (text.empty())
-        return;
     if (!deviceNameText->markedText() && UserPerceivedCharacters::count(text) > EDIT_MAX_LENGTH)
         deviceNameText->setText(UserPerceivedCharacters::prefix(text, EDIT_MAX_LENGTH));
+    // An emptied field is as blank as one of spaces: a car is never stored without a name.
     const bool enabled = !isBlank(deviceNameText->text());
     registerBtn->setEnabled(enabled);
     registerBtn->setAlpha(enabled ? 1.0 : 0.5);
@@ -152,7 +151,10 @@ void RegistrationViewController::onTapRegisterButton()
     const auto data = CarPicture::pngData(*image);
     if (!data)
         return;
-    viewModel->saveCar(*data, deviceNameText->text());
+    const std::string name = deviceNameText->text();
+    if (name.empty())
+        return;
+    viewModel->saveCar(*data, name);
 }
 
 void RegistrationViewController::tapNavigationButtonLeave()

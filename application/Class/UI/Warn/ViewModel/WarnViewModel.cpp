@@ -1,8 +1,6 @@
 #include "Class/UI/Warn/ViewModel/WarnViewModel.h"
 
-#include "Class/TolvaneIntegrationAppHelper.h"
-
-#include "ui/ViewController.h"
+#include "Class/UI/Base/View/HostDismissal.h"
 
 namespace tolvane::app {
 
@@ -42,15 +40,15 @@ void WarnViewModel::waitForStopSending()
 
 void WarnViewModel::dismissHostViewController()
 {
-    // Stand-alone there is no host to hand back to: the screen stays as it is.
-    const auto host = TolvaneIntegrationAppHelper::shared().superViewController;
-    if (!host)
-        return;
     std::weak_ptr<BaseViewModel> weak = weak_from_this();
-    host->dismiss(true, [weak] {
+    const bool leaving = dismissHost([weak] {
         if (auto self = weak.lock())
             self->exitAppCycle();
     });
+    // Stand-alone there is no host to hand back to: the screen stays, without a spinner that would
+    // read as a hang.
+    if (!leaving)
+        baseAction.send(BaseAction::hideIndicator{});
 }
 
 } // namespace tolvane::app

@@ -16,9 +16,14 @@
 #include "ui/LayerRenderer.h"
 #include "ui/LayoutConstraint.h"
 #include "ui/NavigationController.h"
+#include "ui/ScreenMetrics.h"
+#include "ui/StoryboardRegistry.h"
+#include "ui/TextLayout.h"
 #include "ui/TouchDriver.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace operating_testing {
 namespace {
@@ -53,9 +58,37 @@ protected:
         settle();
     }
 
+    // Runs `check` on the screen built anew for each screen size the layout tests use, alone on a
+    // stack in a window of that size, once driving forward and once backward `remain` centimetres.
+    void forEachLayout(int64_t remain, const std::function<void(OperatingViewController&, ui::Size, OperateDirection)>& check)
+    {
+        for (const ui::Size size : {ui::Size{375, 667}, ui::Size{390, 844}, ui::Size{428, 926}}) {
+            for (const OperateDirection direction : {OperateDirection::FORWARD_RIGHT, OperateDirection::BACKWARD_LEFT}) {
+                SCOPED_TRACE(testing::Message() << size.width << "x" << size.height << " " << static_cast<int>(direction));
+                ui::ScreenMetrics::shared().setScreenSize(size);
+                window->setFrame({{}, size});
+                auto sized = std::dynamic_pointer_cast<OperatingViewController>(
+                    ui::StoryboardRegistry::shared().instantiateInitialViewController("Operating"));
+                ASSERT_TRUE(sized);
+                stack = std::make_shared<BaseUINavigationController>(sized);
+                window->setRootViewController(stack);
+                settle();
+                report(direction, remain, OperateReq::ENABLE);
+                check(*sized, size, direction);
+            }
+        }
+    }
+
     std::shared_ptr<OperatingViewController> screen;
     std::shared_ptr<IOperatingViewModel> model;
+
+private:
+    struct ScreenSizeKept {
+        ui::Size saved = ui::ScreenMetrics::shared().mainBounds().size;
+        ~ScreenSizeKept() { ui::ScreenMetrics::shared().setScreenSize(saved); }
+    } screenSizeKept_;
 };
+
 
 TEST_F(OperatingScreenTest, TheDriveDirectionPlacesTheProgressAndNamesTheDirection)
 {
@@ -136,6 +169,64 @@ TEST_F(OperatingScreenTest, TheEndHalfwayPopupOffersCancelThenExit)
     screen->willMoveToParent(nullptr);
     settle();
     EXPECT_FALSE(screen->presentedViewController());
+}
+
+// Every view without subviews under `view`, `except` and its subviews left out: all a screen part
+// can show, shown or hidden now.
+void collectLeaves(const ui::View& view, const ui::View* except, std::vector<const ui::View*>& leaves)
+{
+    if (&view == except)
+        return;
+    if (view.subviews().empty())
+        leaves.push_back(&view);
+    for (const auto& subview : view.subviews())
+        collectLeaves(*subview, except, leaves);
+}
+
+TEST_F(OperatingScreenTest, TheMovingObjectBannerCoversNothingTheSonarAndTheControlsBesideItShow)
+{
+    forEachLayout(42, [this](OperatingViewController& shown, ui::Size size, OperateDirection) {
+        vehicle().updateObstacleInfo({.moves = std::vector<MovesPosition>{MovesPosition::FRONT_LEFT}});
+        settle();
+        const auto& banner = *shown.outlets.clearSonerDetectionView->outlets().movingObjectsDetectionLabel;
+        ASSERT_FALSE(banner.isHidden());
+        const ui::Rect bannerFrame = banner.convert(banner.bounds(), nullptr);
+        EXPECT_GE(bannerFrame.minX(), 0);
+        EXPECT_LE(bannerFrame.maxX(), size.width);
+
+        const auto& outlets = shown.outlets;
+        // The car, every bar and every side's frame; the trajectories and distances; the buttons
+        // and titles round the sonar.
+        std::vector<const ui::View*> neighbours;
+        collectLeaves(*outlets.clearSonerDetectionView, &banner, neighbours);
+        collectLeaves(*outlets.driveProgressView, nullptr, neighbours);
+        for (const auto& view : std::initializer_list<std::shared_ptr<ui::View>>{
+                 outlets.titleLabel, outlets.frontBackLabel, outlets.directionChangeForwardButton, outlets.directionChangeBackwardButton,
+                 outlets.endHalfwayButton, outlets.interruptButton})
+            collectLeaves(*view, nullptr, neighbours);
+        ASSERT_GT(neighbours.size(), 50u);
+        for (const ui::View* view : neighbours) {
+            const ui::Rect frame = view->convert(view->bounds(), nullptr);
+            EXPECT_FALSE(frame.intersects(bannerFrame)) << frame.minX() << "," << frame.minY() << " " << frame.width() << "x" << frame.height();
+        }
+    });
+}
+
+TEST_F(OperatingScreenTest, TheRemainingDistanceKeepsClearOfTheSonarsSideFrameAndOfTheScreensEdge)
+{
+    forEachLayout(123, [](OperatingViewController& shown, ui::Size size, OperateDirection direction) {
+        const auto& progress = shown.outlets.driveProgressView->outlets();
+        const auto& label = direction == OperateDirection::FORWARD_RIGHT ? *progress.remainingDistanceFrontLabel : *progress.remainingDistanceBackLabel;
+        ASSERT_EQ(label.text(), std::optional<std::string>("12.3 m approx. \nremaining"));
+        const ui::Rect frame = label.convert(label.bounds(), nullptr);
+        const ui::TextLayout text(*label.text(), label.font(), frame.width(), label.numberOfLines());
+        const double widest = text.size().width;
+        const auto& sideFrame = *shown.outlets.clearSonerDetectionView->outlets().rightObstacleDetectionBarViewCollection.front();
+        const ui::Rect rightFrame = sideFrame.convert(sideFrame.bounds(), nullptr);
+        EXPECT_GE(frame.midX() - widest / 2, rightFrame.maxX() + 12) << "the text keeps 12 points from the side's frame";
+        EXPECT_LE(frame.midX() + widest / 2, size.width - 8) << "and 8 from the screen's edge";
+        EXPECT_LE(text.size().height, frame.height()) << "every line fits";
+    });
 }
 
 TEST_F(OperatingScreenTest, HoldingForwardWithTwoObstaclesMatchesItsPicture)

@@ -14,6 +14,7 @@
 #include "Class/UI/Operating/View/Sonar/ClearSonerDetectionView.h"
 
 #include "IRingViewModel.h"
+#include "foundation/RunLoop.h"
 #include "RingViewModel.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
@@ -246,6 +247,33 @@ TEST(RingControlViewTest, TheStickFollowsTheFingerAndShakesEveryTenPoints)
     // Built with no waves: its hint has nothing to light.
     ASSERT_TRUE(ring->ring());
     EXPECT_TRUE(ring->ring()->pointLayers().empty());
+}
+
+TEST(RingControlViewTest, HidingTheControlStopsItsHintAndShowingItArmsTheHintAgain)
+{
+    ViewsRig rig;
+    auto ring = rig.show(RingControlView::make({65, 520, 260, 260}));
+    ASSERT_TRUE(ring->ring());
+    auto& hint = dynamic_cast<LoopAnimation&>(*ring->ring()->hintPositionAnimation->behavior());
+    rig.model->hintTimer = foundation::RunLoop::main().scheduleTimer(10.0, false, [](foundation::Timer&) {});
+    const foundation::TimerRef armed = rig.model->hintTimer;
+    rig.model->controls.send(IOperatingViewModel::ControlAction::playHintAnimation{});
+    ASSERT_TRUE(hint.repeatTimer);
+
+    ring->setHidden(true);
+    EXPECT_TRUE(ring->isHidden());
+    EXPECT_FALSE(armed->isValid());
+    EXPECT_FALSE(rig.model->hintTimer);
+    EXPECT_FALSE(hint.repeatTimer);
+
+    const int starts = rig.model->hintTimerStarts;
+    ring->setHidden(false);
+    EXPECT_EQ(rig.model->hintTimerStarts, starts + 1);
+    // Hidden while inactive: the hint stays off when it is shown again.
+    rig.model->controls.send(IOperatingViewModel::ControlAction::setActive{false});
+    ring->setHidden(true);
+    ring->setHidden(false);
+    EXPECT_EQ(rig.model->hintTimerStarts, starts + 1);
 }
 
 TEST(BalloonViewTest, TheContentSitsInTheBodyBesideTheTail)

@@ -109,15 +109,27 @@ TEST(RingTest, WavesOfTwentyFourPointsAroundTheOrigin)
     EXPECT_EQ(empty->focusRadiusBase(), 0);
 }
 
-TEST(RingTest, TheHintStartsAtSevenSixthsOfPiClockwise)
+TEST(RingTest, TheHintStartsAtSevenSixthsOfPiClockwiseAndGoesRoundWithoutAPause)
 {
-    CircleTrajectory trajectory{.center = {0, 0}, .radius = 10, .startRadianAngle = M_PI / 6, .endRadianAngle = 13 * M_PI / 6,
-                                .isClockwise = true};
-    const ui::Point start = trajectory.position(0, 2.0);
-    EXPECT_NEAR(start.x, 5.0, 1e-9);
-    EXPECT_NEAR(start.y, -8.660254, 1e-6);
-    // Once round every 2 x 2pi / (13pi/6) seconds.
-    const ui::Point round = trajectory.position(2.0 * 12 / 13, 2.0);
+    foundation::VirtualTime time;
+    time.mainLoop();
+    // Wave radii 50 and 60: the hint's circle is 1.3 x 55 round the ring's origin.
+    auto ring = Ring::make({{100, 10, 0}, {120, 10, 0}});
+    const auto* hint = dynamic_cast<const LoopAnimationWithNoDelay*>(ring->hintPositionAnimation->behavior().get());
+    ASSERT_TRUE(hint) << "a ring's hint never pauses between loops";
+    EXPECT_EQ(hint->duration, 2.0);
+    const CircleTrajectory& trajectory = hint->trajectory;
+    EXPECT_EQ(trajectory.center, (ui::Point{0, 0}));
+    EXPECT_NEAR(trajectory.radius, 71.5, 1e-9);
+    EXPECT_NEAR(trajectory.startRadianAngle, 0.5235987755982988, 1e-15);
+    EXPECT_NEAR(trajectory.endRadianAngle, 6.806784082777885, 1e-15);
+    EXPECT_TRUE(trajectory.isClockwise);
+
+    const ui::Point start = trajectory.position(0, hint->duration);
+    EXPECT_NEAR(start.x, 71.5 * 0.5, 1e-9);
+    EXPECT_NEAR(start.y, 71.5 * -0.8660254037844386, 1e-9);
+    // Once round every 2 x 2pi / (13pi/6) seconds, about 1.846 s.
+    const ui::Point round = trajectory.position(2.0 * 12 / 13, hint->duration);
     EXPECT_NEAR(round.x, start.x, 1e-9);
     EXPECT_NEAR(round.y, start.y, 1e-9);
 }

@@ -210,7 +210,7 @@ TEST_F(RegistrationScreenTest, ACarWhosePictureIsGoneShowsTheDefaultPictureAndCa
     EXPECT_EQ(QImage(QString::fromStdString((documentsPath() / "VIN0008.png").string())).size(), QSize(640, 480));
 }
 
-TEST_F(RegistrationScreenTest, TheNameIsCutToTwentyFiveCharactersOnlyOnceCommittedAndABlankNameCannotBeStored)
+TEST_F(RegistrationScreenTest, TheNameIsCutToTwentyFiveCharactersOnlyOnceCommittedAndABlankOrEmptiedNameCannotBeStored)
 {
     reachRegistrationScreen();
     const auto screen = shown<RegistrationViewController>();
@@ -237,6 +237,19 @@ TEST_F(RegistrationScreenTest, TheNameIsCutToTwentyFiveCharactersOnlyOnceCommitt
         EXPECT_EQ(screen->registerBtn->isEnabled(), c.enabled) << '"' << c.name << '"';
         EXPECT_EQ(screen->registerBtn->alpha(), c.enabled ? 1.0 : 0.5) << '"' << c.name << '"';
     }
+
+    // The proposed name deleted to the last character.
+    field.setText("VIN0001");
+    while (!field.text().empty())
+        field.deleteBackward();
+    EXPECT_FALSE(screen->registerBtn->isEnabled());
+    EXPECT_EQ(screen->registerBtn->alpha(), 0.5);
+    screen->registerBtn->tap();
+    screen->onTapRegisterButton();
+    settle();
+    EXPECT_EQ(shown<RegistrationViewController>(), screen);
+    EXPECT_FALSE(CarRecordStore::shared().selectedCarRecord);
+    EXPECT_EQ(CarRecordStore::shared().loadCarRecords().value_or(std::vector<CarRecord>{}), std::vector<CarRecord>{});
 }
 
 TEST_F(RegistrationScreenTest, ACarListThatCannotBeWrittenLeavesTheScreenWhereItIsWithNoCarSelected)

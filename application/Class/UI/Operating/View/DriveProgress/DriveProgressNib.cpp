@@ -9,9 +9,12 @@
 namespace tolvane::app {
 namespace {
 
+// Narrower than the view and centred under the trajectory, a little left of the view's middle: the
+// distance breaks into three short lines that keep clear of the sonar's side frame on the left and
+// of the screen's edge on the right, on a 375-point screen too.
 std::shared_ptr<ui::Label> distanceLabel()
 {
-    auto label = std::make_shared<ui::Label>(ui::Rect{0, 58, 110, 54});
+    auto label = std::make_shared<ui::Label>(ui::Rect{11, 58, 84, 54});
     label->setFont(ui::Font::systemFont(13, ui::FontWeight::semibold));
     label->setTextColor(ui::Color::rgb255(0x1E, 0x2A, 0x3A));
     label->setTextAlignment(ui::TextAlignment::center);
@@ -21,7 +24,7 @@ std::shared_ptr<ui::Label> distanceLabel()
 
 std::shared_ptr<ui::ImageView> trajectory(std::optional<ui::Image> image)
 {
-    auto view = std::make_shared<ui::ImageView>(ui::Rect{35, 0, 40, 56});
+    auto view = std::make_shared<ui::ImageView>(ui::Rect{33, 0, 40, 56});
     view->setImage(std::move(image));
     view->setContentMode(ui::ContentMode::scaleAspectFit);
     view->setHidden(true);

@@ -64,6 +64,13 @@ void RingControlView::layoutSubviews()
     layer().addSublayer(ring_);
 }
 
+void RingControlView::setHidden(bool hidden)
+{
+    ui::View::setHidden(hidden);
+    if (ring_)
+        updateHintAnimation();
+}
+
 void RingControlView::onLongTap(ui::GestureRecognizer& gesture)
 {
     switch (gesture.state()) {

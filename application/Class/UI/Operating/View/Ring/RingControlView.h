@@ -48,6 +48,8 @@ public:
     bool playHintAnimationAutomatically() const { return playHintAnimationAutomatically_; }
 
     void layoutSubviews() override;
+    // Hiding the control stops its hint; showing it arms the hint again.
+    void setHidden(bool hidden) override;
     void onLongTap(ui::GestureRecognizer& gesture);
     bool shouldRecognizeSimultaneously(ui::GestureRecognizer&, ui::GestureRecognizer&) override { return true; }
     void handleControlAction(const IOperatingViewModel::ControlAction& action);

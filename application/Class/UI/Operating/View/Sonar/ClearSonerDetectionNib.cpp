@@ -17,6 +17,7 @@ using enum ObstaclePosition;
 const ui::Rect car{58, 76, 64, 128};
 constexpr double barThickness = 8;
 constexpr double bandStep = 12;
+constexpr double bannerHeight = 20;
 
 const ui::Color alert = ui::Color::rgb255(0xFF, 0x5A, 0x4E);
 
@@ -123,12 +124,14 @@ ClearSonerDetectionNib::ClearSonerDetectionNib()
         }
     }
 
-    auto label = std::make_shared<ui::Label>(ui::Rect{-60, 126, 300, 28});
-    label->setFont(ui::Font::systemFont(13, ui::FontWeight::semibold));
+    // Above the frame of the front obstacles, under the screen's direction title: the banner never
+    // covers a bar, a side's frame, the car or the controls beside the sonar.
+    auto label = std::make_shared<ui::Label>(ui::Rect{-60, -11, 300, bannerHeight});
+    label->setFont(ui::Font::systemFont(12, ui::FontWeight::semibold));
     label->setTextColor(ui::Color::white(1));
     label->setBackgroundColor(alert);
     label->setTextAlignment(ui::TextAlignment::center);
-    label->layer().setCornerRadius(0.25 * 28);
+    label->layer().setCornerRadius(0.5 * bannerHeight);
     label->setClipsToBounds(true);
     label->setHidden(true);
     addSubview(label);
