@@ -5,6 +5,7 @@
 #include "Internal/Model/FrameCutter.h"
 #include "Internal/Model/OperationMessageEncoder.h"
 #include "Internal/Model/VehicleMessageDecoder.h"
+#include "InterleavedRuns.h"
 #include "LeanCodec.h"
 #include "framework/VehicleFrames.h"
 #include "foundation/SystemLog.h"
@@ -13,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -179,18 +179,9 @@ BENCHMARK(BM_DecodeThousandFrames)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_ReceiveThousandFrames)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_ArbitratedRequest)->Unit(benchmark::kNanosecond);
 
-// The console table, then each measurement against the lean codec, from the medians of the
-// interleaved repetitions.
-class RatioReporter final : public benchmark::ConsoleReporter {
+// The console table, then each measurement against the lean codec.
+class RatioReporter final : public MedianReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                nanoseconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-
     void Finalize() override
     {
         ConsoleReporter::Finalize();
@@ -200,37 +191,27 @@ public:
         ratio("BM_DecodeThousandFrames", "BM_LeanDecodeThousandFrames", kFramesPerChunk);
         ratio("BM_ReceiveThousandFrames", "BM_LeanDecodeThousandFrames", kFramesPerChunk);
         if (has("BM_SendCycle") && has("BM_ArbitratedRequest")) {
-            const double cycle = nanoseconds_["BM_SendCycle"] + nanoseconds_["BM_ArbitratedRequest"];
+            const double cycle = median("BM_SendCycle") + median("BM_ArbitratedRequest");
             std::printf("send cycle + arbitrated request: %.0f ns, %.4f %% of the 50 ms cycle\n", cycle,
                         100.0 * cycle / (kSendCycle * 1e9));
         }
     }
 
 private:
-    bool has(const std::string& name) const { return nanoseconds_.contains(name); }
-
     void ratio(const std::string& measured, const std::string& baseline, int frames)
     {
         if (!has(measured) || !has(baseline))
             return;
-        std::printf("%-26s %-28s %14.1f %8.2f\n", measured.c_str(), baseline.c_str(), nanoseconds_[measured] / frames,
-                    nanoseconds_[measured] / nanoseconds_[baseline]);
+        std::printf("%-26s %-28s %14.1f %8.2f\n", measured.c_str(), baseline.c_str(), median(measured) / frames,
+                    median(measured) / median(baseline));
     }
-
-    std::map<std::string, double> nanoseconds_;
 };
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // Interleaved repetitions by default, so a passing load on the machine reaches both sides of a ratio.
-    std::vector<char*> args(argv, argv + argc);
-    std::string repetitions = "--benchmark_repetitions=5";
-    std::string interleaving = "--benchmark_enable_random_interleaving=true";
-    args.insert(args.begin() + 1, {repetitions.data(), interleaving.data()});
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
+    initializeInterleaved(argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
