@@ -17,6 +17,7 @@
 #include "InterleavedRuns.h"
 #include "foundation/Locale.h"
 #include "foundation/VirtualTime.h"
+#include "ui/GuiRuntime.h"
 #include "ui/LayerRenderer.h"
 #include "ui/Window.h"
 
@@ -134,6 +135,7 @@ struct BareRow {
 // What a plain Qt program would do: the newest rows by SQL, then only the rows that fit drawn.
 void BM_BareQtList(benchmark::State& state)
 {
+    ui::GuiRuntime::ensure();
     History history(static_cast<int>(state.range(0)));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-bare"));
     db.setDatabaseName(history.folder.path() + "/TolvaneControl.sqlite");
