@@ -1,7 +1,12 @@
-// The codec's send and receive paths and one arbitrated control-state request, each beside a plain
-// copy of the same bytes measured in the same run. Printed at the end: time per frame, the ratio to
-// the copy, and what one send cycle plus one arbitrated request takes of the 50 ms cycle.
+// The codec's send and receive paths beside a lean, hand-written codec of the same frames, measured in
+// the same run with interleaved repetitions. Printed at the end: time per frame, the ratio to the lean
+// codec, and what one send cycle plus one arbitrated request takes of the 50 ms cycle.
 
+#include "Internal/Model/FrameCutter.h"
+#include "Internal/Model/OperationMessageEncoder.h"
+#include "Internal/Model/VehicleMessageDecoder.h"
+#include "InterleavedRuns.h"
+#include "LeanCodec.h"
 #include "framework/VehicleFrames.h"
 #include "foundation/SystemLog.h"
 #include "support/FrameworkRig.h"
@@ -9,8 +14,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -76,24 +81,36 @@ void perFrame(benchmark::State& state, int frames)
         benchmark::Counter(frames, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void plainCopy(benchmark::State& state, const Bytes& bytes, int frames)
-{
-    for (auto _ : state) {
-        Bytes copy(bytes);
-        benchmark::DoNotOptimize(copy.data());
-        benchmark::ClobberMemory();
+// Keeps every decoded record alive for the optimiser, whatever its type.
+struct KeepRecord {
+    template <typename Record>
+    void operator()(const Record& record) const
+    {
+        benchmark::DoNotOptimize(record);
     }
-    perFrame(state, frames);
-}
+};
 
-void BM_CopyOperationFrame(benchmark::State& state)
+void BM_LeanEncode(benchmark::State& state)
 {
     OperatingRig rig;
-    plainCopy(state, rig.coder->encode(), 1);
+    const SmpOperation operation = rig.sendingData->operation();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lean::encode(operation));
+    perFrame(state, 1);
 }
 
-// One send cycle: the frame on the send thread, the Bluetooth check and cause promotion on the main loop.
+// The operation record to its frame, as the send thread builds it.
 void BM_Encode(benchmark::State& state)
+{
+    OperatingRig rig;
+    const SmpOperation operation = rig.sendingData->operation();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OperationMessageEncoder::encodingOperationCode(operation));
+    perFrame(state, 1);
+}
+
+// One whole send cycle: the frame on the send thread, the Bluetooth check and cause promotion on the main loop.
+void BM_SendCycle(benchmark::State& state)
 {
     OperatingRig rig;
     for (auto _ : state) {
@@ -103,9 +120,26 @@ void BM_Encode(benchmark::State& state)
     perFrame(state, 1);
 }
 
-void BM_CopyThousandFrames(benchmark::State& state)
+void BM_LeanDecodeThousandFrames(benchmark::State& state)
 {
-    plainCopy(state, thousandFrames(), kFramesPerChunk);
+    const Bytes chunk = thousandFrames();
+    KeepRecord keep;
+    for (auto _ : state)
+        lean::decode(chunk, keep);
+    perFrame(state, kFramesPerChunk);
+}
+
+// Cut and decoded into records, as the receive path does before the store takes them.
+void BM_DecodeThousandFrames(benchmark::State& state)
+{
+    const Bytes chunk = thousandFrames();
+    for (auto _ : state) {
+        Bytes pending;
+        const FrameCutter::Cut cut = FrameCutter::appendAndCut(pending, chunk);
+        for (size_t i = 0; i < cut.frames.size(); ++i)
+            benchmark::DoNotOptimize(VehicleMessageDecoder::decodeReqestCode(cut.frames[i], true));
+    }
+    perFrame(state, kFramesPerChunk);
 }
 
 // Cut, posted, decoded and stored, with no arbitrator listening.
@@ -117,26 +151,6 @@ void BM_ReceiveThousandFrames(benchmark::State& state)
     for (auto _ : state)
         rig.receive(chunk);
     perFrame(state, kFramesPerChunk);
-}
-
-// The receive thread's share alone: appended, cut and posted; the main loop's decoding is not timed.
-void BM_CutThousandFrames(benchmark::State& state)
-{
-    OperatingRig rig;
-    rig.arbitrator->closeObserver();
-    const Bytes chunk = thousandFrames();
-    for (auto _ : state) {
-        rig.coder->decode(chunk);
-        state.PauseTiming();
-        rig.time.runUntilIdle();
-        state.ResumeTiming();
-    }
-    perFrame(state, kFramesPerChunk);
-}
-
-void BM_CopyRequestFrame(benchmark::State& state)
-{
-    plainCopy(state, operateRequest(25), 1);
 }
 
 // One control-state request from its bytes to the published screen, operate state and echo, through
@@ -157,63 +171,47 @@ void BM_ArbitratedRequest(benchmark::State& state)
     perFrame(state, 1);
 }
 
-BENCHMARK(BM_CopyOperationFrame)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_LeanEncode)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_Encode)->Unit(benchmark::kNanosecond);
-BENCHMARK(BM_CopyThousandFrames)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_SendCycle)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_LeanDecodeThousandFrames)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_DecodeThousandFrames)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_ReceiveThousandFrames)->Unit(benchmark::kNanosecond);
-BENCHMARK(BM_CutThousandFrames)->Unit(benchmark::kNanosecond);
-BENCHMARK(BM_CopyRequestFrame)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_ArbitratedRequest)->Unit(benchmark::kNanosecond);
 
-// The console table, then each measurement against its plain copy.
-class RatioReporter final : public benchmark::ConsoleReporter {
+// The console table, then each measurement against the lean codec.
+class RatioReporter final : public MedianReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                nanoseconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        std::printf("\n%-26s %-22s %14s %10s\n", "measured", "against the copy of", "ns per frame", "x copy");
-        ratio("BM_Encode", 1, "BM_CopyOperationFrame", 1);
-        ratio("BM_ReceiveThousandFrames", kFramesPerChunk, "BM_CopyThousandFrames", kFramesPerChunk);
-        ratio("BM_ReceiveThousandFrames", kFramesPerChunk, "BM_CopyRequestFrame", 1);
-        ratio("BM_CutThousandFrames", kFramesPerChunk, "BM_CopyThousandFrames", kFramesPerChunk);
-        ratio("BM_ArbitratedRequest", 1, "BM_CopyRequestFrame", 1);
-        if (has("BM_Encode") && has("BM_ArbitratedRequest")) {
-            const double cycle = nanoseconds_["BM_Encode"] + nanoseconds_["BM_ArbitratedRequest"];
+        std::printf("\n%-26s %-28s %14s %8s\n", "measured", "against", "ns per frame", "ratio");
+        ratio("BM_Encode", "BM_LeanEncode", 1);
+        ratio("BM_SendCycle", "BM_LeanEncode", 1);
+        ratio("BM_DecodeThousandFrames", "BM_LeanDecodeThousandFrames", kFramesPerChunk);
+        ratio("BM_ReceiveThousandFrames", "BM_LeanDecodeThousandFrames", kFramesPerChunk);
+        if (has("BM_SendCycle") && has("BM_ArbitratedRequest")) {
+            const double cycle = median("BM_SendCycle") + median("BM_ArbitratedRequest");
             std::printf("send cycle + arbitrated request: %.0f ns, %.4f %% of the 50 ms cycle\n", cycle,
                         100.0 * cycle / (kSendCycle * 1e9));
         }
     }
 
 private:
-    bool has(const std::string& name) const { return nanoseconds_.contains(name); }
-
-    // Per frame against per frame: the copy of the whole chunk, or of one frame on its own.
-    void ratio(const std::string& measured, int measuredFrames, const std::string& copy, int copyFrames)
+    void ratio(const std::string& measured, const std::string& baseline, int frames)
     {
-        if (!has(measured) || !has(copy))
+        if (!has(measured) || !has(baseline))
             return;
-        const double perFrame = nanoseconds_[measured] / measuredFrames;
-        const char* copied = copyFrames == 1 ? "one frame" : "the whole chunk";
-        std::printf("%-26s %-22s %14.1f %10.1f\n", measured.c_str(), copied, perFrame,
-                    perFrame / (nanoseconds_[copy] / copyFrames));
+        std::printf("%-26s %-28s %14.1f %8.2f\n", measured.c_str(), baseline.c_str(), median(measured) / frames,
+                    median(measured) / median(baseline));
     }
-
-    std::map<std::string, double> nanoseconds_;
 };
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
+    initializeInterleaved(argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <concepts>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <type_traits>
@@ -46,14 +47,34 @@ constexpr std::underlying_type_t<E> rawValue(E value)
 
 // The case with raw value `raw`, or none for every other value, including values that do not fit
 // the raw type (0x100 is no case of a one-byte enumeration, not case 0).
+template <typename E>
+constexpr bool hasByteRaw = sizeof(E) == 1 && std::is_unsigned_v<std::underlying_type_t<E>>;
+
+// For one-byte enumerations: whether each of the 256 raw values names a case. The receive path reads
+// several such fields from every frame, where a walk over the case list cost more than the decoding.
+template <typename E>
+    requires hasByteRaw<E>
+inline constexpr std::array<bool, 256> kNamedByteValues = [] {
+    std::array<bool, 256> named{};
+    for (E value : allCases<E>())
+        named[rawValue(value)] = true;
+    return named;
+}();
+
 template <typename E, std::integral Raw>
 constexpr std::optional<E> fromRaw(Raw raw)
 {
-    for (E value : allCases<E>()) {
-        if (std::cmp_equal(rawValue(value), raw))
-            return value;
+    if constexpr (hasByteRaw<E>) {
+        if (!std::in_range<uint8_t>(raw) || !kNamedByteValues<E>[static_cast<uint8_t>(raw)])
+            return std::nullopt;
+        return static_cast<E>(raw);
+    } else {
+        for (E value : allCases<E>()) {
+            if (std::cmp_equal(rawValue(value), raw))
+                return value;
+        }
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 // The case whose text raw value is `raw`, for enumerations that declare

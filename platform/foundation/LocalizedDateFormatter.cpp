@@ -25,12 +25,18 @@ std::string utf8(const icu::UnicodeString& text)
     return result;
 }
 
-// Making a pattern generator loads the locale's data, which is slow: one per locale, kept.
+// Making a pattern generator loads the locale's data, and finding a best pattern walks all of the
+// locale's skeletons; both are far slower than formatting, and a list asks for the same few patterns
+// on every row: each generator and each pattern is kept.
 std::string bestPattern(const std::string& locale, std::string_view dateTemplate)
 {
     static std::mutex mutex;
     static std::map<std::string, std::unique_ptr<icu::DateTimePatternGenerator>> generators;
+    static std::map<std::pair<std::string, std::string>, std::string, std::less<>> patterns;
     std::lock_guard lock(mutex);
+    const auto known = patterns.find(std::pair(locale, std::string(dateTemplate)));
+    if (known != patterns.end())
+        return known->second;
     auto& generator = generators[locale];
     UErrorCode status = U_ZERO_ERROR;
     if (!generator)
@@ -38,7 +44,9 @@ std::string bestPattern(const std::string& locale, std::string_view dateTemplate
     if (!generator || U_FAILURE(status))
         return std::string(dateTemplate);
     const icu::UnicodeString pattern = generator->getBestPattern(unicode(dateTemplate), status);
-    return U_SUCCESS(status) ? utf8(pattern) : std::string(dateTemplate);
+    if (U_FAILURE(status))
+        return std::string(dateTemplate);
+    return patterns.emplace(std::pair(locale, std::string(dateTemplate)), utf8(pattern)).first->second;
 }
 
 } // namespace

@@ -34,6 +34,7 @@ Point ScrollView::clamped(const Point& offset) const
 void ScrollView::setContentOffset(const Point& offset, bool)
 {
     setBounds({offset, bounds().size});
+    contentOffsetDidChange();
     if (auto delegate = delegate_.lock())
         delegate->scrollViewDidScroll(*this);
 }

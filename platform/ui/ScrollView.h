@@ -35,6 +35,10 @@ public:
     void setScrollEnabled(bool enabled);
     void setDelegate(std::weak_ptr<IScrollViewDelegate> delegate) { delegate_ = std::move(delegate); }
 
+protected:
+    // Runs whenever the content offset is set, before the delegate hears of it.
+    virtual void contentOffsetDidChange() {}
+
 private:
     void dragged();
     Point clamped(const Point& offset) const;

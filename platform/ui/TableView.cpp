@@ -53,21 +53,18 @@ std::shared_ptr<TableViewCell> TableView::dequeueReusableCell(const std::string&
 void TableView::reloadData()
 {
     hideDeleteButton();
-    for (auto& row : rows_) {
-        row.cell->removeFromSuperview();
-        reusable_[row.cell->reuseIdentifier()].push_back(row.cell);
-    }
+    for (auto& row : rows_)
+        enqueue(row);
     rows_.clear();
     for (auto& header : headers_)
         header->removeFromSuperview();
     headers_.clear();
-    for (auto& separator : separators_)
-        separator->removeFromSuperview();
-    separators_.clear();
     selected_.reset();
     auto dataSource = dataSource_.lock();
-    if (!dataSource)
+    if (!dataSource) {
+        showVisibleRows();
         return;
+    }
     auto delegate = delegate_.lock();
     const double width = bounds().width();
     double y = 0;
@@ -83,28 +80,78 @@ void TableView::reloadData()
         y += headerHeight;
         for (int row = 0; row < dataSource->numberOfRows(*this, section); ++row) {
             const IndexPath indexPath{section, row};
-            auto cell = dataSource->cellForRow(*this, indexPath);
-            if (!cell)
-                continue;
             const double height = (delegate ? delegate->heightForRow(*this, indexPath) : std::nullopt).value_or(rowHeight_);
-            cell->setFrame({0, y, width, height});
-            cell->setSelected(false);
-            addSubview(cell);
-            rows_.push_back({indexPath, cell->frame(), cell});
+            rows_.push_back({indexPath, {0, y, width, height}, nullptr});
             y += height;
         }
         y += delegate ? delegate->heightForFooter(*this, section) : 0;
     }
-    for (const auto& row : rows_)
-        addSeparator(row.frame.maxY());
+    contentBottom_ = y;
     if (footer_) {
         footer_->setFrame({0, y, width, footer_->frame().height()});
         y += footer_->frame().height();
-    } else if (rowHeight_ > 0) {
-        for (double bottom = y + rowHeight_; bottom <= bounds().height(); bottom += rowHeight_)
-            addSeparator(bottom);
     }
     setContentSize({width, y});
+    showVisibleRows();
+}
+
+void TableView::layoutSubviews()
+{
+    showVisibleRows();
+}
+
+void TableView::contentOffsetDidChange()
+{
+    showVisibleRows();
+}
+
+// Only the rows in sight have cells: a list of hundreds of runs makes a dozen, and a row that
+// scrolls out hands its cell back for the row that scrolls in.
+void TableView::showVisibleRows()
+{
+    const double top = bounds().y();
+    const double bottom = top + bounds().height();
+    auto dataSource = dataSource_.lock();
+    for (auto& row : rows_) {
+        // A row of no height in sight still gets its cell (and its separator).
+        const bool visible = row.frame.y() < bottom && (row.frame.maxY() > top || row.frame.y() >= top);
+        if (!visible || !dataSource) {
+            enqueue(row);
+            continue;
+        }
+        if (row.cell)
+            continue;
+        row.cell = dataSource->cellForRow(*this, row.indexPath);
+        if (!row.cell)
+            continue;
+        row.cell->setFrame(row.frame);
+        row.cell->setSelected(selected_ == row.indexPath);
+        insertSubview(row.cell, 0);
+    }
+    showSeparators();
+}
+
+void TableView::enqueue(Row& row)
+{
+    if (!row.cell)
+        return;
+    row.cell->removeFromSuperview();
+    reusable_[row.cell->reuseIdentifier()].push_back(std::move(row.cell));
+    row.cell.reset();
+}
+
+void TableView::showSeparators()
+{
+    for (auto& separator : separators_)
+        separator->removeFromSuperview();
+    separators_.clear();
+    for (const auto& row : rows_)
+        if (row.cell)
+            addSeparator(row.frame.maxY());
+    // Below the last row the separators go on as empty rows, unless a footer ends the table.
+    if (!footer_ && rowHeight_ > 0)
+        for (double line = contentBottom_ + rowHeight_; line <= bounds().height(); line += rowHeight_)
+            addSeparator(line);
 }
 
 void TableView::addSeparator(double bottom)

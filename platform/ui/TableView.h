@@ -43,9 +43,10 @@ public:
     virtual std::optional<std::string> titleForDeleteConfirmationButton(TableView&, const IndexPath&) { return std::nullopt; }
 };
 
-// Rows from a data source, stacked in sections inside a scroll view. Reloading asks for every row
-// (tables here hold at most a few hundred) and hands the old cells back for reuse. A tap selects a
-// row; a swipe to the left on an editable row shows its delete button, and a tap on that commits.
+// Rows from a data source, stacked in sections inside a scroll view. Reloading asks for every row's
+// height; cells are asked for only while their row is in sight, and a cell whose row leaves the
+// sight goes back for reuse. A tap selects a row; a swipe to the left on an editable row shows its
+// delete button, and a tap on that commits.
 // A thin separator runs under every row between the left and right separator insets; below the last
 // row the separators go on at the row height to the bottom of the table, as empty rows, unless a
 // footer view ends the table.
@@ -80,6 +81,7 @@ public:
     void setTableFooterView(std::shared_ptr<View> footer);
     // Where the separators are, in the table's coordinates, top to bottom.
     std::vector<Rect> separatorFrames() const;
+    // The row's cell while the row is in sight; none otherwise.
     std::shared_ptr<TableViewCell> cellForRow(const IndexPath& indexPath) const;
     Rect rectForRow(const IndexPath& indexPath) const;
     std::optional<IndexPath> indexPathForRow(const Point& point) const;
@@ -95,6 +97,11 @@ private:
         std::shared_ptr<TableViewCell> cell;
     };
 
+    void layoutSubviews() override;
+    void contentOffsetDidChange() override;
+    void showVisibleRows();
+    void enqueue(Row& row);
+    void showSeparators();
     void addSeparator(double bottom);
     void rowTapped(const Point& point);
     void rowSwiped(const Point& point);
@@ -110,6 +117,7 @@ private:
     std::shared_ptr<View> footer_;
     std::optional<IndexPath> selected_;
     std::shared_ptr<Button> deleteButton_;
+    double contentBottom_ = 0; // below the last section, above the footer
     std::shared_ptr<IGestureRecognizerDelegate> swipeAlongsideScrolling_;
     double rowHeight_ = 44;
     EdgeInsets separatorInset_{.top = 0, .left = 15, .bottom = 0, .right = 0};

@@ -86,6 +86,34 @@ public:
     std::optional<std::string> titleForDeleteConfirmationButton(ui::TableView&, const IndexPath&) override { return "删除车辆"; }
 };
 
+TEST(TableViewTest, OnlyRowsInSightHaveCellsAndAScrolledOutRowHandsItsCellOn)
+{
+    auto window = std::make_shared<ui::Window>(Rect{0, 0, 390, 844});
+    auto table = std::make_shared<ui::TableView>(Rect{0, 0, 390, 600});
+    window->addSubview(table);
+    auto devices = std::make_shared<Devices>();
+    devices->names.assign(1000, "Unit");
+    table->registerCell("CustomCell", [devices] {
+        ++devices->made;
+        return std::make_shared<ui::TableViewCell>("CustomCell");
+    });
+    table->setDataSource(devices);
+    table->setDelegate(devices);
+    table->reloadData();
+    EXPECT_EQ(table->contentSize().height, 60000);
+    EXPECT_EQ(devices->made, 10) << "600 points of 60-point rows";
+    EXPECT_NE(table->cellForRow({0, 9}), nullptr);
+    EXPECT_EQ(table->cellForRow({0, 10}), nullptr);
+
+    table->setContentOffset({0, 30});
+    EXPECT_EQ(devices->made, 11) << "half of row 10 comes into sight";
+    table->setContentOffset({0, 59400});
+    EXPECT_EQ(devices->made, 11) << "the rows scrolled out hand their cells to the rows scrolled in";
+    EXPECT_EQ(table->cellForRow({0, 0}), nullptr);
+    EXPECT_EQ(table->cellForRow({0, 999})->frame(), (Rect{0, 59940, 390, 60}));
+    EXPECT_EQ(table->separatorFrames().size(), 10u) << "a separator under each row in sight";
+}
+
 TEST(TableViewTest, RowsReuseCellsAnswerTapsAndDeleteAfterASwipe)
 {
     auto window = std::make_shared<ui::Window>(Rect{0, 0, 390, 844});

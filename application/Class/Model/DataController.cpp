@@ -35,6 +35,8 @@ constexpr const char* kCreateTable =
     " timeZone TEXT NOT NULL DEFAULT '')";
 constexpr const char* kCreateDeviceIndex =
     "CREATE INDEX IF NOT EXISTS TolvaneControlHistoryDevice ON TolvaneControlHistory (deviceId)";
+constexpr const char* kCreateLaunchIndex =
+    "CREATE INDEX IF NOT EXISTS TolvaneControlHistoryLaunch ON TolvaneControlHistory (launchDate)";
 
 // SQLite's codes for a file that is no database or a damaged one.
 constexpr int kNotADatabase = 26;
@@ -158,7 +160,7 @@ std::optional<DataController::LoadFailure> DataController::openStore()
     // Damaged pages would otherwise show only later, as writes that fail and rows that vanish.
     if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next() || query.value(0).toString() != "ok")
         return LoadFailure{"the store's pages are damaged", true};
-    if (!query.exec(kCreateDeviceIndex))
+    if (!query.exec(kCreateDeviceIndex) || !query.exec(kCreateLaunchIndex))
         return failure(query.lastError(), isUnreadable(query.lastError()));
     return std::nullopt;
 }
@@ -419,6 +421,12 @@ std::vector<TolvaneControlHistory> DataController::fetchHistories(const FetchArg
     if (arguments.isNormalEnd)
         condition(*arguments.isNormalEnd ? "eventCode = ?" : "eventCode != ?", std::string(rawValue(EventCode::N001)));
 
+    // Rows are listed by their launch time's digits in their own time zone, which no SQL can order
+    // by. A zone moves those digits by at most a day and a few hours either way, so no row launched
+    // that much before the newest `limit` launches can rank among them: only those rows are read.
+    if (const auto window = launchWindowStart(where, values, arguments.limit))
+        condition("launchDate >= ?", std::to_string(*window));
+
     std::vector<std::pair<std::string, TolvaneControlHistory>> keyed;
     for (auto& row : select(where, values)) {
         std::string key = row.launchDateText();
@@ -432,6 +440,25 @@ std::vector<TolvaneControlHistory> DataController::fetchHistories(const FetchArg
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+std::optional<int64_t> DataController::launchWindowStart(std::string_view where, const std::vector<std::string>& values, int limit)
+{
+    constexpr int64_t widestZoneSpread = std::chrono::microseconds(std::chrono::hours(28)).count();
+    if (!isLoaded_)
+        return std::nullopt;
+    QSqlQuery query(database());
+    QString text = QStringLiteral("SELECT launchDate FROM TolvaneControlHistory");
+    if (!where.empty())
+        text += " WHERE " + qText(where);
+    query.prepare(text + " ORDER BY launchDate DESC LIMIT 1 OFFSET ?");
+    for (const std::string& value : values)
+        query.addBindValue(qText(value));
+    query.addBindValue(limit - 1);
+    // Fewer rows than the limit, or a store that does not read: every row is looked at.
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong() - widestZoneSpread;
 }
 
 int DataController::countHistories()

@@ -73,6 +73,8 @@ private:
     std::optional<int64_t> rowOf(const std::string& id);
     std::vector<TolvaneControlHistory> select(std::string_view where, const std::vector<std::string>& values);
     std::vector<TolvaneControlHistory> selectOnce(std::string_view where, const std::vector<std::string>& values);
+    // The earliest launch that can still rank among the newest `limit` rows; none when every row can.
+    std::optional<int64_t> launchWindowStart(std::string_view where, const std::vector<std::string>& values, int limit);
 
     const std::string storePath_;
     const foundation::Clock& clock_;

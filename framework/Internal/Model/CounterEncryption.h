@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace tolvane {
 
@@ -25,16 +26,14 @@ public:
     // An operation message with its counter byte bit-reversed and then XOR-ed with FOR_ENCRYPT;
     // any other message unchanged.
     static foundation::Bytes encrypt(const foundation::Bytes& target);
+    // The same in place, for a message built on the stack.
+    static void encryptInPlace(std::span<uint8_t> message);
     // A control-state request with its counter byte XOR-ed with FOR_DECRYPT and then its halves
     // exchanged; any other message unchanged.
     static foundation::Bytes decrypt(const foundation::Bytes& target);
     // The same transforms of the counter byte alone, for a message whose id is already known.
     static uint8_t encryptCounter(uint8_t counter);
     static uint8_t decryptCounter(uint8_t counter);
-
-private:
-    // Exchanges bits x and y; a position outside 0-7 counts as a zero bit.
-    static uint8_t bitSwap(uint8_t target, int x, int y);
 };
 
 } // namespace tolvane

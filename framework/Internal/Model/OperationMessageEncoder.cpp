@@ -29,7 +29,7 @@ foundation::Bytes OperationMessageEncoder::encodingOperationCode(const SmpOperat
     const uint32_t sel = foundation::rawValue(operation.sel);
 
     const auto id = foundation::bigEndianArray(foundation::rawValue(operation.btid));
-    foundation::Bytes message(11, 0);
+    std::array<uint8_t, 11> message{};
     message[0] = id[0];
     message[1] = id[1];
     message[2] = 0x08;
@@ -41,7 +41,7 @@ foundation::Bytes OperationMessageEncoder::encodingOperationCode(const SmpOperat
     message[8] = static_cast<uint8_t>(sel & 0xFF);
     message[9] = static_cast<uint8_t>(operation.smpcnt & 0xFF);
 
-    message = CounterEncryption::encrypt(message);
+    CounterEncryption::encryptInPlace(message);
     // The sum of the field values, not of the bytes: x' and y' whole, the button unshifted, the
     // counter as scrambled on the wire.
     message[10] = static_cast<uint8_t>(checkSum(std::array<int64_t, 7>{act, x, btn, y, disp, sel, message[9]}) & 0xFF);

@@ -1,5 +1,7 @@
 #include "Internal/Model/SLIP.h"
 
+#include <algorithm>
+
 namespace tolvane {
 
 namespace {
@@ -36,7 +38,7 @@ void forEachDataByte(std::span<const uint8_t> frame, Emit emit)
 
 } // namespace
 
-foundation::Bytes SLIP::encode(const foundation::Bytes& message)
+foundation::Bytes SLIP::encode(std::span<const uint8_t> message)
 {
     if (message.empty())
         return {};
@@ -68,6 +70,18 @@ foundation::Bytes SLIP::decode(const foundation::Bytes& frame)
 
 size_t SLIP::decode(std::span<const uint8_t> frame, std::span<uint8_t> out)
 {
+    // Most frames carry no escape and no END between their delimiters: their data is copied at once.
+    auto begin = frame.begin();
+    auto end = frame.end();
+    while (begin != end && *begin == END)
+        ++begin;
+    while (end != begin && *(end - 1) == END)
+        --end;
+    if (std::none_of(begin, end, [](uint8_t byte) { return byte == END || byte == ESC; })) {
+        const auto length = static_cast<size_t>(end - begin);
+        std::copy_n(begin, std::min(length, out.size()), out.begin());
+        return length;
+    }
     size_t length = 0;
     forEachDataByte(frame, [&](uint8_t byte) {
         if (length < out.size())

@@ -20,7 +20,7 @@ public:
     };
 
     // One message as a frame: END, the escaped bytes, END. An empty message gives no frame at all.
-    static foundation::Bytes encode(const foundation::Bytes& message);
+    static foundation::Bytes encode(std::span<const uint8_t> message);
     // The data of one received frame. Every END is skipped wherever it stands, so two frames passed
     // together merge; an ESC not followed by ESC_END or ESC_ESC is kept as a data byte. Neither the
     // delimiters nor the length are checked: the receive path checks the decoded length.

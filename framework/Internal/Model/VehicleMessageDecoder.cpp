@@ -16,12 +16,12 @@ using Message = std::array<uint8_t, VehicleMessageDecoder::kMessageSize>;
 
 DecodedFrame rejected(std::string abnormalCode)
 {
-    return {.record = std::nullopt, .abnormalCode = std::move(abnormalCode)};
+    return {std::nullopt, std::move(abnormalCode)};
 }
 
 DecodedFrame accepted(DecodedFrame::Record record)
 {
-    return {.record = std::move(record), .abnormalCode = std::nullopt};
+    return {std::move(record), std::nullopt};
 }
 
 // A bit field of a byte: `width` bits starting at bit `low`.

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <variant>
 
 namespace tolvane {
@@ -19,6 +20,14 @@ namespace tolvane {
 // needs to see the marked record.
 struct DecodedFrame {
     using Record = std::variant<MekDetect, MekVerification, MekCsrReq, MekInfo, MekAbnormal>;
+
+    // Not an aggregate on purpose: GCC zero-fills a whole aggregate of optionals before filling it,
+    // which cost more than decoding the frame.
+    DecodedFrame(std::optional<Record> record, std::optional<std::string> abnormalCode)
+        : record(std::move(record))
+        , abnormalCode(std::move(abnormalCode))
+    {
+    }
 
     std::optional<Record> record;
     std::optional<std::string> abnormalCode;

@@ -167,6 +167,23 @@ TEST_F(DataControllerTest, OrderFollowsTheLocalDigitsOfEachRowsZoneAndKeepsTiesI
     EXPECT_EQ(ids(store->fetchHistories({.limit = 10})), (std::vector<std::string>{tokyo, london, sameSecond, early}));
 }
 
+TEST_F(DataControllerTest, ALimitedListKeepsARowLaunchedADayEarlierInAZoneFarAhead)
+{
+    auto store = open();
+    setZone("Pacific/Kiritimati"); // UTC+14
+    setNow(utc(2026, 3, 1, 0, 0, 0)); // 14:00 on 1 March there
+    const std::string farAhead = store->insertHistory();
+    setZone("Pacific/Pago_Pago"); // UTC-11
+    std::vector<std::string> behind;
+    for (int minute = 0; minute < 5; ++minute) {
+        setNow(utc(2026, 3, 2, 0, minute, 0)); // 13:0x on 1 March there
+        behind.push_back(store->insertHistory());
+    }
+
+    EXPECT_EQ(ids(store->fetchHistories({.limit = 2})), (std::vector<std::string>{farAhead, behind[4]}));
+    EXPECT_EQ(ids(store->fetchHistories({.isNormalEnd = false, .limit = 3})), (std::vector<std::string>{farAhead, behind[4], behind[3]}));
+}
+
 TEST_F(DataControllerTest, AZoneTheSystemDoesNotKnowFallsBackToTheDevicesZone)
 {
     const TolvaneControlHistory row{.launchDate = utc(2026, 3, 1, 1, 0, 0), .timeZone = "Nowhere/City"};
