@@ -105,6 +105,11 @@ void VirtualTime::advanceTo(Seconds date)
     advanceTo(date, nullptr);
 }
 
+void VirtualTime::advanceWhileBlocked(const RunLoop& blocked, Seconds delta)
+{
+    advanceTo(now() + std::max<Seconds>(delta, 0), &blocked);
+}
+
 void VirtualTime::advanceTo(Seconds date, const RunLoop* except)
 {
     runUntilIdle(except);

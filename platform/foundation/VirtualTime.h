@@ -35,6 +35,9 @@ public:
     // Moves time forward, firing every timer on the way in date order.
     void advance(Seconds delta);
     void advanceTo(Seconds date);
+    // Moves time forward while `blocked` is stuck in a long task, as a thread waiting on a slow disk
+    // or a lock would be: the other loops run, its own tasks and timers wait until the next pass.
+    void advanceWhileBlocked(const RunLoop& blocked, Seconds delta);
 
 private:
     std::vector<std::shared_ptr<RunLoop>> loopsSnapshot(const RunLoop* except) const;

@@ -10,6 +10,8 @@
 #include <unistd.h>
 #include <sys/syscall.h>
 
+#include <algorithm>
+#include <cmath>
 #include <future>
 
 namespace foundation {
@@ -17,6 +19,11 @@ namespace foundation {
 WorkerThread::WorkerThread(std::string fullName, double priority, const Clock& clock)
     : name_(std::move(fullName)), priority_(priority), clock_(clock)
 {
+}
+
+int WorkerThread::addedNiceness(double priority)
+{
+    return static_cast<int>(std::lround((1.0 - std::clamp(priority, 0.0, 1.0)) * 10.0));
 }
 
 WorkerThread::~WorkerThread()
@@ -43,9 +50,11 @@ void WorkerThread::start()
     std::promise<void> ready;
     loop_->post([this, &ready] {
         setCurrentThreadName(name_);
-        // Niceness from 0 (priority 1.0) to 10 (priority 0.0); refused silently without privileges.
-        const int niceness = static_cast<int>((1.0 - priority_) * 10.0);
-        setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), niceness);
+        // A thread starts with the niceness of the one that made it; only raising it needs no
+        // privilege, so priority 1.0 keeps it and every tenth below adds one.
+        const auto self = static_cast<id_t>(syscall(SYS_gettid));
+        const int inherited = getpriority(PRIO_PROCESS, self);
+        setpriority(PRIO_PROCESS, self, inherited + addedNiceness(priority_));
         ready.set_value();
     });
     ready.get_future().wait();

@@ -14,8 +14,10 @@ namespace foundation {
 // A named thread running a loop of its own on a Qt event loop.
 class WorkerThread {
 public:
-    // `priority` in [0, 1], applied as far as the system lets an unprivileged process.
+    // `priority` in [0, 1]: 1.0 runs at the niceness of the thread that starts it, each tenth less
+    // one step nicer (addedNiceness()), which needs no privilege.
     WorkerThread(std::string fullName, double priority, const Clock& clock);
+    static int addedNiceness(double priority);
     ~WorkerThread();
     WorkerThread(const WorkerThread&) = delete;
     WorkerThread& operator=(const WorkerThread&) = delete;

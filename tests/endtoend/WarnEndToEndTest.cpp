@@ -159,10 +159,12 @@ TEST_F(WarnEndToEndTest, ALinkDroppedWhileHoldingHaltsTheCarAndTheNewLinkGetsNoH
 }
 
 // The unit goes quiet while the finger is down: the halt and then the end come from the phone's own
-// watchdog, on the screens of a lost link, whether or not the link itself stays up.
+// watchdog, on the screens of a lost link, whether or not the link itself stays up. A unit that stops
+// reading is noticed once frames have waited 3 s for it; from then on its link counts as lost.
 struct QuietUnitCase {
     const char* name;
     std::function<void(std::unique_ptr<vehiclesim::VehicleUnit>&)> silence;
+    foundation::Seconds noticedAfter = 0;
 };
 
 void PrintTo(const QuietUnitCase& c, std::ostream* out) { *out << c.name; }
@@ -175,7 +177,7 @@ TEST_P(QuietUnitTest, ALostLinkHaltsAfterThreeSecondsAndEndsThirtySecondsLater)
     ASSERT_TRUE(unit->manoeuvre().isHeld());
 
     GetParam().silence(unit);
-    time.advance(2.8);
+    time.advance(GetParam().noticedAfter + 2.8);
     EXPECT_FALSE(shownPopup()) << "nothing is said before the watchdog's time";
     time.advance(0.4);
     auto* popup = shownPopup();
@@ -202,7 +204,12 @@ INSTANTIATE_TEST_SUITE_P(
                       QuietUnitCase{"LinkedButSilent",
                                     [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) {
                                         unit->setFault(vehiclesim::Fault::silence, true);
-                                    }}),
+                                    }},
+                      QuietUnitCase{"StoppedReading",
+                                    [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) {
+                                        unit->setFault(vehiclesim::Fault::stall, true);
+                                    },
+                                    3.0}),
     [](const ::testing::TestParamInfo<QuietUnitCase>& info) { return std::string(info.param.name); });
 
 } // namespace

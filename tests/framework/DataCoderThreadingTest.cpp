@@ -38,6 +38,8 @@ TEST_F(DataCoderThreadingTest, EveryFrameComesFromOneWholeRecord)
 
     std::thread sendThread([&] {
         for (int i = 0; i < kFrames; ++i) {
+            // The hold stays fresh: this loop encodes far faster than the main loop confirms it.
+            sendingData->confirmHold();
             const Bytes frame = coder->encode();
             const Bytes m = SLIP::decode(frame);
             // Every record written has x = y = smpcnt = k, so x' = y' = k + 1 and the counter is k.

@@ -30,6 +30,8 @@ public:
         real.updateOperationData(update);
         written.push_back(real.operation());
     }
+    void confirmHold() override { real.confirmHold(); }
+    tolvane::SmpOperation operationToSend() override { return real.operationToSend(); }
     void initParam() override
     {
         real.initParam();

@@ -1,3 +1,4 @@
+#include "Internal/Model/SdkModel.h"
 #include "Internal/Model/UserOperationModel.h"
 
 #include "ServiceRig.h"
@@ -122,6 +123,21 @@ TEST(UserOperationModelTest, AfterCannotStartTheStartScreenOfThePendingDirection
         EXPECT_EQ(rig.displayData->currentDispId(),
                   parkOut ? RequiredDisplayId::START_PARK_OUT : RequiredDisplayId::START_PARK_IN);
     }
+}
+
+TEST(UserOperationModelTest, ARunThatEndsWithinTheRestartWindowIsNotAskedForTheStartScreenAfterwards)
+{
+    UserOperationRig rig;
+    tolvane::SdkModel sdk(rig.detectService, rig.connectionData, rig.sendingData, rig.sdkStateData, rig.displayData,
+                          rig.vehicleStateData, rig.cautionData, rig.willArbitrateData);
+    const foundation::Seconds reported = rig.time.now();
+    rig.model->notifyUserOperation(K::NOTIFY_CANNOT_START{});
+    rig.time.advanceTo(reported + 0.3);
+    sdk.requestFinishSdk();
+
+    rig.time.advanceTo(reported + 1.0);
+    EXPECT_EQ(rig.displayData->currentDispId(), RequiredDisplayId::DEF);
+    EXPECT_FALSE(rig.willArbitrateData->waitingInitialReceived());
 }
 
 TEST(UserOperationModelTest, EachCannotStartRunsItsOwnRestartAndKeepsTheServiceAlive)

@@ -48,6 +48,7 @@ const QPoint backwardButton{30, 250};
 const QPoint turnTheVehicleOff{90, 412};
 const QPoint stopConfirmationOk{256, 493};
 const QPoint timeOutOk{133, 473};
+const QPoint haltPopupFace{84, 340};
 
 // One road: the unit's scenario, the point of the plan to choose (when the car offers a choice
 // and recommends none), whether the link drops while the slider is held, the screen it ends on and
@@ -333,6 +334,26 @@ TEST_F(StandaloneRoad, TheDirectionSwitchTurnsTheCarBetweenHolds)
     holdSlider();
     ASSERT_NO_FATAL_FAILURE(waitForUnit("csr_request forward-backward operating dist=\\d+ held"));
     ASSERT_NO_FATAL_FAILURE(waitForScreen("arrival"));
+    window_.release();
+}
+
+// A unit that stops reading while the finger holds the slider: once frames have waited 3 s for it
+// the phone counts the link as lost, halts with the lost link's pop-up within the watchdog's 3 s and
+// ends the run on its end screen 30 s after the halt.
+TEST_F(StandaloneRoad, AUnitThatStopsReadingWhileHoldingHaltsAndEndsTheRunAsALostLink)
+{
+    constexpr int kWatchdogMs = 3000;
+    constexpr int kHaltToEndMs = 30000;
+    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "park-in"}, Start::registered));
+    ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
+    ASSERT_NO_FATAL_FAILURE(driveFromThePlan("park-in"));
+    unit_->write("fault stall on");
+    ASSERT_TRUE(program_->waitForLine(QRegularExpression("The terminal reads nothing; the link counts as stalled\\.")))
+        << program_->allOutput().toStdString();
+    ASSERT_TRUE(window_.waitForColour(haltPopupFace.x(), haltPopupFace.y(), popupGrey, kExactly, kWatchdogMs + 1000))
+        << "no halt pop-up within the watchdog's time";
+    ASSERT_TRUE(program_->waitForLine(screen("warn，CauseId => BT_LOSS"), kHaltToEndMs + kPatienceMs))
+        << program_->allOutput().toStdString();
     window_.release();
 }
 

@@ -49,12 +49,13 @@ foundation::Bytes DataCoder::encode()
         if (auto self = weakSelf.lock())
             self->runSendCycleChecks();
     });
-    return OperationMessageEncoder::encodingOperationCode(sendingData->operation());
+    return OperationMessageEncoder::encodingOperationCode(sendingData->operationToSend());
 }
 
 void DataCoder::runSendCycleChecks()
 {
     foundation::assertOnMainLoop("DataCoder::runSendCycleChecks");
+    sendingData->confirmHold();
     detectService->detectBluetoothOff();
     // Runs on every cycle for as long as a cause with a screen stands.
     showTopCauseScreen(*cautionData, *displayData);

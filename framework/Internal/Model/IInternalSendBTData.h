@@ -27,6 +27,8 @@ struct OperationDataUpdate {
 // encoder on the send thread.
 class IInternalSendBTData {
 public:
+    static constexpr int HOLD_CONFIRMATION_CYCLES = 3;
+
     virtual ~IInternalSendBTData() = default;
 
     // A copy of the whole current record.
@@ -35,6 +37,13 @@ public:
     virtual std::optional<foundation::Seconds> lastOperationTime() const = 0;
     virtual bool isActOn() const = 0;
     virtual void updateOperationData(const OperationDataUpdate& update) = 0;
+    // Main loop, once for every send cycle: the thread that owns the touches is still handling them,
+    // so a held point in the record is current.
+    virtual void confirmHold() = 0;
+    // Send thread: the record the next message is built from. A held point that went unconfirmed for
+    // HOLD_CONFIRMATION_CYCLES send cycles is over: the record goes back to (0, 0) and stays there
+    // until the touch lifts, so a stuck main loop never keeps the car moving.
+    virtual SmpOperation operationToSend() = 0;
     // Back to the state at creation.
     virtual void initParam() = 0;
 };

@@ -1,5 +1,6 @@
 #include "Internal/Model/SendingData.h"
 
+#include "Logger.h"
 #include "foundation/RunLoop.h"
 
 namespace tolvane {
@@ -54,19 +55,52 @@ void SendingData::updateOperationData(const OperationDataUpdate& update)
         const auto disp = runTransmissionValueMountAction(update.disp, update.dispMountAction, record.mountedSendDisp);
         const auto smpcnt = runTransmissionValueMountAction(update.smpcnt, update.smpcntMountAction, record.mountedSendSmpcnt);
         const bool wasAtOrigin = operation.x == 0 && operation.y == 0;
+        const bool toOrigin = update.x == 0u && update.y == 0u;
+        if (toOrigin)
+            record.holdEnded = false;
+        OperationDataUpdate checked = update;
+        if (record.holdEnded && !toOrigin) {
+            checked.x.reset();
+            checked.y.reset();
+        }
 
         assignIfPresent(operation.act, update.act);
-        assignIfPresent(operation.x, update.x);
-        assignIfPresent(operation.y, update.y);
+        assignIfPresent(operation.x, checked.x);
+        assignIfPresent(operation.y, checked.y);
         assignIfPresent(operation.btn, update.btn);
         assignIfPresent(operation.sel, update.sel);
         assignIfPresent(operation.disp, disp);
         assignIfPresent(operation.smpcnt, smpcnt);
 
         // A touch begins when a full point leaves the origin; going back to (0, 0) keeps the stamp.
-        if (update.x && update.y && wasAtOrigin && (*update.x != 0 || *update.y != 0))
+        if (checked.x && checked.y && wasAtOrigin && (*checked.x != 0 || *checked.y != 0))
             record._lastOperationTime = foundation::RunLoop::main().clock().now();
     });
+}
+
+void SendingData::confirmHold()
+{
+    record_.withLock([](Record& record) { record.unconfirmedCycles = 0; });
+}
+
+SmpOperation SendingData::operationToSend()
+{
+    bool ended = false;
+    const SmpOperation operation = record_.withLock([&ended](Record& record) {
+        auto& operation = record._operation;
+        ++record.unconfirmedCycles;
+        if (record.unconfirmedCycles >= HOLD_CONFIRMATION_CYCLES && (operation.x != 0 || operation.y != 0)) {
+            operation.x = 0;
+            operation.y = 0;
+            record.holdEnded = true;
+            ended = true;
+        }
+        return operation;
+    });
+    if (ended)
+        log(LogLevel::warning, "The touches went unconfirmed for three send cycles; the hold is over until the touch lifts.",
+            "operationToSend()");
+    return operation;
 }
 
 void SendingData::initParam()

@@ -19,6 +19,8 @@ public:
     std::optional<foundation::Seconds> lastOperationTime() const override;
     bool isActOn() const override;
     void updateOperationData(const OperationDataUpdate& update) override;
+    void confirmHold() override;
+    SmpOperation operationToSend() override;
     void initParam() override;
 
 private:
@@ -28,6 +30,11 @@ private:
         // Both start pinned (not absent): until the first mount or unmount, every update writes def and 0.
         std::optional<BtMekDspId> mountedSendDisp = BtMekDspId::def;
         std::optional<uint32_t> mountedSendSmpcnt = 0;
+        // Send cycles since the main loop last confirmed the hold.
+        int unconfirmedCycles = 0;
+        // The send thread ended a hold that went unconfirmed; points stay at (0, 0) until one is
+        // written there, as a lifting touch does.
+        bool holdEnded = false;
     };
 
     foundation::Guarded<Record> record_;

@@ -150,6 +150,9 @@ void UserOperationModel::cannotStart()
 
 void UserOperationModel::restart()
 {
+    // The run ended within the window and the framework was reset: the next run starts on its own.
+    if (!willArbitrateData->isProccesingToActivation())
+        return;
     willArbitrateData->setIsProccesingToActivation(false);
     willArbitrateData->setWaitingInitialReceived(true);
     displayData->updateDisplayId(willArbitrateData->isReceivedParkOutFlag() ? RequiredDisplayId::START_PARK_OUT

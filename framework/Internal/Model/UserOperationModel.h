@@ -39,7 +39,8 @@ private:
     void interrupt();
     void sensingWaitTimedOut();
     void cannotStart();
-    // Sends the application back to the start screen of the pending direction.
+    // Sends the application back to the start screen of the pending direction, unless the framework
+    // was reset since (the run ended).
     void restart();
 
     const std::shared_ptr<IInternalSendBTData> sendingData;

@@ -1,5 +1,7 @@
 #include "DetectorRig.h"
 
+#include "foundation/ClassName.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -20,7 +22,8 @@ struct Step {
     Act act;
     DetectState state;
     std::optional<C> top = std::nullopt;
-    // The end of the last line logged since the step before, when one is expected.
+    // The end of the last line logged since the step before, when one is expected; the line names
+    // the detector's own source file.
     const char* logged = nullptr;
 };
 
@@ -311,6 +314,9 @@ TEST(DetectorTimingTest, DetectorsRaiseAndWithdrawTheirCausesOnTime)
                 const auto lines = rig.log->lines();
                 ASSERT_GT(lines.size(), linesBefore);
                 EXPECT_TRUE(lines.back().ends_with(step.logged)) << lines.back();
+                const BaseDetectAbnormal& detector = scenario.detector(rig);
+                EXPECT_TRUE(lines.back().starts_with("[Info] " + foundation::className(typeid(detector)) + ".cpp #"))
+                    << lines.back();
             }
         }
     }

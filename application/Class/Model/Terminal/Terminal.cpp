@@ -131,7 +131,7 @@ void Terminal::openSocketForReceive(const accessory::SessionRef& session)
 void Terminal::openSocketForSend(const accessory::SessionRef& session)
 {
     backlogSince_.reset();
-    stallReported_ = false;
+    stalled_.store(false);
     openSocket(session->outputStream(), session);
 }
 
@@ -242,7 +242,7 @@ void Terminal::receivedMessage(const foundation::Bytes& message)
 {
     log("Received Message Log: Message=" + std::to_string(message.size()) + " bytes", LogLevel::debug, {},
         "receivedMessage(message:)");
-    if (message.empty())
+    if (message.empty() || stalled_.load())
         return;
     if (auto delegate = this->delegate())
         delegate->receivedMessage(message);
@@ -298,9 +298,9 @@ void Terminal::watchBacklog()
     const foundation::Seconds now = foundation::RunLoop::main().clock().now();
     if (!backlogSince_)
         backlogSince_ = now;
-    if (stallReported_ || now - *backlogSince_ < STALLED_LINK_INTERVAL)
+    if (stalled_.load() || now - *backlogSince_ < STALLED_LINK_INTERVAL)
         return;
-    stallReported_ = true;
+    stalled_.store(true);
     log("The terminal reads nothing; the link counts as stalled.", LogLevel::warning,
         {{"Name", name_}, {"UDID", udid_}}, "write(_:)");
     reportOnMain(accessory::Stream::Direction::output, StreamEvent::errorOccurred);

@@ -30,7 +30,8 @@ class Terminal final : public accessory::StreamDelegate, public std::enable_shar
 public:
     static constexpr size_t READ_CAPACITY = 1024;
     // A unit that has read nothing for this long, while frames wait for it, counts as a stalled link,
-    // as long as one that sends nothing.
+    // as long as one that sends nothing. A stalled link is a lost one: what the unit still sends is
+    // not handed on, so the watchdogs see the silence of a lost link and end the run as they would.
     static constexpr foundation::Seconds STALLED_LINK_INTERVAL = 3.0;
 
     // Only the store's look-ups make terminals.
@@ -107,7 +108,8 @@ private:
     // Send thread: since when frames have waited for a unit that reads nothing, and whether that was
     // reported as the link's error.
     std::optional<foundation::Seconds> backlogSince_;
-    bool stallReported_ = false;
+    // Set on the send thread, read on the receive thread.
+    std::atomic<bool> stalled_{false};
 };
 
 } // namespace tolvane::app

@@ -63,9 +63,9 @@ foundation::Seconds BaseDetectAbnormal::now()
     return foundation::RunLoop::main().clock().now();
 }
 
-void BaseDetectAbnormal::logStateChange(std::string_view message)
+void BaseDetectAbnormal::logStateChange(std::string_view message, std::source_location origin)
 {
-    log(LogLevel::info, message, "state");
+    log(LogLevel::info, message, "state", origin);
 }
 
 } // namespace tolvane

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <source_location>
 #include <string_view>
 
 namespace tolvane {
@@ -42,7 +43,8 @@ protected:
     // Now on the main loop's clock, which keeps counting while the machine sleeps.
     static foundation::Seconds now();
     // One line per state change, in the form the support staff search for.
-    static void logStateChange(std::string_view message);
+    // `origin` names the detector in the line, so a field log points at the one that fired.
+    static void logStateChange(std::string_view message, std::source_location origin = std::source_location::current());
 
 private:
     foundation::LoopChecker loopChecker_;

@@ -3,8 +3,8 @@
 namespace tolvane {
 
 DisplayIdCauseDetector::DisplayIdCauseDetector(std::shared_ptr<IInternalCautionData> cautionData,
-                                               std::string_view interruptLine)
-    : BaseDetectAbnormal(std::move(cautionData)), interruptLine_(interruptLine)
+                                               std::string_view interruptLine, std::source_location origin)
+    : BaseDetectAbnormal(std::move(cautionData)), interruptLine_(interruptLine), origin_(origin)
 {
 }
 
@@ -24,7 +24,7 @@ void DisplayIdCauseDetector::stateWillChange(DetectState newValue)
         removeLastCause();
         break;
     case DetectState::interrupt:
-        logStateChange(interruptLine_);
+        logStateChange(interruptLine_, origin_);
         break;
     case DetectState::suspension:
         break;

@@ -3,6 +3,7 @@
 #include "Internal/Model/DetectAbnormal/BaseDetectAbnormal.h"
 
 #include <optional>
+#include <source_location>
 #include <string_view>
 
 namespace tolvane {
@@ -14,7 +15,9 @@ public:
     std::optional<InternalCause> lastCause() const { return lastCause_; }
 
 protected:
-    DisplayIdCauseDetector(std::shared_ptr<IInternalCautionData> cautionData, std::string_view interruptLine);
+    // `origin`, the derived detector's constructor, is the position its log line names.
+    DisplayIdCauseDetector(std::shared_ptr<IInternalCautionData> cautionData, std::string_view interruptLine,
+                           std::source_location origin = std::source_location::current());
 
     void raise(InternalCause cause);
 
@@ -23,6 +26,7 @@ private:
     void removeLastCause();
 
     const std::string_view interruptLine_;
+    const std::source_location origin_;
     std::optional<InternalCause> lastCause_;
 };
 

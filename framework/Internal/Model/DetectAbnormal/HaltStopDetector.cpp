@@ -20,12 +20,12 @@ void HaltStopDetector::stateWillChange(DetectState newValue)
     case DetectState::interrupt:
         cautionData().removeCause(causes_.stop);
         cautionData().addCause(causes_.halt);
-        logStateChange(causes_.interruptLine);
+        logStateChange(causes_.interruptLine, causes_.origin);
         break;
     case DetectState::suspension:
         cautionData().removeCause(causes_.halt);
         cautionData().addCause(causes_.stop);
-        logStateChange(causes_.suspensionLine);
+        logStateChange(causes_.suspensionLine, causes_.origin);
         break;
     }
 }

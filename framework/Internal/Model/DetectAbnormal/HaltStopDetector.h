@@ -2,6 +2,8 @@
 
 #include "Internal/Model/DetectAbnormal/BaseDetectAbnormal.h"
 
+#include <source_location>
+
 namespace tolvane {
 
 // The causes a halt-and-stop detector posts, and the lines it logs on entering each abnormal state.
@@ -10,6 +12,8 @@ struct HaltStopCauses {
     InternalCause stop;
     std::string_view interruptLine;
     std::string_view suspensionLine;
+    // Where the detector names its causes: its log lines carry this position.
+    std::source_location origin = std::source_location::current();
 };
 
 // A detector whose `interrupt` posts a halt cause and whose `suspension` posts the matching stop

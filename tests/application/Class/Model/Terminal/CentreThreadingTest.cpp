@@ -1,3 +1,6 @@
+#include "application/support/ScopedLogCapture.h"
+
+#include "Class/Model/Terminal/DataReceiveCenter.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
 
 #include "foundation/Clock.h"
@@ -13,9 +16,59 @@
 #include <string>
 #include <thread>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 
+using tolvane::app::DataReceiveCenter;
 using tolvane::app::DataTransmissionCenter;
+
+int currentThreadNiceness()
+{
+    return getpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)));
+}
+
+// Runs on the centre's thread and hands back that thread's niceness.
+template <class Center>
+int nicenessOfThreadOf(Center& center)
+{
+    std::promise<int> niceness;
+    center.enqueueSingleTask([&] { niceness.set_value(currentThreadNiceness()); });
+    auto read = niceness.get_future();
+    if (read.wait_for(std::chrono::seconds(20)) != std::future_status::ready)
+        return -100;
+    return read.get();
+}
+
+// The receive thread runs below the send thread: the send thread keeps the niceness of the thread
+// that starts it, the receive thread one step nicer.
+TEST(CentreThreadingTest, TheReceiveThreadRunsOneStepBelowTheSendThreadAndBothAnnounceTheirStart)
+{
+    ui::GuiRuntime::ensure();
+    testing_support::ScopedLogCapture logs;
+    foundation::VirtualTime mainTime;
+    foundation::SystemClock clock;
+    const int starting = currentThreadNiceness();
+    DataTransmissionCenter::shared()->startThread(clock);
+    DataReceiveCenter::shared()->startThread(clock);
+
+    EXPECT_EQ(nicenessOfThreadOf(*DataTransmissionCenter::shared()), starting);
+    EXPECT_EQ(nicenessOfThreadOf(*DataReceiveCenter::shared()), starting + 1);
+    EXPECT_TRUE(logs.contains("送信スレッド立ち上げ"));
+    EXPECT_TRUE(logs.contains("受信スレッド立ち上げ"));
+
+    std::weak_ptr<DataTransmissionCenter> send = DataTransmissionCenter::shared();
+    std::weak_ptr<DataReceiveCenter> receive = DataReceiveCenter::shared();
+    DataTransmissionCenter::destroy();
+    DataReceiveCenter::destroy();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!(send.expired() && receive.expired()) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+    ASSERT_TRUE(send.expired() && receive.expired()) << "a destroyed centre's thread never let it go";
+    mainTime.runUntilIdle();
+}
 
 TEST(CentreThreadingTest, CentreRunsItsTasksOnANamedThreadUntilDestroyed)
 {
