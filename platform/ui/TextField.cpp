@@ -410,7 +410,8 @@ Rect TextField::caretRect() const
     const QString shown = shownText();
     const int offset = caret_ + (marked_ ? static_cast<int>(marked_->size()) : 0);
     const double height = font_.lineHeight();
-    const double x = textX(shown) + advanceTo(shown, offset) - caretWidth * 0.5;
+    // Just after the character before it, so it never covers that character's last stroke.
+    const double x = textX(shown) + advanceTo(shown, offset) + 0.5;
     return {x, bounds().midY() - height * 0.5, caretWidth, height};
 }
 
