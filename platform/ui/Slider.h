@@ -30,6 +30,7 @@ public:
 
 private:
     Rect trackRect() const;
+    void drawThumb(GraphicsContext& context, const Rect& thumb) const;
     void follow(const TouchSet& touches);
 
     float value_ = 0;

@@ -11,10 +11,19 @@ namespace {
 
 constexpr double deleteButtonWidth = 80;
 
-// A row swipe is watched while the table's own drag runs.
-class AlongsideScrolling : public IGestureRecognizerDelegate {
+// A row swipe is watched while the table's own drag runs. Only a row that can be deleted takes one,
+// so a control in any other row keeps its drag to the left.
+class RowSwipe : public IGestureRecognizerDelegate {
 public:
+    explicit RowSwipe(TableView& table) : table_(table) {}
+    bool gestureRecognizerShouldBegin(GestureRecognizer& recognizer) override
+    {
+        return table_.deletableRow(recognizer.location(&table_)).has_value();
+    }
     bool shouldRecognizeSimultaneously(GestureRecognizer&, GestureRecognizer&) override { return true; }
+
+private:
+    TableView& table_;
 };
 
 } // namespace
@@ -25,8 +34,8 @@ TableView::TableView(const Rect& frame) : ScrollView(frame)
     tap->setCancelsTouchesInView(false);
     addGestureRecognizer(tap);
     auto swipe = std::make_shared<SwipeGestureRecognizer>(SwipeDirection::left, [this](GestureRecognizer& r) { rowSwiped(r.location(this)); });
-    swipeAlongsideScrolling_ = std::make_shared<AlongsideScrolling>();
-    swipe->setDelegate(swipeAlongsideScrolling_);
+    rowSwipeDelegate_ = std::make_shared<RowSwipe>(*this);
+    swipe->setDelegate(rowSwipeDelegate_);
     addGestureRecognizer(swipe);
 }
 
@@ -244,16 +253,25 @@ void TableView::rowTapped(const Point& point)
         delegate->didSelectRow(*this, *indexPath);
 }
 
-void TableView::rowSwiped(const Point& point)
+std::optional<IndexPath> TableView::deletableRow(const Point& point)
 {
-    hideDeleteButton();
     const auto indexPath = indexPathForRow(point);
     auto dataSource = dataSource_.lock();
     if (!indexPath || !dataSource || !dataSource->canEditRow(*this, *indexPath))
-        return;
+        return std::nullopt;
     auto delegate = delegate_.lock();
     if (delegate && delegate->editingStyleForRow(*this, *indexPath) != TableViewCellEditingStyle::deleteStyle)
+        return std::nullopt;
+    return indexPath;
+}
+
+void TableView::rowSwiped(const Point& point)
+{
+    hideDeleteButton();
+    const auto indexPath = deletableRow(point);
+    if (!indexPath)
         return;
+    auto delegate = delegate_.lock();
     const Rect row = rectForRow(*indexPath);
     deleteButton_ = std::make_shared<Button>(Rect{row.maxX() - deleteButtonWidth, row.y(), deleteButtonWidth, row.height()});
     deleteButton_->setBackgroundColor(Color::rgb255(255, 59, 48));

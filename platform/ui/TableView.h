@@ -89,6 +89,8 @@ public:
     void selectRow(const IndexPath& indexPath);
     void deselectRow(const IndexPath& indexPath, bool animated);
     std::shared_ptr<Button> deleteConfirmationButton() const { return deleteButton_; }
+    // The row whose delete button a swipe to the left at this point opens, if any.
+    std::optional<IndexPath> deletableRow(const Point& point);
 
 private:
     struct Row {
@@ -118,7 +120,7 @@ private:
     std::optional<IndexPath> selected_;
     std::shared_ptr<Button> deleteButton_;
     double contentBottom_ = 0; // below the last section, above the footer
-    std::shared_ptr<IGestureRecognizerDelegate> swipeAlongsideScrolling_;
+    std::shared_ptr<IGestureRecognizerDelegate> rowSwipeDelegate_;
     double rowHeight_ = 44;
     EdgeInsets separatorInset_{.top = 0, .left = 15, .bottom = 0, .right = 0};
     Color separatorColor_ = Color::rgb255(198, 198, 200);

@@ -4,6 +4,7 @@
 #include "ui/GestureRecognizer.h"
 #include "ui/InteractionPause.h"
 #include "ui/ScreenMetrics.h"
+#include "ui/ScrollView.h"
 #include "ui/TextField.h"
 #include "ui/Touch.h"
 #include "ui/ViewController.h"
@@ -154,6 +155,16 @@ void Window::sendEvent(const Event& event)
     for (const auto& touch : event.allTouches())
         if (touch->phase() == TouchPhase::ended || touch->phase() == TouchPhase::cancelled)
             touch->letGoOfView();
+}
+
+void Window::sendScrollWheel(const Point& location, const Point& delta)
+{
+    if (InteractionPause::isActive())
+        return;
+    auto keepAlive = shared_from_this();
+    for (View* view = hitTest(location, nullptr); view; view = view->superview())
+        if (auto* scrollView = dynamic_cast<ScrollView*>(view); scrollView && scrollView->scrollWheel(delta))
+            return;
 }
 
 void Window::bindBeganTouches(const Event& event)

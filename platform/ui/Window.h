@@ -24,6 +24,9 @@ public:
     ~Window() override;
 
     virtual void sendEvent(const Event& event);
+    // A wheel or touchpad turned by `delta` points over `location`: the innermost scroll view there
+    // that can move that way scrolls.
+    void sendScrollWheel(const Point& location, const Point& delta);
 
     // The controller whose view fills the window; it appears once the window is visible.
     ViewController* rootViewController() const { return root_.get(); }

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTouchEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,8 @@ namespace ui {
 namespace {
 
 constexpr double frameInterval = 1.0 / 60.0;
+// One notch of a mouse wheel (120 eighths of a degree) scrolls about three lines of text.
+constexpr double pointsPerWheelNotch = 40;
 
 Point pointOf(const QPointF& position)
 {
@@ -121,6 +124,15 @@ void WindowHost::mouseReleaseEvent(QMouseEvent* event)
     mouseTouch_.reset();
 }
 
+void WindowHost::wheelEvent(QWheelEvent* event)
+{
+    // A touchpad reports the distance itself; a mouse wheel only how far it turned.
+    const QPointF delta = !event->pixelDelta().isNull() ? QPointF(event->pixelDelta())
+                                                       : QPointF(event->angleDelta()) * (pointsPerWheelNotch / 120.0);
+    window_->sendScrollWheel(pointOf(event->position()), pointOf(delta));
+    event->accept();
+}
+
 void WindowHost::touchEvent(QTouchEvent* event)
 {
     for (const QEventPoint& point : event->points()) {
@@ -155,30 +167,38 @@ namespace ui {
 void WindowHost::keyPressEvent(QKeyEvent* event)
 {
     TextField* field = window_->focusedTextField();
-    if (!field)
-        return;
-    switch (event->key()) {
-    case Qt::Key_Backspace: field->deleteBackward(); break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: field->pressReturn(); break;
-    default:
-        if (!event->text().isEmpty() && event->text().at(0).isPrint())
-            field->insertText(event->text().toStdString());
-        break;
-    }
+    if (!field || !field->keyPress(*event))
+        event->ignore();
 }
 
 bool WindowHost::event(QEvent* event)
 {
-    if (event->type() != QEvent::InputMethod)
-        return QRasterWindow::event(event);
-    const auto* input = static_cast<QInputMethodEvent*>(event);
-    if (TextField* field = window_->focusedTextField()) {
-        if (!input->commitString().isEmpty())
-            field->insertText(input->commitString().toStdString());
-        field->setMarkedText(input->preeditString().toStdString());
+    TextField* field = window_->focusedTextField();
+    switch (event->type()) {
+    case QEvent::InputMethod:
+        if (field)
+            field->inputMethod(*static_cast<QInputMethodEvent*>(event));
+        return true;
+    case QEvent::InputMethodQuery: {
+        // The input method composes only for a window that says it takes text, and places its
+        // candidate list beside the caret.
+        auto* query = static_cast<QInputMethodQueryEvent*>(event);
+        query->setValue(Qt::ImEnabled, field != nullptr);
+        if (field) {
+            const Rect caret = field->caretRect();
+            const Point origin = field->convert(caret.origin, nullptr);
+            query->setValue(Qt::ImCursorRectangle, QRectF(origin.x, origin.y, caret.width(), caret.height()));
+            query->setValue(Qt::ImSurroundingText, QString::fromStdString(field->text()));
+            const ui::TextRange selected = field->selectedRange();
+            query->setValue(Qt::ImCursorPosition, selected.location + selected.length);
+            query->setValue(Qt::ImAnchorPosition, selected.location);
+            query->setValue(Qt::ImCurrentSelection, QString::fromStdString(field->selectedText()));
+        }
+        query->accept();
+        return true;
     }
-    return true;
+    default: return QRasterWindow::event(event);
+    }
 }
 
 } // namespace ui

@@ -35,6 +35,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void touchEvent(QTouchEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Input-method composition arrives as a generic event on a window.
     bool event(QEvent* event) override;

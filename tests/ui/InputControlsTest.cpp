@@ -1,4 +1,5 @@
 #include "ui/ImageFilePicker.h"
+#include "ui/LayerRenderer.h"
 #include "ui/Slider.h"
 #include "ui/Switch.h"
 #include "ui/TextField.h"
@@ -44,6 +45,31 @@ TEST(SliderTest, FingerSetsTheValueAlongTheTrackAndEachChangeIsSent)
     slider->setValue(3.0f);
     EXPECT_EQ(slider->value(), 1.0f);
     EXPECT_EQ(values.size(), 2u);
+}
+
+TEST(SliderTest, TheThumbStandsOutOnAWhiteRowAndADisabledSliderIsGrey)
+{
+    auto window = std::make_shared<ui::Window>(Rect{0, 0, 240, 40});
+    window->setBackgroundColor(ui::Color::white(1));
+    auto slider = std::make_shared<ui::Slider>(Rect{0, 0, 228, 40});
+    slider->setTintColor(ui::Color::rgb255(66, 129, 255));
+    window->addSubview(slider);
+    const auto pixel = [&](int x, int y) { return ui::LayerRenderer(0).renderView(*window, 1).pixelColor(x, y); };
+
+    // At the end of the track the thumb's middle is at x 214, y 20, 28 points across.
+    slider->setValue(1);
+    EXPECT_LT(pixel(214, 6).lightness(), 245) << "an edge at the top of the thumb";
+    EXPECT_LT(pixel(214, 36).lightness(), 245) << "a shadow below it";
+    EXPECT_EQ(pixel(214, 20), QColor(Qt::white)) << "the thumb itself is white";
+
+    slider->setValue(0.5f);
+    const QColor enabled = pixel(60, 20);
+    EXPECT_EQ(enabled, QColor(66, 129, 255)) << "the part of the track up to the value, in the tint colour";
+    slider->setEnabled(false);
+    const QColor disabled = pixel(60, 20);
+    EXPECT_LT(std::abs(disabled.red() - disabled.blue()), 10) << "grey, not blue";
+    EXPECT_GT(disabled.lightness(), 150);
+    EXPECT_FLOAT_EQ(slider->value(), 0.5f) << "and still at its value";
 }
 
 TEST(TextFieldTest, CompositionIsPartOfTheTextUntilCommittedAndEveryChangeIsSent)

@@ -8,8 +8,10 @@
 #include "Class/Model/DataController.h"
 #include "Class/Model/ITransitionManager.h"
 #include "Class/Model/Terminal/TerminalStore.h"
+#include "Class/Model/UserDefaultsKey.h"
 
 #include "foundation/TimeZone.h"
+#include "foundation/UserDefaults.h"
 
 #include <QTemporaryDir>
 
@@ -69,6 +71,12 @@ std::shared_ptr<tolvane::app::DataController> historyOfEveryEnd()
 
 const GalleryScenes settingsScenes{
     {"Settings", "vehicle-row-dimmed"},
+    {"Settings", "sound-off",
+     [](GalleryStage& stage) {
+         foundation::UserDefaults::standard()->setFloat(rawValue(tolvane::app::UserDefaultsKey::soundVolume), 3.0f / 7);
+         foundation::UserDefaults::standard()->setBool(rawValue(tolvane::app::UserDefaultsKey::soundEnable), false);
+         stage.show("Settings");
+     }},
     {"Settings", "vehicle-row-enabled",
      [](GalleryStage& stage) {
          stage.show("ConnectionConfirmation");

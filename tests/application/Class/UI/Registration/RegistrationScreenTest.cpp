@@ -252,6 +252,28 @@ TEST_F(RegistrationScreenTest, TheNameIsCutToTwentyFiveCharactersOnlyOnceCommitt
     EXPECT_EQ(CarRecordStore::shared().loadCarRecords().value_or(std::vector<CarRecord>{}), std::vector<CarRecord>{});
 }
 
+TEST_F(RegistrationScreenTest, ARenameTypesOverTheSelectedProposedNameAndTheCutStillHolds)
+{
+    reachRegistrationScreen();
+    const auto screen = shown<RegistrationViewController>();
+    auto& field = *screen->deviceNameText;
+    ASSERT_EQ(field.text(), "VIN0001");
+    field.becomeFirstResponder();
+    field.selectAll();
+    for (const char* letter : {"F", "a", "m", "i", "l", "y"})
+        field.insertText(letter);
+    EXPECT_EQ(field.text(), "Family") << "typing replaces the proposed name instead of following it";
+    EXPECT_TRUE(screen->registerBtn->isEnabled());
+
+    field.selectAll();
+    field.insertText("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234");
+    EXPECT_EQ(field.text(), "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    field.selectAll();
+    field.deleteBackward();
+    EXPECT_EQ(field.text(), "");
+    EXPECT_FALSE(screen->registerBtn->isEnabled()) << "a selected name deleted at once is as empty as one deleted letter by letter";
+}
+
 TEST_F(RegistrationScreenTest, ACarListThatCannotBeWrittenLeavesTheScreenWhereItIsWithNoCarSelected)
 {
     reachRegistrationScreen();
