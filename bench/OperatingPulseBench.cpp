@@ -3,8 +3,8 @@
 // picture, as the window host does. At rest the waiting pulse runs (three soft discs growing and
 // fading); held, the holding pulse breathes. Beside it, in the same run, a bare QPainter pulse of the
 // same discs on the same screen: each disc drawn once, then only moved, scaled and faded over a
-// picture of the rest of the screen. Reports the CPU time a frame and the ratio to the bare pulse;
-// the aim is within 1.3x.
+// picture of the rest of the screen. Reports the CPU time a frame, of the whole process as Qt fills
+// large areas on threads of its own, and the ratio to the bare pulse; the aim is within 1.3x.
 
 #include "OperatingStage.h"
 
@@ -94,13 +94,13 @@ void BM_OperatingAtRest(benchmark::State& state)
 {
     runScreen(state, false);
 }
-BENCHMARK(BM_OperatingAtRest)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OperatingAtRest)->Arg(1)->Arg(3)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 void BM_OperatingHeld(benchmark::State& state)
 {
     runScreen(state, true);
 }
-BENCHMARK(BM_OperatingHeld)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OperatingHeld)->Arg(1)->Arg(3)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // One soft disc, drawn once at the largest size it takes: the screen's radial blend of two
 // translucent blues.
@@ -208,13 +208,13 @@ void BM_BarePulseAtRest(benchmark::State& state)
 {
     runBare(state, false);
 }
-BENCHMARK(BM_BarePulseAtRest)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BarePulseAtRest)->Arg(1)->Arg(3)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 void BM_BarePulseHeld(benchmark::State& state)
 {
     runBare(state, true);
 }
-BENCHMARK(BM_BarePulseHeld)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BarePulseHeld)->Arg(1)->Arg(3)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // The medians of CPU time, a frame.
 class RatioReporter final : public MedianReporter {
@@ -224,8 +224,8 @@ public:
         ConsoleReporter::Finalize();
         for (const char* pose : {"AtRest", "Held"})
             for (const char* scale : {"1", "3"}) {
-                const std::string screen = std::string("BM_Operating") + pose + "/" + scale;
-                const std::string bare = std::string("BM_BarePulse") + pose + "/" + scale;
+                const std::string screen = std::string("BM_Operating") + pose + "/" + scale + "/process_time";
+                const std::string bare = std::string("BM_BarePulse") + pose + "/" + scale + "/process_time";
                 if (has(screen) && has(bare))
                     std::printf("%s %sx: %.3f ms CPU a frame, bare pulse %.3f ms, ratio %.2f\n", pose, scale, cpuMedian(screen) / FRAMES,
                                 cpuMedian(bare) / FRAMES, cpuMedian(screen) / cpuMedian(bare));
