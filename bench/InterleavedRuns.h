@@ -19,21 +19,26 @@ inline void initializeInterleaved(int argc, char** argv)
     benchmark::Initialize(&count, args.data());
 }
 
-// The median of the interleaved repetitions of a benchmark, by its full name ("BM_Name/150").
+// The median of the interleaved repetitions of a benchmark, by its full name ("BM_Name/150"), in
+// wall-clock time or in the CPU time of the benchmark's thread.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
                 medians_[run.run_name.str()] = run.GetAdjustedRealTime();
+                cpuMedians_[run.run_name.str()] = run.GetAdjustedCPUTime();
+            }
     }
 
 protected:
     bool has(const std::string& name) const { return medians_.contains(name); }
     double median(const std::string& name) const { return medians_.at(name); }
+    double cpuMedian(const std::string& name) const { return cpuMedians_.at(name); }
 
 private:
     std::map<std::string, double> medians_;
+    std::map<std::string, double> cpuMedians_;
 };

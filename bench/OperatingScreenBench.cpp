@@ -5,17 +5,9 @@
 // core. Each run also draws the same content with bare QPainter calls (shadow blurred once) and
 // reports the view layer's time as a ratio to it ("bare_ms", "ratio").
 
-#include "ScreenFramework/ApplicationTest.h"
+#include "OperatingStage.h"
 
-#include "Class/UI/Base/View/CustomAlertController.h"
-#include "Class/UI/Base/View/PopupTransition.h"
-#include "Class/UI/Operating/View/OperatingViewController.h"
-
-#include "Internal/Model/IInternalVehicleStateData.h"
-#include "ui/Layer.h"
-#include "ui/LayerRenderer.h"
 #include "ui/ShadowCache.h"
-#include "ui/TouchDriver.h"
 
 #include <QFont>
 #include <QPainter>
@@ -32,83 +24,7 @@ namespace {
 
 using namespace tolvane;
 
-constexpr double FRAME_SECONDS = 1.0 / 60;
-
-// The operating screen on the application's own stack, the way the screen gallery stages it.
-class OperatingStage final : public screen_testing::ApplicationTest {
-public:
-    OperatingStage()
-    {
-        screen_ = ui::StoryboardRegistry::shared().instantiateInitialViewController("Operating");
-        stack = std::make_shared<app::BaseUINavigationController>(screen_);
-        app::TolvaneIntegrationAppHelper::shared().navigationController = stack;
-        window->setRootViewController(stack);
-        window->makeKeyAndVisible();
-        settle();
-        reportMovementWithObstacles();
-        holdSlider();
-        presentPopup();
-        time.advance(0.5);
-        time.runUntilIdle();
-        window->layoutIfNeeded();
-    }
-
-    QImage draw(int frame, double scale) const
-    {
-        return ui::LayerRenderer(time.now() + frame * FRAME_SECONDS).renderView(*window, scale);
-    }
-
-    ui::Rect popupCard() const { return popup_->view().convert(popup_->view().bounds(), nullptr); }
-
-private:
-    void TestBody() override {}
-
-    void reportMovementWithObstacles()
-    {
-        using enum ObstaclePosition;
-        auto state = di::Container::defaultContainer().resolve<IVehicleStateData>();
-        auto& vehicle = dynamic_cast<IInternalVehicleStateData&>(*state);
-        vehicle.updateOperateInfo({.operateDirection = OperateDirection::FORWARD_LEFT, .remainDistance = 87,
-                                   .operateInterruptReq = OperateReq::ENABLE, .operateFinishReq = OperateReq::ENABLE,
-                                   .operateDirectionSwitchReq = OperateReq::ENABLE});
-        vehicle.updateObstacleInfo({.obstacles = std::map<ObstaclePosition, ObstacleDistance>{{FRONT_LEFT_CENTER, ObstacleDistance::MIDDLE},
-                                                                                              {FRONT_RIGHT, ObstacleDistance::SHORT},
-                                                                                              {FRONT_RIGHT_SIDE, ObstacleDistance::MOST_SHORT}},
-                                    .moves = std::vector<MovesPosition>{MovesPosition::FRONT_LEFT}});
-        settle();
-    }
-
-    void holdSlider()
-    {
-        fingers_ = std::make_unique<ui::TouchDriver>(*window);
-        auto finger = fingers_->begin({195, 760});
-        fingers_->move(finger, {195, 700});
-        fingers_->move(finger, {195, 640});
-        time.advance(0.5);
-        time.runUntilIdle();
-    }
-
-    void presentPopup()
-    {
-        popup_ = std::make_shared<app::CustomAlertController>("Do you want to end the manoeuvre halfway?", std::nullopt,
-                                                              app::CustomAlertControlerStyle::alert);
-        popup_->addAction(std::make_shared<app::CustomAlertAction>("No", app::CustomAlertControllerAction::cancel, nullptr));
-        popup_->addAction(std::make_shared<app::CustomAlertAction>("Yes", app::CustomAlertControllerAction::defaultAction, nullptr));
-        popup_->setModalPresentationStyle(ui::ModalPresentationStyle::custom);
-        popup_->setTransitioningDelegate(transition_);
-        // Shown over the stack, not by the screen itself, which would let go of the slider first.
-        stack->present(popup_, true);
-        time.advance(0.5);
-        popup_->view().layer().setShadowOpacity(0.15);
-        popup_->view().layer().setShadowRadius(10);
-        popup_->view().layer().setShadowOffset({0, 10});
-    }
-
-    std::shared_ptr<ui::ViewController> screen_;
-    std::unique_ptr<ui::TouchDriver> fingers_;
-    std::shared_ptr<app::PopupTransition> transition_ = std::make_shared<app::PopupTransition>();
-    std::shared_ptr<app::CustomAlertController> popup_;
-};
+constexpr double FRAME_SECONDS = OperatingStage::FRAME_SECONDS;
 
 // The top-down car, drawn once as the view layer keeps its artwork once.
 QImage carPicture(double scale)
@@ -271,7 +187,10 @@ double millisecondsPerFrame(const Draw& draw)
 void BM_OperatingScreenHeldWithPopup(benchmark::State& state)
 {
     const double scale = static_cast<double>(state.range(0));
-    const OperatingStage stage;
+    OperatingStage stage;
+    stage.reportMovementWithObstacles();
+    stage.holdSlider();
+    stage.presentPopup();
     const auto layerFrame = [&](int frame) { return stage.draw(frame, scale); };
     const BareScreen bare(stage, scale);
     int frame = 0;

@@ -1,9 +1,34 @@
 #include "ui/BasicAnimation.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace ui {
+
+AnimatedProperty animatedProperty(std::string_view keyPath)
+{
+    using enum AnimatedProperty;
+    static constexpr std::array<std::pair<std::string_view, AnimatedProperty>, 12> names{{
+        {"opacity", opacity},
+        {"position.x", positionX},
+        {"position.y", positionY},
+        {"bounds.size.width", boundsWidth},
+        {"bounds.size.height", boundsHeight},
+        {"transform.scale", transformScale},
+        {"transform.rotation.z", transformRotation},
+        {"transform.rotation", transformRotation},
+        {"strokeStart", strokeStart},
+        {"strokeEnd", strokeEnd},
+        {"backgroundColor", backgroundColor},
+        {"fillColor", fillColor},
+    }};
+    for (const auto& [name, property] : names)
+        if (name == keyPath)
+            return property;
+    return none;
+}
 
 double BasicAnimation::activeDuration() const
 {

@@ -3,20 +3,44 @@
 #include "ui/Color.h"
 #include "ui/TimingFunction.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ui {
+
+// The values of a layer that animate, known by name in code so that drawing a frame never looks a
+// key path up.
+enum class AnimatedProperty : std::uint8_t {
+    opacity,
+    positionX,
+    positionY,
+    boundsWidth,
+    boundsHeight,
+    transformScale,
+    transformRotation,
+    strokeStart,
+    strokeEnd,
+    backgroundColor,
+    fillColor,
+    none,
+};
+
+// The property a key path names ("opacity", "position.x", "transform.rotation.z", ...); none for a
+// key path no layer animates.
+AnimatedProperty animatedProperty(std::string_view keyPath);
 
 // Moves one number of a layer (opacity, strokeStart, strokeEnd, transform.scale,
 // transform.rotation.z) or one colour (a shape layer's fillColor) from a value to another over a
 // duration.
 class BasicAnimation {
 public:
-    explicit BasicAnimation(std::string keyPath) : keyPath_(std::move(keyPath)) {}
+    explicit BasicAnimation(std::string keyPath) : keyPath_(std::move(keyPath)), property_(animatedProperty(keyPath_)) {}
 
     const std::string& keyPath() const { return keyPath_; }
+    AnimatedProperty property() const { return property_; }
     // Missing ends take the layer's model value.
     std::optional<double> fromValue;
     std::optional<double> toValue;
@@ -45,6 +69,7 @@ public:
 
 private:
     std::string keyPath_;
+    AnimatedProperty property_;
 };
 
 } // namespace ui

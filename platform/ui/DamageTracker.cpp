@@ -67,71 +67,74 @@ bool reordered(const std::vector<const Layer*>& before, const std::vector<const 
 
 DamageTracker::Frame DamageTracker::advance(const Layer& root, double now)
 {
-    current_.clear();
+    ++frame_;
+    damage_ = QRegion();
     nextChange_.reset();
-    const LayerRenderer renderer(now);
-    visit(root, QTransform(), nullptr, renderer);
-
-    QRegion damage;
-    const auto add = [&damage](const QRectF& area) {
-        if (!area.isEmpty())
-            damage += area.toAlignedRect();
-    };
-    for (const auto& [layer, record] : current_) {
-        const auto old = first_ ? last_.end() : last_.find(layer);
-        if (old == last_.end() || !sameLayer(old->second.layer, record.layer)) {
-            add(damageArea(current_, record));
-            if (old != last_.end())
-                add(damageArea(last_, old->second));
-            continue;
-        }
-        if (record.animating || record.contentChanged || old->second.animating || !(record.look == old->second.look) ||
-            reordered(old->second.sublayers, record.sublayers)) {
-            add(damageArea(current_, record));
-            add(damageArea(last_, old->second));
-        }
+    changedShadows_.clear();
+    shadowAreasBefore_.clear();
+    towardsLive_.clear();
+    for (const auto& weak : live_)
+        if (const auto layer = weak.lock())
+            for (const Layer* above = layer.get(); above && towardsLive_.insert(above).second; above = above->superlayer())
+                continue;
+    live_.clear();
+    visit(root, QTransform(), nullptr, LayerRenderer(now));
+    for (const Layer* owner : changedShadows_) {
+        if (const auto before = shadowAreasBefore_.find(owner); before != shadowAreasBefore_.end())
+            add(before->second);
+        if (const auto record = records_.find(owner); record != records_.end())
+            add(record->second.area);
     }
-    for (const auto& [layer, record] : last_)
-        if (!current_.contains(layer))
-            add(damageArea(last_, record));
-
-    last_.swap(current_);
     time_ = now;
-    first_ = false;
-    return {damage, nextChange_};
+    return {damage_, nextChange_};
 }
 
 QRectF DamageTracker::visit(const Layer& layer, const QTransform& toRoot, const Layer* shadowOwner, const LayerRenderer& renderer)
 {
+    const auto found = records_.find(&layer);
+    Record* last = found != records_.end() && sameLayer(found->second.layer, layer.weak_from_this()) ? &found->second : nullptr;
+    if (last && last->stamp == layer.changeStamp() && last->look.toRoot == toRoot && last->shadowOwner == shadowOwner &&
+        !towardsLive_.contains(&layer))
+        return last->extent;
+    if (last)
+        last->frame = frame_;
+
     Record record;
     record.layer = layer.weak_from_this();
     record.shadowOwner = shadowOwner;
+    record.stamp = layer.changeStamp();
+    record.frame = frame_;
     Look& look = record.look;
-    look.opacity = layer.presentationValue("opacity", renderer.time());
+    look.opacity = layer.presentationValue(AnimatedProperty::opacity, renderer.time());
     look.hidden = layer.isHidden() || look.opacity <= 0;
     look.toRoot = toRoot;
-    const QRectF bounds = LayerRenderer::qtRect(layer.presentationBounds(renderer.time()));
-    look.bounds = bounds;
+    look.bounds = LayerRenderer::qtRect(layer.presentationBounds(renderer.time()));
     const View* view = layer.view();
     look.displayRequests = layer.displayRequests() + (view ? view->displayRequests() : 0);
     look.mask = layer.mask().get();
     look.styleHash = styleHash(layer);
 
     QRectF extent;
+    bool contentChanged = false;
     if (!look.hidden) {
         if (layer.isAnimating(renderer.time())) {
             record.animating = true;
+            record.live = true;
             nextChange_ = renderer.time();
         }
         if (view) {
             const auto content = view->nextContentChange(time_);
-            record.contentChanged = !first_ && content && *content <= renderer.time();
-            if (const auto next = view->nextContentChange(renderer.time()))
+            contentChanged = frame_ > 1 && content && *content <= renderer.time();
+            if (const auto next = view->nextContentChange(renderer.time())) {
+                record.live = true;
                 nextChange_ = std::min(nextChange_.value_or(*next), *next);
+            }
         }
         const bool shadow = LayerRenderer::hasShadow(layer);
         const Layer* ownerBelow = shadowOwner ? shadowOwner : (shadow ? &layer : nullptr);
-        extent = bounds;
+        if (ownerBelow == &layer && last)
+            shadowAreasBefore_[&layer] = last->area;
+        extent = look.bounds;
         for (const auto& sublayer : layer.sublayers()) {
             const QTransform geometry = renderer.geometry(*sublayer);
             const QRectF drawn = visit(*sublayer, geometry * toRoot, ownerBelow, renderer);
@@ -142,16 +145,52 @@ QRectF DamageTracker::visit(const Layer& layer, const QTransform& toRoot, const 
         extent = LayerRenderer::withShadow(layer, extent);
         record.area = toRoot.mapRect(extent).adjusted(-edgeMargin, -edgeMargin, edgeMargin, edgeMargin);
     }
-    current_.insert_or_assign(&layer, std::move(record));
+    record.extent = extent;
+
+    if (last)
+        for (const Layer* sublayer : last->sublayers)
+            if (std::find(record.sublayers.begin(), record.sublayers.end(), sublayer) == record.sublayers.end()) {
+                // Gone from here (or hidden with this layer): what it drew goes, unless it was already
+                // looked at where it went.
+                if (const auto gone = records_.find(sublayer); gone != records_.end() && gone->second.frame != frame_)
+                    damage(gone->second, gone->second.area);
+                forget(sublayer);
+            }
+    if (!last || record.animating || contentChanged || last->animating || !(record.look == last->look) ||
+        reordered(last->sublayers, record.sublayers)) {
+        if (last)
+            damage(*last, last->area);
+        damage(record, record.area);
+    }
+    if (record.live)
+        live_.push_back(layer.weak_from_this());
+    records_.insert_or_assign(&layer, std::move(record));
     return extent;
 }
 
-QRectF DamageTracker::damageArea(const Records& records, const Record& record) const
+void DamageTracker::add(const QRectF& area)
+{
+    if (!area.isEmpty())
+        damage_ += area.toAlignedRect();
+}
+
+void DamageTracker::damage(const Record& record, const QRectF& area)
 {
     if (record.shadowOwner)
-        if (auto owner = records.find(record.shadowOwner); owner != records.end())
-            return owner->second.area;
-    return record.area;
+        changedShadows_.insert(record.shadowOwner);
+    else
+        add(area);
+}
+
+void DamageTracker::forget(const Layer* layer)
+{
+    const auto found = records_.find(layer);
+    if (found == records_.end() || found->second.frame == frame_)
+        return;
+    const std::vector<const Layer*> below = std::move(found->second.sublayers);
+    records_.erase(found);
+    for (const Layer* sublayer : below)
+        forget(sublayer);
 }
 
 } // namespace ui

@@ -4,9 +4,11 @@
 #include <QRectF>
 #include <QTransform>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace ui {
@@ -16,7 +18,9 @@ class LayerRenderer;
 
 // Remembers where each layer of a tree was drawn and how it looked, so that a new frame repaints
 // only what appeared, went away, moved or changed since the last one, and tells when the tree will
-// next look different by itself (an animation or animated content), if ever.
+// next look different by itself (an animation or animated content), if ever. A frame looks only into
+// the branches whose layers changed (each layer stamps itself and those above it) or that hold
+// something animated; the rest of the tree is not walked.
 class DamageTracker {
 public:
     struct Frame {
@@ -49,25 +53,40 @@ private:
         Look look;
         // Where the layer and its sublayers draw, shadow included, in the root's coordinates.
         QRectF area;
+        // The same in the layer's own coordinates, as its superlayer unites it.
+        QRectF extent;
+        // The layer's change stamp when it was last looked at.
+        std::uint64_t stamp = 0;
+        // The frame it was last looked at.
+        std::uint64_t frame = 0;
         // An animation changes it: repainted on every frame, and once more after the animation.
         bool animating = false;
-        // Its content (an animated image, a spinner) looks different since the last frame.
-        bool contentChanged = false;
+        // It shows animated content, or animates: looked at on every frame.
+        bool live = false;
         // The outermost shadowed layer around it: a change anywhere inside changes that shadow.
         const Layer* shadowOwner = nullptr;
         // In drawing order: sublayers that change places show differently where they overlap.
         std::vector<const Layer*> sublayers;
     };
-    using Records = std::unordered_map<const Layer*, Record>;
 
     QRectF visit(const Layer& layer, const QTransform& toRoot, const Layer* shadowOwner, const LayerRenderer& renderer);
-    QRectF damageArea(const Records& records, const Record& record) const;
+    void add(const QRectF& area);
+    // Where a change of `record` shows: `area`, or all of its shadow owner's before and after.
+    void damage(const Record& record, const QRectF& area);
+    // Drops what is known of `layer` and the layers below it, unless looked at in this frame.
+    void forget(const Layer* layer);
 
-    Records last_;
-    Records current_;
+    std::unordered_map<const Layer*, Record> records_;
+    // Layers that were live at the last frame and those above them: looked at on the next.
+    std::vector<std::weak_ptr<const Layer>> live_;
+    std::unordered_set<const Layer*> towardsLive_;
+    // Shadow owners with a change inside, and their areas before this frame.
+    std::unordered_set<const Layer*> changedShadows_;
+    std::unordered_map<const Layer*, QRectF> shadowAreasBefore_;
+    QRegion damage_;
     std::optional<double> nextChange_;
+    std::uint64_t frame_ = 0;
     double time_ = 0;
-    bool first_ = true;
 };
 
 } // namespace ui

@@ -20,6 +20,9 @@ struct Layer::RunningAnimation {
 
 namespace {
 
+// Main thread only, as every layer.
+std::uint64_t lastChangeStamp = 0;
+
 double mainClockNow()
 {
     return foundation::RunLoop::hasMain() ? foundation::RunLoop::main().clock().now() : 0.0;
@@ -163,6 +166,7 @@ void Layer::insertSublayer(std::shared_ptr<Layer> layer, size_t index)
     index = std::min(index, sublayers_.size());
     sublayers_.insert(sublayers_.begin() + static_cast<std::ptrdiff_t>(index), layer);
     layer->superlayer_ = this;
+    layer->markChanged();
     requestWindowUpdate();
 }
 
@@ -247,7 +251,9 @@ const BasicAnimation* Layer::animation(const std::string& key) const
 Rect Layer::presentationBounds(double now) const
 {
     const Rect model = bounds();
-    return {model.origin, {presentationValue("bounds.size.width", now), presentationValue("bounds.size.height", now)}};
+    if (animations_.empty())
+        return model;
+    return {model.origin, {presentationValue(AnimatedProperty::boundsWidth, now), presentationValue(AnimatedProperty::boundsHeight, now)}};
 }
 
 std::optional<double> Layer::animationBeginTime(const std::string& key) const
@@ -258,11 +264,11 @@ std::optional<double> Layer::animationBeginTime(const std::string& key) const
     return it->second->startTime;
 }
 
-std::optional<Layer::Shown> Layer::shownAnimation(const std::string& keyPath, double now) const
+std::optional<Layer::Shown> Layer::shownAnimation(AnimatedProperty property, double now) const
 {
     const RunningAnimation* latest = nullptr;
     for (const auto& [key, running] : animations_)
-        if (running->animation.keyPath() == keyPath && (!latest || running->serial > latest->serial))
+        if (running->animation.property() == property && (!latest || running->serial > latest->serial))
             latest = running.get();
     if (!latest)
         return std::nullopt;
@@ -275,10 +281,12 @@ std::optional<Layer::Shown> Layer::shownAnimation(const std::string& keyPath, do
     return Shown{&animation, applyTiming(animation.timing, animation.progress(elapsed)), false};
 }
 
-double Layer::presentationValue(const std::string& keyPath, double now) const
+double Layer::presentationValue(AnimatedProperty property, double now) const
 {
-    const double model = modelValue(keyPath);
-    const auto shown = shownAnimation(keyPath, now);
+    const double model = modelValue(property);
+    if (animations_.empty())
+        return model;
+    const auto shown = shownAnimation(property, now);
     if (!shown)
         return model;
     const double from = shown->animation->fromValue.value_or(model);
@@ -288,10 +296,12 @@ double Layer::presentationValue(const std::string& keyPath, double now) const
     return from + (to - from) * shown->fraction;
 }
 
-Color Layer::presentationColor(const std::string& keyPath, double now) const
+Color Layer::presentationColor(AnimatedProperty property, double now) const
 {
-    const Color model = modelColor(keyPath);
-    const auto shown = shownAnimation(keyPath, now);
+    const Color model = modelColor(property);
+    if (animations_.empty())
+        return model;
+    const auto shown = shownAnimation(property, now);
     if (!shown)
         return model;
     const Color from = shown->animation->fromColor.value_or(model);
@@ -305,31 +315,26 @@ Color Layer::presentationColor(const std::string& keyPath, double now) const
 
 void Layer::drawContent(GraphicsContext&) const {}
 
-Color Layer::modelColor(const std::string& keyPath) const
+Color Layer::modelColor(AnimatedProperty property) const
 {
-    if (keyPath == "backgroundColor")
+    if (property == AnimatedProperty::backgroundColor)
         return backgroundColor();
     return Color::clear();
 }
 
-double Layer::modelValue(const std::string& keyPath) const
+double Layer::modelValue(AnimatedProperty property) const
 {
-    if (keyPath == opacityKey)
-        return opacity();
-    if (keyPath == "position.x")
-        return view_ ? view_->center().x : frame_.midX();
-    if (keyPath == "position.y")
-        return view_ ? view_->center().y : frame_.midY();
-    if (keyPath == "bounds.size.width")
-        return bounds().width();
-    if (keyPath == "bounds.size.height")
-        return bounds().height();
     const AffineTransform& t = view_ ? view_->transform() : transform_;
-    if (keyPath == "transform.scale")
-        return std::hypot(t.a, t.b);
-    if (keyPath == "transform.rotation.z" || keyPath == "transform.rotation")
-        return std::atan2(t.b, t.a);
-    return 0;
+    switch (property) {
+    case AnimatedProperty::opacity: return opacity();
+    case AnimatedProperty::positionX: return view_ ? view_->center().x : frame_.midX();
+    case AnimatedProperty::positionY: return view_ ? view_->center().y : frame_.midY();
+    case AnimatedProperty::boundsWidth: return bounds().width();
+    case AnimatedProperty::boundsHeight: return bounds().height();
+    case AnimatedProperty::transformScale: return std::hypot(t.a, t.b);
+    case AnimatedProperty::transformRotation: return std::atan2(t.b, t.a);
+    default: return 0;
+    }
 }
 
 void Layer::setNeedsDisplay()
@@ -338,8 +343,16 @@ void Layer::setNeedsDisplay()
     requestWindowUpdate();
 }
 
-void Layer::requestWindowUpdate() const
+void Layer::markChanged()
 {
+    const std::uint64_t stamp = ++lastChangeStamp;
+    for (Layer* layer = this; layer; layer = layer->superlayer_)
+        layer->changeStamp_ = stamp;
+}
+
+void Layer::requestWindowUpdate()
+{
+    markChanged();
     for (const Layer* layer = this; layer; layer = layer->superlayer_)
         if (layer->view_) {
             layer->view_->requestWindowUpdate();

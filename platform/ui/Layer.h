@@ -1,9 +1,11 @@
 #pragma once
 
 #include "ui/AffineTransform.h"
+#include "ui/BasicAnimation.h"
 #include "ui/Color.h"
 #include "ui/Rect.h"
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -13,7 +15,6 @@
 
 namespace ui {
 
-class BasicAnimation;
 class GraphicsContext;
 class Path;
 class ShadowCache;
@@ -82,31 +83,34 @@ public:
     // When the animation under `key` began (or begins) on the main loop's clock; none without one.
     std::optional<double> animationBeginTime(const std::string& key) const;
     // The value shown at `now`: the model value, or the animated one while an animation runs.
-    double presentationValue(const std::string& keyPath, double now) const;
-    Color presentationColor(const std::string& keyPath, double now) const;
+    double presentationValue(AnimatedProperty property, double now) const;
+    Color presentationColor(AnimatedProperty property, double now) const;
     // The bounds shown at `now`, their size animated inside view animation blocks.
     Rect presentationBounds(double now) const;
 
     // Draws this layer's own content in its bounds (after the background, before the sublayers).
     virtual void drawContent(GraphicsContext& context) const;
-    virtual double modelValue(const std::string& keyPath) const;
-    virtual Color modelColor(const std::string& keyPath) const;
+    virtual double modelValue(AnimatedProperty property) const;
+    virtual Color modelColor(AnimatedProperty property) const;
 
     void setNeedsDisplay();
     // How often this layer asked to be drawn anew, so that a host repaints what changed.
     unsigned displayRequests() const { return displayRequests_; }
+    // Renewed, from one count for every layer, each time this layer or one below it changes (its
+    // view's too): a tree whose stamp is the one last seen looks as it did then, but for what its
+    // animations and animated content show at another time.
+    std::uint64_t changeStamp() const { return changeStamp_; }
 
     // The last drawn shadow, kept for the next frame by the renderer.
     ShadowCache& shadowCache() const { return *shadowCache_; }
 
-protected:
-    static constexpr const char* opacityKey = "opacity";
-
 private:
     friend class View;
 
+    // Stamps this layer and those above it as changed.
+    void markChanged();
     // Asks the window for a new frame without marking this layer's own drawing changed.
-    void requestWindowUpdate() const;
+    void requestWindowUpdate();
     void finishAnimation(const std::string& key, unsigned serial, bool finished);
     // The latest animation of `keyPath` and the eased fraction it shows at `now`; none while the
     // model value shows.
@@ -115,7 +119,7 @@ private:
         double fraction;
         bool beforeStart;
     };
-    std::optional<Shown> shownAnimation(const std::string& keyPath, double now) const;
+    std::optional<Shown> shownAnimation(AnimatedProperty property, double now) const;
 
     View* view_ = nullptr;
     Layer* superlayer_ = nullptr;
@@ -138,6 +142,7 @@ private:
     std::map<std::string, std::shared_ptr<RunningAnimation>> animations_;
     unsigned animationSerial_ = 0;
     unsigned displayRequests_ = 0;
+    std::uint64_t changeStamp_ = 0;
     const std::unique_ptr<ShadowCache> shadowCache_;
 };
 

@@ -46,13 +46,14 @@ LayerRenderer::LayerRenderer() : LayerRenderer(mainClockNow()) {}
 
 QTransform LayerRenderer::geometry(const Layer& layer) const
 {
+    using enum AnimatedProperty;
     const Rect bounds = layer.presentationBounds(time_);
     AffineTransform transform = layer.view() ? layer.view()->transform() : layer.transform();
-    const double scale = layer.presentationValue("transform.scale", time_);
-    const double rotation = layer.presentationValue("transform.rotation.z", time_);
-    if (scale != layer.modelValue("transform.scale") || rotation != layer.modelValue("transform.rotation.z"))
+    const double scale = layer.presentationValue(transformScale, time_);
+    const double rotation = layer.presentationValue(transformRotation, time_);
+    if (scale != layer.modelValue(transformScale) || rotation != layer.modelValue(transformRotation))
         transform = AffineTransform::scale(scale, scale).concatenated(AffineTransform::rotation(rotation));
-    const Point center{layer.presentationValue("position.x", time_), layer.presentationValue("position.y", time_)};
+    const Point center{layer.presentationValue(positionX, time_), layer.presentationValue(positionY, time_)};
     return QTransform::fromTranslate(-bounds.midX(), -bounds.midY()) * toQt(transform) * QTransform::fromTranslate(center.x, center.y);
 }
 
@@ -71,7 +72,7 @@ void LayerRenderer::render(const Layer& layer, QPainter& painter) const
 {
     if (layer.isHidden())
         return;
-    const double opacity = layer.presentationValue("opacity", time_);
+    const double opacity = layer.presentationValue(AnimatedProperty::opacity, time_);
     if (opacity <= 0)
         return;
     painter.save();
@@ -108,43 +109,64 @@ void LayerRenderer::renderGroup(const Layer& layer, QPainter& painter, double op
 {
     const double scale = deviceScale(painter);
     const bool shadow = hasShadow(layer);
-    const double blur = shadow ? std::max(layer.shadowRadius(), 0.0) : 0.0;
-    const QRectF extent = contentExtent(layer).adjusted(-2 * blur, -2 * blur, 2 * blur, 2 * blur);
+    ShadowCache& kept = layer.shadowCache();
+    // A shadowed layer with nothing changed in it since the last frame shows its kept drawing.
+    const QImage* content = shadow && !layer.mask() ? kept.content(layer.changeStamp(), scale) : nullptr;
+    if (!content) {
+        const double blur = shadow ? std::max(layer.shadowRadius(), 0.0) : 0.0;
+        const QRectF extent = contentExtent(layer).adjusted(-2 * blur, -2 * blur, 2 * blur, 2 * blur);
+        const bool liveAround = live_;
+        live_ = false;
+        QImage drawn = renderOffscreen(layer, painter.renderHints(), extent, scale);
+        const std::uint64_t stamp = live_ ? 0 : layer.changeStamp();
+        live_ = live_ || liveAround;
+        if (!shadow) {
+            painter.setOpacity(painter.opacity() * opacity);
+            painter.drawImage(extent, drawn);
+            return;
+        }
+        content = &kept.keep(std::move(drawn), extent, stamp, scale);
+    }
+    const QRectF& extent = kept.extent();
+    painter.setOpacity(painter.opacity() * opacity);
+    QColor color = toQColor(layer.shadowColor());
+    color.setAlphaF(static_cast<float>(std::clamp(layer.shadowColor().alpha * layer.shadowOpacity(), 0.0, 1.0)));
+    const QImage& shadowImage = kept.shadow(color, std::max(layer.shadowRadius(), 0.0) * scale);
+    painter.drawImage(extent.translated(layer.shadowOffset().width, layer.shadowOffset().height), shadowImage);
+    painter.drawImage(extent, *content);
+}
+
+QImage LayerRenderer::renderOffscreen(const Layer& layer, QPainter::RenderHints hints, const QRectF& extent, double scale) const
+{
     QImage content(std::max(1, static_cast<int>(std::ceil(extent.width() * scale))), std::max(1, static_cast<int>(std::ceil(extent.height() * scale))),
                    QImage::Format_ARGB32_Premultiplied);
     content.fill(Qt::transparent);
-    {
-        QPainter offscreen(&content);
-        offscreen.setRenderHints(painter.renderHints());
-        offscreen.scale(scale, scale);
-        offscreen.translate(-extent.x(), -extent.y());
-        renderContents(layer, offscreen);
-        if (const auto& mask = layer.mask()) {
-            QImage maskImage(content.size(), QImage::Format_ARGB32_Premultiplied);
-            maskImage.fill(Qt::transparent);
-            QPainter maskPainter(&maskImage);
-            maskPainter.setRenderHints(painter.renderHints());
-            maskPainter.scale(scale, scale);
-            maskPainter.translate(-extent.x(), -extent.y());
-            render(*mask, maskPainter);
-            maskPainter.end();
-            offscreen.resetTransform();
-            offscreen.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            offscreen.drawImage(0, 0, maskImage);
-        }
+    QPainter offscreen(&content);
+    offscreen.setRenderHints(hints);
+    offscreen.scale(scale, scale);
+    offscreen.translate(-extent.x(), -extent.y());
+    renderContents(layer, offscreen);
+    if (const auto& mask = layer.mask()) {
+        QImage maskImage(content.size(), QImage::Format_ARGB32_Premultiplied);
+        maskImage.fill(Qt::transparent);
+        QPainter maskPainter(&maskImage);
+        maskPainter.setRenderHints(hints);
+        maskPainter.scale(scale, scale);
+        maskPainter.translate(-extent.x(), -extent.y());
+        render(*mask, maskPainter);
+        maskPainter.end();
+        offscreen.resetTransform();
+        offscreen.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        offscreen.drawImage(0, 0, maskImage);
     }
-    painter.setOpacity(painter.opacity() * opacity);
-    if (shadow) {
-        QColor color = toQColor(layer.shadowColor());
-        color.setAlphaF(static_cast<float>(std::clamp(layer.shadowColor().alpha * layer.shadowOpacity(), 0.0, 1.0)));
-        const QImage& shadowImage = layer.shadowCache().shadowOf(content, color, blur * scale);
-        painter.drawImage(extent.translated(layer.shadowOffset().width, layer.shadowOffset().height), shadowImage);
-    }
-    painter.drawImage(extent, content);
+    return content;
 }
 
 void LayerRenderer::renderContents(const Layer& layer, QPainter& painter) const
 {
+    const View* view = layer.view();
+    if (layer.isAnimating(time_) || (view && view->nextContentChange(time_)))
+        live_ = true;
     const Rect bounds = layer.presentationBounds(time_);
     const Path outline = Path::roundedRect(bounds, layer.cornerRadius());
     if (!layer.backgroundColor().isClear())
@@ -156,7 +178,7 @@ void LayerRenderer::renderContents(const Layer& layer, QPainter& painter) const
         painter.save();
         GraphicsContext context(painter);
         context.setTime(time_);
-        if (const View* view = layer.view())
+        if (view)
             view->draw(context, bounds);
         layer.drawContent(context);
         painter.restore();

@@ -3,12 +3,11 @@
 #include "ui/Rect.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRectF>
 #include <QTransform>
 
 #include <string>
-
-class QPainter;
 
 namespace ui {
 
@@ -16,7 +15,8 @@ class Layer;
 class View;
 
 // Draws layer trees with QPainter: background, corners and clipping, the view's own drawing,
-// sublayers, border, and, through an off-screen buffer, shadows, masks and group opacity. Animated
+// sublayers, border, and, through an off-screen buffer, shadows, masks and group opacity. A shadowed
+// layer's buffer and shadow are kept in the layer while nothing in it changes. Animated
 // values are taken at the given time on the main loop's clock.
 class LayerRenderer {
 public:
@@ -44,8 +44,11 @@ public:
 private:
     QRectF contentExtent(const Layer& layer) const;
     void renderGroup(const Layer& layer, QPainter& painter, double opacity) const;
+    QImage renderOffscreen(const Layer& layer, QPainter::RenderHints hints, const QRectF& extent, double scale) const;
 
     double time_;
+    // Something drawn since it was last cleared animates or changes by itself.
+    mutable bool live_ = false;
 };
 
 } // namespace ui

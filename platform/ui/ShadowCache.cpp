@@ -72,15 +72,35 @@ QImage blurredSilhouette(const QImage& content, const QColor& color, double blur
 
 } // namespace
 
-const QImage& ShadowCache::shadowOf(const QImage& content, const QColor& color, double blurPixels)
+const QImage* ShadowCache::content(std::uint64_t stamp, double pixelsPerPoint) const
 {
-    if (blurPixels != blurPixels_ || color != color_ || content != content_) {
-        shadow_ = blurredSilhouette(content, color, blurPixels);
-        content_ = content;
+    return stamp != 0 && stamp == stamp_ && pixelsPerPoint == pixelsPerPoint_ ? &content_ : nullptr;
+}
+
+const QImage& ShadowCache::keep(QImage content, const QRectF& extent, std::uint64_t stamp, double pixelsPerPoint)
+{
+    content_ = std::move(content);
+    extent_ = extent;
+    stamp_ = stamp;
+    pixelsPerPoint_ = pixelsPerPoint;
+    blurred_ = false;
+    return content_;
+}
+
+const QImage& ShadowCache::shadow(const QColor& color, double blurPixels)
+{
+    if (!blurred_ || color != color_ || blurPixels != blurPixels_) {
+        shadow_ = shadowOf(content_, color, blurPixels);
+        blurred_ = true;
         color_ = color;
         blurPixels_ = blurPixels;
     }
     return shadow_;
+}
+
+QImage ShadowCache::shadowOf(const QImage& content, const QColor& color, double blurPixels)
+{
+    return blurredSilhouette(content, color, blurPixels);
 }
 
 } // namespace ui

@@ -50,20 +50,20 @@ void ShapeLayer::setStrokeEnd(double value)
     setNeedsDisplay();
 }
 
-double ShapeLayer::modelValue(const std::string& keyPath) const
+double ShapeLayer::modelValue(AnimatedProperty property) const
 {
-    if (keyPath == "strokeStart")
+    if (property == AnimatedProperty::strokeStart)
         return strokeStart_;
-    if (keyPath == "strokeEnd")
+    if (property == AnimatedProperty::strokeEnd)
         return strokeEnd_;
-    return Layer::modelValue(keyPath);
+    return Layer::modelValue(property);
 }
 
-Color ShapeLayer::modelColor(const std::string& keyPath) const
+Color ShapeLayer::modelColor(AnimatedProperty property) const
 {
-    if (keyPath == "fillColor")
+    if (property == AnimatedProperty::fillColor)
         return fillColor_;
-    return Layer::modelColor(keyPath);
+    return Layer::modelColor(property);
 }
 
 void ShapeLayer::drawContent(GraphicsContext& context) const
@@ -71,11 +71,11 @@ void ShapeLayer::drawContent(GraphicsContext& context) const
     if (path_.isEmpty())
         return;
     QPainter& painter = context.painter();
-    const Color fill = presentationColor("fillColor", context.time());
+    const Color fill = presentationColor(AnimatedProperty::fillColor, context.time());
     if (!fill.isClear())
         painter.fillPath(path_.qt(), toQColor(fill));
-    const double start = std::clamp(presentationValue("strokeStart", context.time()), 0.0, 1.0);
-    const double end = std::clamp(presentationValue("strokeEnd", context.time()), 0.0, 1.0);
+    const double start = std::clamp(presentationValue(AnimatedProperty::strokeStart, context.time()), 0.0, 1.0);
+    const double end = std::clamp(presentationValue(AnimatedProperty::strokeEnd, context.time()), 0.0, 1.0);
     if (strokeColor_.isClear() || lineWidth_ <= 0 || end <= start)
         return;
     QPen pen(toQColor(strokeColor_));

@@ -25,8 +25,8 @@ public:
     void setStrokeEnd(double value);
 
     void drawContent(GraphicsContext& context) const override;
-    double modelValue(const std::string& keyPath) const override;
-    Color modelColor(const std::string& keyPath) const override;
+    double modelValue(AnimatedProperty property) const override;
+    Color modelColor(AnimatedProperty property) const override;
 
 private:
     Path path_;

@@ -95,7 +95,7 @@ void View::setCenter(const Point& center)
 void View::setTransform(const AffineTransform& transform)
 {
     loopChecker_.check(typeid(*this));
-    ViewAnimation::valueChanged(*layer_, "transform.scale", layer_->modelValue("transform.scale"),
+    ViewAnimation::valueChanged(*layer_, "transform.scale", layer_->modelValue(AnimatedProperty::transformScale),
                                 std::hypot(transform.a, transform.b));
     transform_ = transform;
     requestWindowUpdate();
@@ -374,6 +374,7 @@ std::optional<double> View::nextContentChange(double) const
 
 void View::requestWindowUpdate()
 {
+    layer_->markChanged();
     if (Window* host = window())
         host->setNeedsUpdate();
 }

@@ -70,8 +70,8 @@ TEST(LayerTest, BasicAnimationRunsOnTheClockAndLeavesTheModelValue)
     layer->addAnimation(fade, "fade");
 
     const double start = time.now();
-    EXPECT_DOUBLE_EQ(layer->presentationValue("opacity", start), 0.0);
-    EXPECT_DOUBLE_EQ(layer->presentationValue("opacity", start + 0.25), 0.5);
+    EXPECT_DOUBLE_EQ(layer->presentationValue(ui::AnimatedProperty::opacity, start), 0.0);
+    EXPECT_DOUBLE_EQ(layer->presentationValue(ui::AnimatedProperty::opacity, start + 0.25), 0.5);
     EXPECT_DOUBLE_EQ(layer->opacity(), 1.0);
     time.advance(0.5);
     EXPECT_EQ(stops, (std::vector<bool>{true}));
@@ -100,7 +100,7 @@ TEST(LayerTest, AutoreversingAnimationComesBackAndFillsForwardsWhenKept)
     blink.autoreverses = true;
     layer->addAnimation(blink, "blink");
     const double start = time.now();
-    EXPECT_DOUBLE_EQ(layer->presentationValue("opacity", start + 1.5), 0.5);
+    EXPECT_DOUBLE_EQ(layer->presentationValue(ui::AnimatedProperty::opacity, start + 1.5), 0.5);
 
     ui::BasicAnimation hold("strokeEnd");
     hold.toValue = 0.25;
@@ -109,7 +109,7 @@ TEST(LayerTest, AutoreversingAnimationComesBackAndFillsForwardsWhenKept)
     hold.duration = 1.0;
     layer->addAnimation(hold, "hold");
     time.advance(5);
-    EXPECT_DOUBLE_EQ(layer->presentationValue("strokeEnd", time.now()), 0.25);
+    EXPECT_DOUBLE_EQ(layer->presentationValue(ui::AnimatedProperty::strokeEnd, time.now()), 0.25);
 }
 
 } // namespace

@@ -254,8 +254,8 @@ TEST(ViewAnimationTest, ValuesJumpAndTheScreenShowsThemMovingUntilTheCompletion)
                                [&](bool finished) { done.push_back(finished ? "finished" : "stopped"); });
     EXPECT_DOUBLE_EQ(view->alpha(), 0);
     const double start = time.now();
-    EXPECT_DOUBLE_EQ(view->layer().presentationValue("opacity", start + 0.1), 1.0) << "held during the delay";
-    EXPECT_DOUBLE_EQ(view->layer().presentationValue("opacity", start + 0.45), 0.5);
+    EXPECT_DOUBLE_EQ(view->layer().presentationValue(ui::AnimatedProperty::opacity, start + 0.1), 1.0) << "held during the delay";
+    EXPECT_DOUBLE_EQ(view->layer().presentationValue(ui::AnimatedProperty::opacity, start + 0.45), 0.5);
     time.advance(0.69);
     EXPECT_TRUE(done.empty());
     time.advance(0.01);

@@ -126,6 +126,44 @@ TEST(RenderTest, AKeptShadowFollowsEveryChangeOfWhatCastsIt)
         << "a half transparent card casts a lighter shadow";
 }
 
+// A shadowed card whose content did not change is shown from what was kept, without drawing it
+// again; a change anywhere inside it, however deep, shows at once.
+TEST(RenderTest, AShadowedCardIsDrawnAgainOnlyWhenSomethingInItChanged)
+{
+    class CountedView : public View {
+    public:
+        using View::View;
+        void draw(ui::GraphicsContext&, const Rect&) const override { ++draws; }
+        mutable int draws = 0;
+    };
+    const auto scene = [](Color inner) {
+        auto root = std::make_shared<View>(Rect{0, 0, 100, 100});
+        root->setBackgroundColor(Color::white(1));
+        auto card = std::make_shared<View>(Rect{20, 20, 60, 40});
+        card->setBackgroundColor(Color::white(1));
+        card->layer().setShadowOpacity(0.5);
+        card->layer().setShadowRadius(4);
+        auto box = std::make_shared<View>(Rect{5, 5, 30, 20});
+        auto counted = std::make_shared<CountedView>(Rect{2, 2, 10, 10});
+        counted->setBackgroundColor(inner);
+        box->addSubview(counted);
+        card->addSubview(box);
+        root->addSubview(card);
+        return std::make_pair(root, counted);
+    };
+    auto [root, counted] = scene(Color::rgb255(0, 0, 255));
+    const ui::LayerRenderer renderer(0);
+    const QImage first = renderer.renderView(*root, 1);
+    EXPECT_EQ(renderer.renderView(*root, 1), first);
+    EXPECT_EQ(counted->draws, 1) << "an unchanged card is not drawn again";
+    renderer.renderView(*root, 3);
+    EXPECT_EQ(counted->draws, 2) << "another scale draws it anew";
+
+    counted->setBackgroundColor(Color::rgb255(255, 0, 0));
+    EXPECT_EQ(renderer.renderView(*root, 1), renderer.renderView(*scene(Color::rgb255(255, 0, 0)).first, 1));
+    EXPECT_EQ(counted->draws, 3);
+}
+
 TEST(RenderTest, GradientAndPartlyStrokedShape)
 {
     auto root = std::make_shared<View>(Rect{0, 0, 100, 100});

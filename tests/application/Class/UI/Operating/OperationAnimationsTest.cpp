@@ -149,7 +149,7 @@ TEST(RingControlPointLayerTest, AReversalPartWayTakesTheSameShareOfItsLength)
     // The new dot starts from the focused colour.
     EXPECT_EQ(point->circleLayer()->fillColor(), RingControlPointLayer::focusedColor());
     time.advance(1.0);
-    EXPECT_EQ(point->circleLayer()->presentationColor("fillColor", time.now()), RingControlPointLayer::unfocusedColor());
+    EXPECT_EQ(point->circleLayer()->presentationColor(ui::AnimatedProperty::fillColor, time.now()), RingControlPointLayer::unfocusedColor());
 }
 
 TEST(FadeOutLineViewTest, KeepsTheLastTenPointsAndDrawsFromThree)

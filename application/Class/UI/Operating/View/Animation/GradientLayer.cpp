@@ -1,5 +1,11 @@
 #include "Class/UI/Operating/View/Animation/GradientLayer.h"
 
+#include "ui/GraphicsContext.h"
+
+#include <QPainter>
+
+#include <cmath>
+
 namespace tolvane::app {
 
 GradientLayer::GradientLayer()
@@ -13,6 +19,27 @@ GradientLayer::GradientLayer()
     setEndPoint({1.0, 1.0});
     // The owners give it a corner radius of half its side: clipped to that it shows as a disc.
     setMasksToBounds(true);
+}
+
+void GradientLayer::drawContent(ui::GraphicsContext& context) const
+{
+    const ui::Rect area = bounds();
+    if (area.isEmpty())
+        return;
+    QPainter& painter = context.painter();
+    const double pixelsPerPoint = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    const int side = static_cast<int>(std::ceil(std::max(area.width(), area.height()) * pixelsPerPoint));
+    if (blend_.width() < side) {
+        blend_ = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+        blend_.fill(Qt::transparent);
+        QPainter blend(&blend_);
+        blend.setRenderHints(painter.renderHints());
+        blend.scale(side / area.width(), side / area.height());
+        blend.translate(-area.x(), -area.y());
+        ui::GraphicsContext blendContext(blend);
+        ui::GradientLayer::drawContent(blendContext);
+    }
+    painter.drawImage(QRectF(area.x(), area.y(), area.width(), area.height()), blend_);
 }
 
 } // namespace tolvane::app
