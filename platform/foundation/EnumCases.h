@@ -45,13 +45,21 @@ constexpr std::underlying_type_t<E> rawValue(E value)
     return static_cast<std::underlying_type_t<E>>(value);
 }
 
-// The case with raw value `raw`, or none for every other value, including values that do not fit
-// the raw type (0x100 is no case of a one-byte enumeration, not case 0).
-template <typename E>
-constexpr bool hasByteRaw = sizeof(E) == 1 && std::is_unsigned_v<std::underlying_type_t<E>>;
-
-// For one-byte enumerations: whether each of the 256 raw values names a case. The receive path reads
+// Enumerations whose every raw value is a byte, whatever their raw type: the receive path reads
 // several such fields from every frame, where a walk over the case list cost more than the decoding.
+template <typename E>
+constexpr bool hasByteRaw = [] {
+    if constexpr (!std::is_unsigned_v<std::underlying_type_t<E>>) {
+        return false;
+    } else {
+        for (E value : allCases<E>())
+            if (rawValue(value) > 0xFF)
+                return false;
+        return true;
+    }
+}();
+
+// For enumerations with byte raw values: whether each of the 256 byte values names a case.
 template <typename E>
     requires hasByteRaw<E>
 inline constexpr std::array<bool, 256> kNamedByteValues = [] {
@@ -61,6 +69,8 @@ inline constexpr std::array<bool, 256> kNamedByteValues = [] {
     return named;
 }();
 
+// The case with raw value `raw`, or none for every other value, including values that do not fit
+// the raw type (0x100 is no case of a one-byte enumeration, not case 0).
 template <typename E, std::integral Raw>
 constexpr std::optional<E> fromRaw(Raw raw)
 {

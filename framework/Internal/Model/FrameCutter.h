@@ -18,20 +18,24 @@ public:
     // it keeps memory bounded when a peer or line noise never sends an END; valid streams never reach it.
     static constexpr size_t kMaxPendingBytes = 1024;
 
-    // The complete frames of one cut, in stream order, each with one END added at either end.
+    // The complete frames of one cut, in stream order, each with an END at either end.
     class Frames {
     public:
-        size_t size() const { return ends_.size(); }
-        bool empty() const { return ends_.empty(); }
+        size_t size() const { return bounds_.size(); }
+        bool empty() const { return bounds_.empty(); }
         std::span<const uint8_t> operator[](size_t index) const;
 
     private:
         friend class FrameCutter;
-        void add(std::span<const uint8_t> head, std::span<const uint8_t> rest);
+        struct Bounds {
+            size_t openingEnd;
+            size_t closingEnd;
+        };
 
-        // Stored back to back in one buffer, so a chunk of many frames costs two allocations.
+        // The cut bytes are copied once, behind an END standing for the one that opened the pending
+        // tail; each frame is a view from its opening END to its closing END, so neighbours share one.
         foundation::Bytes bytes_;
-        std::vector<size_t> ends_;
+        std::vector<Bounds> bounds_;
     };
 
     struct Cut {
