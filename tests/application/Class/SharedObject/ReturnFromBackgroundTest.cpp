@@ -4,6 +4,7 @@
 #include "Class/UI/PreConfirmation/View/PreConfirmationViewController.h"
 #include "Class/UI/RequestIdWaiting/View/RequestIdWaitingViewController.h"
 
+#include "foundation/NotificationCenter.h"
 #include "ui/NavigationController.h"
 
 #include <algorithm>
@@ -17,11 +18,24 @@ class ReturnFromBackgroundTest : public SharedDelegateTest {
 protected:
     ReturnFromBackgroundTest()
     {
+        settleEarlierRouters();
         showStack();
         connect();
         ui::Application::shared().becomeActive();
         transitionManager->showRequestIDWaiting();
         settle();
+    }
+
+    // View models of earlier tests whose screens never left may still observe the blank notice, each
+    // with the router of its own test: those routers settle on a blank screen of a stack of their
+    // own, out of any window, and refuse the blank screen from then on.
+    void settleEarlierRouters()
+    {
+        auto elsewhere = std::make_shared<BaseUINavigationController>(std::make_shared<ui::ViewController>());
+        TolvaneIntegrationAppHelper::shared().navigationController = elsewhere;
+        foundation::NotificationCenter::defaultCenter().post(AppEventHandler::shared().eventTransitToBlank);
+        time.runUntilIdle();
+        TolvaneIntegrationAppHelper::shared().navigationController.reset();
     }
 
     void returnFromBackground()
