@@ -31,6 +31,7 @@
 #include "ui/View.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tolvane::app {
 namespace {
@@ -62,12 +63,17 @@ void TolvaneBaseViewController::viewDidLoad()
                 self->baseViewModel->exitAppCycle();
             }
         }));
-    cancellables.insert(rx::Cancellable([observation] { observation->reset(); }));
+    terminateObservation_ = rx::Cancellable([observation] { observation->reset(); });
 }
 
 void TolvaneBaseViewController::viewWillAppear(bool animated)
 {
     ui::ViewController::viewWillAppear(animated);
+    if (!hasAppeared_) {
+        // Everything bound so far was bound as the view loaded: a cover must not end it.
+        std::swap(loadBindings_, cancellables);
+        hasAppeared_ = true;
+    }
     std::weak_ptr<TolvaneBaseViewController> weak = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
     cancellables.insert(baseViewModel->baseActionPublisher().sink([weak](const BaseAction& action) {
         if (auto self = weak.lock())
@@ -96,6 +102,7 @@ void TolvaneBaseViewController::viewWillDisappear(bool animated)
     ui::ViewController::viewWillDisappear(animated);
     if (auto* alert = presentedAlert())
         alert->dismiss(false);
+    terminateObservation_.cancel();
     cancellables.removeAll();
     baseViewModel->clearCancellables();
     baseViewModel->resetBaseAction();
