@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace tolvane::app {
 
@@ -14,8 +17,18 @@ class StartScreenOption {
 public:
     static constexpr const char* environmentVariable = "TOLVANE_OPEN_SCREEN";
 
-    // Opens the named screen; returns why it could not (empty when it opened).
+    // Opens the screen a value names; returns why it could not (empty when it opened).
+    using Opening = std::function<std::string(ITransitionManager& router)>;
+
+    // The opening a value asks for, or why it names no screen.
+    static std::variant<Opening, std::string> read(std::string_view value);
+    // Reads and opens at once; returns why it could not (empty when it opened).
     static std::string open(std::string_view value, ITransitionManager& router);
+    // Opens once the start checks have handed over to the first screen and it has appeared, so that
+    // the run has its history row and its car as on the road to the screen; `failed` hears why an
+    // opening could not open.
+    static void openOverTheFirstScreen(Opening opening, std::shared_ptr<ITransitionManager> router,
+                                       std::function<void(const std::string&)> failed);
 };
 
 } // namespace tolvane::app

@@ -6,6 +6,7 @@
 #include "ui/NavigationController.h"
 
 #include <typeinfo>
+#include <variant>
 
 namespace screen_testing {
 namespace {
@@ -46,12 +47,35 @@ TEST_F(StartScreenOptionTest, AValueThatNamesNothingSaysWhyAndOpensNothing)
         {"Warn", "\"Warn\" needs a cause or a warning kind after a colon, not \"\""},
         {"IGONWarn:timedOutCloseTerminal", "\"IGONWarn\" needs a cause after a colon, not \"timedOutCloseTerminal\""},
         {"Settings:deep", "\"Settings\" takes no argument"},
+        {std::string(100000, 'x'), "no screen named \"" + std::string(60, 'x') + "...\" (100000 bytes)"},
     };
     for (const auto& [value, failure] : rows)
         EXPECT_EQ(StartScreenOption::open(value, *router), failure) << value;
     settle();
     EXPECT_TRUE(router->calls.empty());
     EXPECT_EQ(stack->viewControllers().size(), 1u);
+}
+
+TEST_F(StartScreenOptionTest, AScreenOpensOnlyOverTheFirstScreenTheStartChecksHandOverTo)
+{
+    std::vector<std::string> failures;
+    auto request = StartScreenOption::read("Settings");
+    ASSERT_TRUE(std::holds_alternative<StartScreenOption::Opening>(request));
+    StartScreenOption::openOverTheFirstScreen(std::get<StartScreenOption::Opening>(request), router,
+                                              [&failures](const std::string& failure) { failures.push_back(failure); });
+    settle();
+    settle();
+    EXPECT_EQ(stack->viewControllers().size(), 1u) << "the start checks are still on";
+
+    const auto first = std::make_shared<ui::ViewController>();
+    stack->pushViewController(first, false);
+    settle();
+    ASSERT_EQ(stack->viewControllers().size(), 3u);
+    EXPECT_EQ(stack->viewControllers()[1], first);
+    EXPECT_EQ(typeid(*stack->topViewController()), typeid(SettingsViewController));
+    settle();
+    EXPECT_EQ(stack->viewControllers().size(), 3u) << "once";
+    EXPECT_TRUE(failures.empty());
 }
 
 } // namespace
