@@ -1,7 +1,7 @@
 // The stand-alone program: the feature as an application of its own, in a phone-sized window.
 // TOLVANE_SCREENSHOT names a PNG file for a picture of the first screen, and the program then ends
 // once it is written (for a display no one looks at). TOLVANE_OPEN_SCREEN opens one more screen over
-// the first screen once it has appeared (see StartScreenOption).
+// the first screen (see StartScreenOption).
 
 #include "Class/Model/Terminal/DataReceiveCenter.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
@@ -46,7 +46,7 @@ public:
     std::shared_ptr<ui::Window> window() override { return delegate()->window(); }
 
 private:
-    // A value that names no screen fails the launch; a screen it names opens over the first screen.
+    // A value that names no screen fails the launch; a screen it names opens when due.
     static bool openStartScreen()
     {
         const char* value = std::getenv(StartScreenOption::environmentVariable);
@@ -57,9 +57,8 @@ private:
             reportStartScreenFailure(*failure);
             return false;
         }
-        StartScreenOption::openOverTheFirstScreen(std::get<StartScreenOption::Opening>(std::move(request)),
-                                                  di::Container::defaultContainer().resolve<ITransitionManager>(),
-                                                  reportStartScreenFailure);
+        StartScreenOption::openWhenDue(std::get<StartScreenOption::Opening>(std::move(request)),
+                                       di::Container::defaultContainer().resolve<ITransitionManager>(), reportStartScreenFailure);
         return true;
     }
 

@@ -52,12 +52,12 @@ std::string quoted(std::string_view value)
 struct ScreenWithArgument {
     std::string_view name;
     std::string_view argumentHint;
-    std::function<std::optional<StartScreenOption::Opening>(std::string_view argument)> read;
+    std::function<std::optional<StartScreenOption::Open>(std::string_view argument)> read;
 };
 
 const ScreenWithArgument screensWithArgument[] = {
     {"Warn", "a cause or a warning kind",
-     [](std::string_view argument) -> std::optional<StartScreenOption::Opening> {
+     [](std::string_view argument) -> std::optional<StartScreenOption::Open> {
          if (const auto cause = causeNamed(argument))
              return [cause = *cause](ITransitionManager& router) {
                  router.showWarn(cause);
@@ -71,7 +71,7 @@ const ScreenWithArgument screensWithArgument[] = {
          return std::nullopt;
      }},
     {"IGONWarn", "a cause",
-     [](std::string_view argument) -> std::optional<StartScreenOption::Opening> {
+     [](std::string_view argument) -> std::optional<StartScreenOption::Open> {
          if (const auto cause = causeNamed(argument))
              return [cause = *cause](ITransitionManager& router) {
                  router.showIGONWarn(cause);
@@ -118,15 +118,16 @@ std::variant<StartScreenOption::Opening, std::string> StartScreenOption::read(st
         if (screen.name != name)
             continue;
         const std::string_view argument = colon == std::string_view::npos ? std::string_view{} : value.substr(colon + 1);
-        if (auto opening = screen.read(argument))
-            return std::move(*opening);
+        if (auto open = screen.read(argument))
+            return Opening{.open = std::move(*open), .overTheFirstScreen = false};
         return quoted(name) + " needs " + std::string(screen.argumentHint) + " after a colon, not " + quoted(argument);
     }
     if (colon != std::string_view::npos)
         return quoted(name) + " takes no argument";
     if (!ui::StoryboardRegistry::shared().contains(std::string(name)))
         return "no screen named " + quoted(name);
-    return Opening([name = std::string(name)](ITransitionManager& router) { return openStoryboard(name, router); });
+    return Opening{.open = [name = std::string(name)](ITransitionManager& router) { return openStoryboard(name, router); },
+                   .overTheFirstScreen = true};
 }
 
 std::string StartScreenOption::open(std::string_view value, ITransitionManager& router)
@@ -134,20 +135,26 @@ std::string StartScreenOption::open(std::string_view value, ITransitionManager& 
     auto request = read(value);
     if (const auto* failure = std::get_if<std::string>(&request))
         return *failure;
-    return std::get<Opening>(request)(router);
+    return std::get<Opening>(request).open(router);
 }
 
-void StartScreenOption::openOverTheFirstScreen(Opening opening, std::shared_ptr<ITransitionManager> router,
-                                               std::function<void(const std::string&)> failed)
+void StartScreenOption::openWhenDue(Opening opening, std::shared_ptr<ITransitionManager> router,
+                                    std::function<void(const std::string&)> failed)
 {
-    auto openOnceShown = [opening = std::move(opening), router = std::move(router), failed = std::move(failed)](foundation::Timer& timer) {
+    auto openNow = [open = std::move(opening.open), router, failed = std::move(failed)] {
+        if (const std::string failure = open(*router); !failure.empty())
+            failed(failure);
+    };
+    if (!opening.overTheFirstScreen) {
+        openNow();
+        return;
+    }
+    foundation::RunLoop::main().scheduleTimer(FIRST_SCREEN_POLL, true, [openNow = std::move(openNow), router](foundation::Timer& timer) {
         if (!theFirstScreenHasAppeared(*router))
             return;
         timer.invalidate();
-        if (const std::string failure = opening(*router); !failure.empty())
-            failed(failure);
-    };
-    foundation::RunLoop::main().scheduleTimer(FIRST_SCREEN_POLL, true, std::move(openOnceShown));
+        openNow();
+    });
 }
 
 } // namespace tolvane::app

@@ -56,13 +56,16 @@ TEST_F(StartScreenOptionTest, AValueThatNamesNothingSaysWhyAndOpensNothing)
     EXPECT_EQ(stack->viewControllers().size(), 1u);
 }
 
-TEST_F(StartScreenOptionTest, AScreenOpensOnlyOverTheFirstScreenTheStartChecksHandOverTo)
+TEST_F(StartScreenOptionTest, AScreenOfTheRoadOpensOverTheFirstScreenTheStartChecksHandOverToAndAnEndScreenAtOnce)
 {
     std::vector<std::string> failures;
-    auto request = StartScreenOption::read("Settings");
-    ASSERT_TRUE(std::holds_alternative<StartScreenOption::Opening>(request));
-    StartScreenOption::openOverTheFirstScreen(std::get<StartScreenOption::Opening>(request), router,
-                                              [&failures](const std::string& failure) { failures.push_back(failure); });
+    const auto openWhenDue = [&](std::string_view value) {
+        auto request = StartScreenOption::read(value);
+        ASSERT_TRUE(std::holds_alternative<StartScreenOption::Opening>(request)) << value;
+        StartScreenOption::openWhenDue(std::get<StartScreenOption::Opening>(request), router,
+                                       [&failures](const std::string& failure) { failures.push_back(failure); });
+    };
+    openWhenDue("Settings");
     settle();
     settle();
     EXPECT_EQ(stack->viewControllers().size(), 1u) << "the start checks are still on";
@@ -75,6 +78,9 @@ TEST_F(StartScreenOptionTest, AScreenOpensOnlyOverTheFirstScreenTheStartChecksHa
     EXPECT_EQ(typeid(*stack->topViewController()), typeid(SettingsViewController));
     settle();
     EXPECT_EQ(stack->viewControllers().size(), 3u) << "once";
+
+    openWhenDue("Warn:disconnectAtIGONWarn");
+    EXPECT_EQ(router->calls, std::vector<std::string>{"showWarn(disconnectAtIGONWarn)"});
     EXPECT_TRUE(failures.empty());
 }
 
