@@ -98,14 +98,17 @@ std::string openStoryboard(const std::string& name, ITransitionManager& router)
     return {};
 }
 
-// The start checks have handed over: the screen on top is another than the start screen, and shown.
+// The start checks have handed over: the screen on top is another than the start screen, shown, and
+// nothing (the terms of use) waits over it.
 bool theFirstScreenHasAppeared(ITransitionManager& router)
 {
     const auto& stack = TolvaneIntegrationAppHelper::shared().navigationController;
     if (!stack || stack->viewControllers().empty())
         return false;
-    const ui::ViewController* top = router.getTopNavigationController(*stack).topViewController();
-    return top && top != stack->viewControllers().front().get() && top->isAppeared();
+    const ui::NavigationController& navigation = router.getTopNavigationController(*stack);
+    const ui::ViewController* top = navigation.topViewController();
+    return top && top != stack->viewControllers().front().get() && top->isAppeared() && !navigation.presentedViewController() &&
+           !top->presentedViewController();
 }
 
 } // namespace

@@ -72,6 +72,11 @@ TEST_F(StartScreenOptionTest, AScreenOfTheRoadOpensOverTheFirstScreenTheStartChe
 
     const auto first = std::make_shared<ui::ViewController>();
     stack->pushViewController(first, false);
+    const auto terms = std::make_shared<ui::ViewController>();
+    first->present(terms, false);
+    settle();
+    EXPECT_EQ(stack->viewControllers().size(), 2u) << "the terms of use wait over the first screen";
+    terms->dismiss(false);
     settle();
     ASSERT_EQ(stack->viewControllers().size(), 3u);
     EXPECT_EQ(stack->viewControllers()[1], first);
