@@ -54,9 +54,14 @@ TolvaneBaseViewController::~TolvaneBaseViewController() = default;
 void TolvaneBaseViewController::viewDidLoad()
 {
     ui::ViewController::viewDidLoad();
-    auto self = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
+    // The notification centre lives as long as the process: holding the screen there would keep
+    // every closed screen and its view model alive.
+    std::weak_ptr<TolvaneBaseViewController> weak = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
     auto observation = std::make_shared<foundation::NotificationCenter::Observation>(
-        foundation::NotificationCenter::defaultCenter().addObserver(Application::willTerminateNotification, [self] {
+        foundation::NotificationCenter::defaultCenter().addObserver(Application::willTerminateNotification, [weak] {
+            auto self = weak.lock();
+            if (!self)
+                return;
             myLog("App 生命周期", "所有页面基类接到杀死进程的通知");
             if (self->baseViewModel) {
                 myLog("App 生命周期", "调用baseViewModel.exitAppCycle()");
