@@ -3,6 +3,7 @@
 #include "foundation/SystemLog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -21,11 +22,18 @@ std::string dataDirectoryOverride()
 
 std::string madeDirectory(const QString& path)
 {
-    QDir().mkpath(path);
+    makePrivateDirectory(path.toStdString());
     return QDir::cleanPath(path).toStdString();
 }
 
 } // namespace
+
+void makePrivateDirectory(const std::string& path)
+{
+    const QString folder = QString::fromStdString(path);
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 std::string documentsDirectory()
 {
