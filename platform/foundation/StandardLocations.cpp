@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -30,9 +31,15 @@ std::string madeDirectory(const QString& path)
 
 void makePrivateDirectory(const std::string& path)
 {
-    const QString folder = QString::fromStdString(path);
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir().mkpath(QString::fromStdString(path));
+    restrictToOwner(path);
+}
+
+void restrictToOwner(const std::string& path)
+{
+    const QString entry = QString::fromStdString(path);
+    const auto readWrite = QFile::ReadOwner | QFile::WriteOwner;
+    QFile::setPermissions(entry, QFileInfo(entry).isDir() ? readWrite | QFile::ExeOwner : readWrite);
 }
 
 std::string documentsDirectory()

@@ -15,4 +15,7 @@ std::string userDefaultsFilePath();
 // its owner alone, whatever the umask and however an earlier run left it.
 void makePrivateDirectory(const std::string& path);
 
+// Leaves a file readable and writable by its owner alone (a folder also searchable).
+void restrictToOwner(const std::string& path);
+
 } // namespace foundation

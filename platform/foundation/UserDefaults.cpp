@@ -227,11 +227,12 @@ void UserDefaults::recoverUnreadableFile(const std::string& why, const Recovery&
                 readable[key] = settings_->value(key);
     settings_.reset();
     const bool kept = QDir().rename(path, keptPath);
+    restrictToOwner(keptPath.toStdString());
     settings_ = openSettings(path);
     for (const auto& [key, value] : readable)
         settings_->setValue(key, value);
     settings_->sync();
-    restrictToOwner();
+    restrictToOwner(filePath_);
     logToSystem(SystemLogType::error, "The settings file " + filePath_ + " could not be read (" + why + "); " +
                                           (kept ? "it was kept as " + keptPath.toStdString() : "it could not be kept") +
                                           " and " + std::to_string(readable.size()) + " readable values were carried over.");
@@ -364,18 +365,13 @@ bool UserDefaults::syncOrReload()
         // An empty file is what a kill during a rewrite leaves, so one with no keys is not kept.
         if (settings_->allKeys().isEmpty())
             QFile::remove(QString::fromStdString(filePath_));
-        restrictToOwner();
+        // The file holds the user's cars with their serial numbers. A rewrite keeps the mode it finds.
+        restrictToOwner(filePath_);
         return true;
     }
     logToSystem(SystemLogType::error, "The settings file " + filePath_ + " could not be written.");
     reloadAfterError();
     return false;
-}
-
-void UserDefaults::restrictToOwner() const
-{
-    // The file holds the user's cars with their serial numbers. A rewrite keeps the mode it finds.
-    QFile::setPermissions(QString::fromStdString(filePath_), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void UserDefaults::reloadAfterError()

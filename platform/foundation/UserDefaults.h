@@ -75,7 +75,6 @@ private:
     bool store(std::string_view key, const std::string& text);
     bool syncOrReload();
     void reloadAfterError();
-    void restrictToOwner() const;
     void recoverUnreadableFile(const std::string& why, const Recovery& recovery);
 
     const std::string filePath_;

@@ -170,7 +170,7 @@ std::optional<DataController::LoadFailure> DataController::openStore()
     if (!query.exec(kCreateDeviceIndex) || !query.exec(kCreateLaunchIndex))
         return failure(query.lastError(), isUnreadable(query.lastError()));
     // The runs name the user's cars; SQLite gives its journal the same mode.
-    QFile::setPermissions(file.filePath(), QFile::ReadOwner | QFile::WriteOwner);
+    foundation::restrictToOwner(storePath_);
     return std::nullopt;
 }
 
@@ -194,6 +194,7 @@ std::optional<std::string> DataController::keepUnreadableStoreAside()
     const QString path = QString::fromStdString(storePath_);
     if (!QDir().rename(path, keptPath))
         return std::nullopt;
+    foundation::restrictToOwner(keptPath.toStdString());
     // Its journal belongs to it and must not be rolled into the new store.
     QFile::rename(path + "-journal", keptPath + "-journal");
     return keptPath.toStdString();

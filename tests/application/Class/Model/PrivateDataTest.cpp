@@ -50,7 +50,11 @@ TEST(PrivateDataTest, TheUsersFoldersAndFilesAreTheirsAloneWhateverTheUmask)
         const ScopedOpenUmask openUmask;
 
         const std::string documents = foundation::documentsDirectory();
+        // What a kill during a rewrite leaves: kept aside, and the copy is the user's alone too.
+        QFile(QString::fromStdString(foundation::userDefaultsFilePath())).open(QIODevice::WriteOnly);
         foundation::UserDefaults settings(foundation::userDefaultsFilePath());
+        const QStringList kept = QDir(QString::fromStdString(documents)).entryList({"TolvaneControl.ini.unreadable-*"});
+        ASSERT_EQ(kept.size(), 1);
         ASSERT_TRUE(settings.setString("TolvaneControl_CarRecords", "{}"));
         const foundation::VirtualTime time;
         tolvane::app::DataController history(documents, time);
@@ -72,6 +76,7 @@ TEST(PrivateDataTest, TheUsersFoldersAndFilesAreTheirsAloneWhateverTheUmask)
             {oldLog, 0600},
             {documents + "/ELCLog", 0700},
             {exported, 0600},
+            {documents + "/" + kept[0].toStdString(), 0600},
         };
         for (const auto& [path, mode] : expected)
             EXPECT_EQ(modeOf(path), mode) << path;
