@@ -46,7 +46,7 @@ foundation::Date now()
 void ELCLog::initSDK(int logLevel, int /*storageType*/, int saveDays, std::optional<std::string> logPath)
 {
     const std::string folder = logPath ? *logPath : foundation::documentsDirectory() + "/ELCLog";
-    QDir().mkpath(QString::fromStdString(folder));
+    foundation::makePrivateDirectory(folder);
     const auto today = std::chrono::sys_days(foundation::TimeZone::current().localDate(now()));
     foundation::removeDatedFilesBefore(folder, {kFilePrefix}, kFileSuffix,
                                        std::chrono::year_month_day(today - std::chrono::days(saveDays)));
@@ -126,6 +126,8 @@ bool ELCLog::exportLogFiles(const std::string& destinationFile)
     QSaveFile destination(QString::fromStdString(destinationFile));
     if (!destination.open(QIODevice::WriteOnly))
         return false;
+    // Every frame of the link is in it, with the user's cars: the user's alone, like the logs.
+    destination.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     for (const QString& name : names) {
         QFile kept(QString::fromStdString(folder) + "/" + name);
         if (kept.open(QIODevice::ReadOnly))
