@@ -3,6 +3,7 @@
 #include "ui/GraphicsContext.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -17,8 +18,6 @@ GradientLayer::GradientLayer()
     setLocations({0.0, 1.0});
     setStartPoint({0.5, 0.5});
     setEndPoint({1.0, 1.0});
-    // The owners give it a corner radius of half its side: clipped to that it shows as a disc.
-    setMasksToBounds(true);
 }
 
 void GradientLayer::drawContent(ui::GraphicsContext& context) const
@@ -34,6 +33,10 @@ void GradientLayer::drawContent(ui::GraphicsContext& context) const
         blend_.fill(Qt::transparent);
         QPainter blend(&blend_);
         blend.setRenderHints(painter.renderHints());
+        // The owners make it a circle: the kept blend is cut to a disc, so no clip is set each step.
+        QPainterPath disc;
+        disc.addEllipse(QRectF(0, 0, side, side));
+        blend.setClipPath(disc);
         blend.scale(side / area.width(), side / area.height());
         blend.translate(-area.x(), -area.y());
         ui::GraphicsContext blendContext(blend);
