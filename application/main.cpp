@@ -1,7 +1,7 @@
 // The stand-alone program: the feature as an application of its own, in a phone-sized window.
 // TOLVANE_SCREENSHOT names a PNG file for a picture of the first screen, and the program then ends
 // once it is written (for a display no one looks at). TOLVANE_OPEN_SCREEN opens one more screen over
-// the first one (see StartScreenOption).
+// the first screen (see StartScreenOption).
 
 #include "Class/Model/Terminal/DataReceiveCenter.h"
 #include "Class/Model/Terminal/DataTransmissionCenter.h"
@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <variant>
 
 namespace {
 
@@ -45,16 +46,25 @@ public:
     std::shared_ptr<ui::Window> window() override { return delegate()->window(); }
 
 private:
+    // A value that names no screen fails the launch; a screen it names opens when due.
     static bool openStartScreen()
     {
         const char* value = std::getenv(StartScreenOption::environmentVariable);
         if (!value || !*value)
             return true;
-        const auto router = di::Container::defaultContainer().resolve<ITransitionManager>();
-        const std::string failure = StartScreenOption::open(value, *router);
-        if (!failure.empty())
-            std::fprintf(stderr, "%s: %s\n", StartScreenOption::environmentVariable, failure.c_str());
-        return failure.empty();
+        auto request = StartScreenOption::read(value);
+        if (const auto* failure = std::get_if<std::string>(&request)) {
+            reportStartScreenFailure(*failure);
+            return false;
+        }
+        StartScreenOption::openWhenDue(std::get<StartScreenOption::Opening>(std::move(request)),
+                                       di::Container::defaultContainer().resolve<ITransitionManager>(), reportStartScreenFailure);
+        return true;
+    }
+
+    static void reportStartScreenFailure(const std::string& failure)
+    {
+        std::fprintf(stderr, "%s: %s\n", StartScreenOption::environmentVariable, failure.c_str());
     }
 
     static std::shared_ptr<TolvaneIntegrationAppAppDelegate> delegate() { return AppEventHandler::eventHandlerDelegate(); }

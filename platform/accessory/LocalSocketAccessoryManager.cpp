@@ -1,18 +1,19 @@
 #include "accessory/LocalSocketAccessoryManager.h"
 
 #include "accessory/AccessoryDescription.h"
+#include "accessory/AccessoryFolder.h"
 #include "accessory/SocketSession.h"
 #include "bluetooth/PowerStateText.h"
+#include "foundation/LogText.h"
 #include "foundation/RunLoop.h"
+#include "foundation/SmallFile.h"
+#include "foundation/SystemLog.h"
 
-#include <QFile>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include <fcntl.h>
@@ -26,6 +27,15 @@ namespace accessory {
 namespace {
 
 constexpr std::string_view kSocketSuffix = ".sock";
+// Far above what a description or the power state needs, far below what could hold the program up.
+constexpr size_t kDescriptionBytes = 64 * 1024;
+constexpr size_t kPowerFileBytes = 64;
+
+void logRefusal(const std::string& reason)
+{
+    foundation::systemLog().write(foundation::SystemLogType::error, foundation::applicationIdentifier(), "accessory",
+                                  foundation::escapedLogText(reason));
+}
 
 // The connected socket, non-blocking, or -1.
 int connectTo(const std::string& path)
@@ -51,10 +61,13 @@ int connectTo(const std::string& path)
 LocalSocketAccessoryManager::LocalSocketAccessoryManager(std::string directory, std::string defaultProtocolString)
     : directory_(std::move(directory)),
       defaultProtocolString_(std::move(defaultProtocolString)),
-      power_(std::make_shared<bt::SettableBluetoothPower>(bt::PowerState::poweredOn))
+      power_(std::make_shared<bt::SettableBluetoothPower>(bt::PowerState::poweredOn)),
+      refusal_(AccessoryFolder::prepare(directory_))
 {
-    std::error_code ignored;
-    std::filesystem::create_directories(directory_, ignored);
+    if (refusal_) {
+        logRefusal(*refusal_);
+        return;
+    }
     inotifyFd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (inotifyFd_ >= 0) {
         ::inotify_add_watch(inotifyFd_, directory_.c_str(),
@@ -96,14 +109,20 @@ std::string LocalSocketAccessoryManager::socketPath(const std::string& serialNum
 
 SessionRef LocalSocketAccessoryManager::openSession(const AccessoryRef& accessory, const std::string& protocolString)
 {
-    if (!accessory || !accessory->isConnected() || power_->state() != bt::PowerState::poweredOn)
+    if (refusal_ || !accessory || !accessory->isConnected() || power_->state() != bt::PowerState::poweredOn)
         return nullptr;
     const auto& offered = accessory->protocolStrings();
     if (std::find(offered.begin(), offered.end(), protocolString) == offered.end())
         return nullptr;
-    const int fd = connectTo(socketPath(accessory->serialNumber()));
+    const std::string path = socketPath(accessory->serialNumber());
+    const int fd = connectTo(path);
     if (fd < 0)
         return nullptr;
+    if (const auto refusal = AccessoryFolder::refusePeer(fd, path)) {
+        logRefusal(*refusal);
+        ::close(fd);
+        return nullptr;
+    }
     std::weak_ptr<LocalSocketAccessoryManager> weakSelf = weak_from_this();
     return makeSocketSession(accessory, protocolString, fd, [weakSelf, accessory] {
         if (auto self = weakSelf.lock())
@@ -131,9 +150,8 @@ void LocalSocketAccessoryManager::folderChanged()
 
 void LocalSocketAccessoryManager::readPowerFile()
 {
-    std::ifstream file(directory_ + "/" + POWER_FILE_NAME);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    power_->setState(bt::powerStateFromText(text).value_or(bt::PowerState::poweredOn));
+    const auto text = foundation::readSmallRegularFile(directory_ + "/" + POWER_FILE_NAME, kPowerFileBytes);
+    power_->setState(bt::powerStateFromText(text.value_or("")).value_or(bt::PowerState::poweredOn));
 }
 
 std::vector<std::string> LocalSocketAccessoryManager::socketsInFolder() const
@@ -193,12 +211,8 @@ void LocalSocketAccessoryManager::rescan(bool announce, const std::set<std::stri
 AccessoryRef LocalSocketAccessoryManager::makeAccessory(const std::string& serialNumber)
 {
     AccessoryDescription description{.name = serialNumber, .protocolStrings = {defaultProtocolString_}};
-    QFile file(QString::fromStdString(directory_ + "/" + serialNumber + ".json"));
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray json = file.readAll();
-        description = AccessoryDescription::parse(std::string_view(json.constData(), static_cast<size_t>(json.size())),
-                                                  std::move(description));
-    }
+    if (const auto json = foundation::readSmallRegularFile(directory_ + "/" + serialNumber + ".json", kDescriptionBytes))
+        description = AccessoryDescription::parse(*json, std::move(description));
     return std::make_shared<Accessory>(description.name, serialNumber, description.protocolStrings,
                                        nextConnectionID_++);
 }

@@ -5,6 +5,7 @@
 #include "foundation/FdWatch.h"
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ namespace accessory {
 // anew. The phone's Bluetooth power is the state named in the file "bluetooth-power" of the folder
 // (poweredOn without one); while it is not poweredOn no accessory is connected. Made and used on the
 // main thread; the folder is watched on the main loop.
+//
+// The folder must be the user's own and writable by no one else (it is made 0700 when missing), and
+// each unit must run as the same user: otherwise it is refused with an error in the system log and
+// nothing is linked.
 class LocalSocketAccessoryManager final : public AccessoryManager,
                                           public std::enable_shared_from_this<LocalSocketAccessoryManager> {
 public:
@@ -30,6 +35,8 @@ public:
     // TOLVANE_ACCESSORY_DIR when set, else "tolvane-accessories" in the user's runtime folder.
     static std::string defaultDirectory();
     const std::string& directory() const { return directory_; }
+    // Why the folder is not used, when it is not.
+    const std::optional<std::string>& refusal() const { return refusal_; }
 
     std::vector<AccessoryRef> connectedAccessories() const override;
     SessionRef openSession(const AccessoryRef& accessory, const std::string& protocolString) override;
@@ -54,6 +61,7 @@ private:
     std::set<std::string> ended_;
     uint32_t nextConnectionID_ = 1;
     std::shared_ptr<bt::SettableBluetoothPower> power_;
+    const std::optional<std::string> refusal_;
     int inotifyFd_ = -1;
     foundation::FdWatchRef watch_;
 };

@@ -3,7 +3,8 @@
 #include "foundation/Clock.h"
 #include "foundation/DateFormatter.h"
 #include "foundation/DatedFiles.h"
-#include "foundation/FileAppend.h"
+#include "foundation/LogText.h"
+#include "foundation/RotatingLogFile.h"
 #include "foundation/StandardLocations.h"
 
 #include <QDir>
@@ -11,12 +12,15 @@
 #include <QSaveFile>
 
 #include <mutex>
+#include <utility>
 
 namespace elclog {
 namespace {
 
 constexpr const char* kFilePrefix = "elclog_";
 constexpr const char* kFileSuffix = ".log";
+// About half a day of a linked run's lines; a day keeps at most twice this with its previous file.
+constexpr uint64_t kFileBytes = 16ull * 1024 * 1024;
 
 struct State {
     std::mutex mutex;
@@ -24,9 +28,11 @@ struct State {
     bool enabled = false;
     int levelMask = 0;
     int autoEnableCount = 0;
+    int saveDays = 0;
     std::string folder;
     // Kept open between lines: a line every 50 ms is common while linked.
-    foundation::AppendingFile file;
+    foundation::RotatingLogFile file{kFileBytes};
+    std::string path;
 };
 
 State& state()
@@ -41,18 +47,24 @@ foundation::Date now()
     return clock.wallNow();
 }
 
+void removeFilesOlderThan(const std::string& folder, int saveDays, foundation::Date date)
+{
+    const auto today = std::chrono::sys_days(foundation::TimeZone::current().localDate(date));
+    foundation::removeDatedFilesBefore(folder, {kFilePrefix}, kFileSuffix,
+                                       std::chrono::year_month_day(today - std::chrono::days(saveDays)));
+}
+
 } // namespace
 
 void ELCLog::initSDK(int logLevel, int /*storageType*/, int saveDays, std::optional<std::string> logPath)
 {
     const std::string folder = logPath ? *logPath : foundation::documentsDirectory() + "/ELCLog";
-    QDir().mkpath(QString::fromStdString(folder));
-    const auto today = std::chrono::sys_days(foundation::TimeZone::current().localDate(now()));
-    foundation::removeDatedFilesBefore(folder, {kFilePrefix}, kFileSuffix,
-                                       std::chrono::year_month_day(today - std::chrono::days(saveDays)));
+    foundation::makePrivateDirectory(folder);
+    removeFilesOlderThan(folder, saveDays, now());
     auto& shared = state();
     std::lock_guard lock(shared.mutex);
     shared.folder = folder;
+    shared.saveDays = saveDays;
     shared.levelMask = logLevel;
     shared.isSetUp = true;
 }
@@ -104,15 +116,18 @@ void ELCLog::write(std::string_view message, int flag, const char* file, const c
     text += '\t';
     text += std::to_string(flag);
     text += '\t';
-    text += file ? file : "";
+    foundation::appendEscapedLogText(text, file ? file : "");
     text += ':';
     text += std::to_string(line);
     text += '\t';
-    text += function ? function : "";
+    foundation::appendEscapedLogText(text, function ? function : "");
     text += '\t';
-    text += message;
+    foundation::appendEscapedLogText(text, message);
     text += '\n';
     const std::string path = shared.folder + "/" + kFilePrefix + foundation::DateFormatter("yyMMdd").string(date) + kFileSuffix;
+    // A run that lasts for days keeps only the days it was set up to keep.
+    if (path != std::exchange(shared.path, path))
+        removeFilesOlderThan(shared.folder, shared.saveDays, date);
     shared.file.append(path, text);
 }
 
@@ -126,6 +141,8 @@ bool ELCLog::exportLogFiles(const std::string& destinationFile)
     QSaveFile destination(QString::fromStdString(destinationFile));
     if (!destination.open(QIODevice::WriteOnly))
         return false;
+    // Every frame of the link is in it, with the user's cars: the user's alone, like the logs.
+    destination.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     for (const QString& name : names) {
         QFile kept(QString::fromStdString(folder) + "/" + name);
         if (kept.open(QIODevice::ReadOnly))

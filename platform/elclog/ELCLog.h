@@ -8,8 +8,10 @@ namespace elclog {
 
 // The closed logging library's interface, kept by a small stand-in of our own: after set-up and
 // while enabled, every line whose flag the level mask admits goes to a daily file
-// "elclog_<yyMMdd>.log" in its folder; files older than the save days are removed at set-up, and
-// the kept files can be exported as one file. Safe from any thread.
+// "elclog_<yyMMdd>.log" in its folder, which moves aside to "elclog_<yyMMdd>-previous.log" when full
+// so the newest lines are kept; text from outside is escaped. Files older than the save days are
+// removed at set-up and when a new day begins, and the kept files can be exported as one file. Safe
+// from any thread.
 class ELCLog {
 public:
     // `logPath` none: the folder "ELCLog" in the program's documents folder.

@@ -1,5 +1,7 @@
 #include "foundation/DatedFiles.h"
 
+#include "foundation/RotatingLogFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -11,6 +13,9 @@ namespace {
 
 std::optional<std::chrono::year_month_day> dateOf(std::string_view digits)
 {
+    // A log's kept previous file goes with its day.
+    if (digits.ends_with(PREVIOUS_LOG_MARKER))
+        digits.remove_suffix(PREVIOUS_LOG_MARKER.size());
     if (digits.size() != 6 || !std::all_of(digits.begin(), digits.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
         return std::nullopt;
     auto number = [&](size_t at) { return (digits[at] - '0') * 10 + (digits[at + 1] - '0'); };

@@ -34,9 +34,12 @@ AppendResult AppendingFile::append(const std::string& path, std::string_view tex
     if (fd_ >= 0 && (::stat(path.c_str(), &status) != 0 || status.st_dev != device_ || status.st_ino != inode_))
         close();
     if (fd_ < 0) {
-        fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
         if (fd_ < 0)
             return AppendResult::openFailed;
+        // The logs hold the user's cars and every frame of the link: the user's alone, also when
+        // an earlier version made the file readable by others.
+        ::fchmod(fd_, S_IRUSR | S_IWUSR);
         path_ = path;
         if (::fstat(fd_, &status) == 0) {
             device_ = status.st_dev;

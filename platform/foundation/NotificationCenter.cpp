@@ -1,5 +1,6 @@
 #include "foundation/NotificationCenter.h"
 
+#include <utility>
 #include <vector>
 
 namespace foundation {
@@ -24,16 +25,24 @@ NotificationCenter::Observation NotificationCenter::addObserver(std::string name
 
 void NotificationCenter::post(const std::string& name)
 {
-    std::vector<std::shared_ptr<std::function<void()>>> blocks;
+    std::vector<std::pair<uint64_t, std::shared_ptr<std::function<void()>>>> blocks;
     {
         std::lock_guard lock(mutex_);
         for (const auto& [id, entry] : observers_)
             if (entry.name == name)
-                blocks.push_back(entry.block);
+                blocks.emplace_back(id, entry.block);
     }
-    // Outside the lock, so an observer may post, observe or stop observing.
-    for (const auto& block : blocks)
-        (*block)();
+    // Outside the lock, so an observer may post, observe or stop observing; an earlier observer of
+    // this notice may have ended a later one (a screen that left), which then must not run.
+    for (const auto& [id, block] : blocks)
+        if (isObserving(id))
+            (*block)();
+}
+
+bool NotificationCenter::isObserving(uint64_t id)
+{
+    std::lock_guard lock(mutex_);
+    return observers_.contains(id);
 }
 
 void NotificationCenter::remove(uint64_t id)

@@ -10,7 +10,8 @@
 namespace foundation {
 
 // Named notices within the process. A post reaches every observer of its name at once, on the
-// posting thread, in the order they were added.
+// posting thread, in the order they were added. An observer added while a notice is delivered
+// hears the next one; one removed meanwhile hears no more, not even the rest of that notice.
 class NotificationCenter {
 public:
     // Ends its observation when dropped or reset.
@@ -54,6 +55,7 @@ private:
         std::string name;
         std::shared_ptr<std::function<void()>> block;
     };
+    bool isObserving(uint64_t id);
     std::mutex mutex_;
     std::map<uint64_t, Entry> observers_;
     uint64_t nextId_ = 1;

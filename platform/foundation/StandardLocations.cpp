@@ -3,6 +3,8 @@
 #include "foundation/SystemLog.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -21,11 +23,24 @@ std::string dataDirectoryOverride()
 
 std::string madeDirectory(const QString& path)
 {
-    QDir().mkpath(path);
+    makePrivateDirectory(path.toStdString());
     return QDir::cleanPath(path).toStdString();
 }
 
 } // namespace
+
+void makePrivateDirectory(const std::string& path)
+{
+    QDir().mkpath(QString::fromStdString(path));
+    restrictToOwner(path);
+}
+
+void restrictToOwner(const std::string& path)
+{
+    const QString entry = QString::fromStdString(path);
+    const auto readWrite = QFile::ReadOwner | QFile::WriteOwner;
+    QFile::setPermissions(entry, QFileInfo(entry).isDir() ? readWrite | QFile::ExeOwner : readWrite);
+}
 
 std::string documentsDirectory()
 {

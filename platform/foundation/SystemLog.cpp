@@ -1,5 +1,7 @@
 #include "foundation/SystemLog.h"
 
+#include "foundation/LogText.h"
+
 #include <syslog.h>
 #include <unistd.h>
 
@@ -26,8 +28,9 @@ public:
     }
 
     void write(SystemLogType type, std::string_view subsystem, std::string_view category,
-               std::string_view line) override
+               std::string_view text) override
     {
+        const std::string line = escapedLogText(text);
         std::lock_guard lock(mutex_);
         if (toJournal_) {
             syslog(priority(type), "[%.*s:%.*s] %.*s", static_cast<int>(subsystem.size()), subsystem.data(),

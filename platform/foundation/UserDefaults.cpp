@@ -1,16 +1,20 @@
 #include "foundation/UserDefaults.h"
 
+#include "foundation/DateFormatter.h"
 #include "foundation/StandardLocations.h"
 #include "foundation/SystemLog.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringDecoder>
 
-#include <cerrno>
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
-#include <csignal>
+#include <filesystem>
 #include <limits>
 
 namespace foundation {
@@ -18,6 +22,7 @@ namespace {
 
 std::mutex standardMutex;
 std::shared_ptr<UserDefaults> standardDefaults;
+UserDefaults::Recovery standardRecovery;
 
 QString qKey(std::string_view key)
 {
@@ -128,29 +133,57 @@ bool isWellFormedSettingsText(const QByteArray& bytes)
     return true;
 }
 
-// A lock file whose owner is gone, left by a process killed while it wrote, would make the next
-// write wait for the lock to go stale; such a lock is removed at once.
-void removeLockOfDeadProcess(const QString& settingsPath)
+std::filesystem::path programOf(const std::string& process)
+{
+    std::error_code error;
+    auto program = std::filesystem::read_symlink("/proc/" + process + "/exe", error);
+    return error ? std::filesystem::path() : program;
+}
+
+// Only another live run of this program can be writing the settings. A lock naming a process that
+// is gone, one running another program, or this very process (a run killed while it wrote, whose
+// process id the next run got again, as a container started the same way each boot does) would make
+// the first write wait for the lock to go stale, half a minute; such a lock is removed at once.
+void removeLockNotHeldByAnotherRun(const QString& settingsPath)
 {
     QFile lock(settingsPath + ".lock");
     if (!lock.open(QIODevice::ReadOnly))
         return;
-    const QByteArray firstLine = lock.readLine().trimmed();
+    const QByteArray firstLine = lock.readLine(32).trimmed();
     lock.close();
     bool isNumber = false;
     const qint64 pid = firstLine.toLongLong(&isNumber);
-    const bool ownerAlive = isNumber && pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-    if (!ownerAlive)
+    const bool heldByAnotherRun = isNumber && pid > 0 && pid != ::getpid() &&
+                                  !programOf(std::to_string(pid)).empty() &&
+                                  programOf(std::to_string(pid)) == programOf("self");
+    if (!heldByAnotherRun)
         QFile::remove(lock.fileName());
 }
 
-// The first of "<path>.unreadable", "<path>.unreadable.1", ... that does not exist, so no copy
-// kept earlier is ever replaced.
-QString freeKeptPath(const QString& path)
+// Why the file cannot serve as the settings file; empty when it can (or is not there yet). A
+// special file is never opened: a FIFO would block the start.
+std::string damageOf(const QString& path)
 {
-    QString candidate = path + ".unreadable";
-    for (int number = 1; QFile::exists(candidate); ++number)
-        candidate = path + ".unreadable." + QString::number(number);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return "something other than a file is in its place";
+    if (info.size() == 0)
+        return "it is empty";
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && !isWellFormedSettingsText(file.readAll()))
+        return "it is malformed";
+    return {};
+}
+
+// "<path>.unreadable-<date>", numbered when a copy kept earlier has that name, so none is replaced.
+QString freeKeptPath(const QString& path, const Clock& clock)
+{
+    const QString dated = path + ".unreadable-" + QString::fromStdString(DateFormatter("yyyyMMddHHmmss").string(clock.wallNow()));
+    QString candidate = dated;
+    for (int number = 1; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++number)
+        candidate = dated + "." + QString::number(number);
     return candidate;
 }
 
@@ -165,35 +198,42 @@ std::unique_ptr<QSettings> openSettings(const QString& path)
 
 } // namespace
 
-UserDefaults::UserDefaults(std::string filePath)
+UserDefaults::UserDefaults(std::string filePath, Recovery recovery)
     : filePath_(std::move(filePath))
 {
     const QString path = QString::fromStdString(filePath_);
-    removeLockOfDeadProcess(path);
-    settings_ = openSettings(path);
-    QFile file(path);
-    const bool malformed = file.open(QIODevice::ReadOnly) && !isWellFormedSettingsText(file.readAll());
-    if (malformed || settings_->status() == QSettings::FormatError)
-        recoverUnreadableFile();
+    removeLockNotHeldByAnotherRun(path);
+    const std::string damage = damageOf(path);
+    // Nothing in the way of a file is read: it is only moved aside.
+    if (damage.empty() || QFileInfo(path).isFile())
+        settings_ = openSettings(path);
+    if (!damage.empty() || settings_->status() == QSettings::FormatError)
+        recoverUnreadableFile(damage.empty() ? "it is malformed" : damage, recovery);
 }
+
+UserDefaults::UserDefaults(std::string filePath) : UserDefaults(std::move(filePath), Recovery{}) {}
 
 UserDefaults::~UserDefaults() = default;
 
-void UserDefaults::recoverUnreadableFile()
+void UserDefaults::recoverUnreadableFile(const std::string& why, const Recovery& recovery)
 {
+    static const SystemClock systemClock;
     const QString path = QString::fromStdString(filePath_);
-    const QString keptPath = freeKeptPath(path);
+    const QString keptPath = freeKeptPath(path, recovery.clock ? *recovery.clock : systemClock);
     std::map<QString, QVariant> readable;
-    for (const QString& key : settings_->allKeys())
-        if (!key.isEmpty())
-            readable[key] = settings_->value(key);
+    if (settings_)
+        for (const QString& key : settings_->allKeys())
+            if (!key.isEmpty() && (!recovery.isKnownKey || recovery.isKnownKey(key.toStdString())))
+                readable[key] = settings_->value(key);
     settings_.reset();
-    const bool kept = QFile::rename(path, keptPath);
+    const bool kept = QDir().rename(path, keptPath);
+    restrictToOwner(keptPath.toStdString());
     settings_ = openSettings(path);
     for (const auto& [key, value] : readable)
         settings_->setValue(key, value);
     settings_->sync();
-    logToSystem(SystemLogType::error, "The settings file " + filePath_ + " could not be read; " +
+    restrictToOwner(filePath_);
+    logToSystem(SystemLogType::error, "The settings file " + filePath_ + " could not be read (" + why + "); " +
                                           (kept ? "it was kept as " + keptPath.toStdString() : "it could not be kept") +
                                           " and " + std::to_string(readable.size()) + " readable values were carried over.");
 }
@@ -202,7 +242,7 @@ std::shared_ptr<UserDefaults> UserDefaults::standard()
 {
     std::lock_guard lock(standardMutex);
     if (!standardDefaults)
-        standardDefaults = std::make_shared<UserDefaults>(userDefaultsFilePath());
+        standardDefaults = std::make_shared<UserDefaults>(userDefaultsFilePath(), standardRecovery);
     return standardDefaults;
 }
 
@@ -210,6 +250,12 @@ void UserDefaults::setStandard(std::shared_ptr<UserDefaults> defaults)
 {
     std::lock_guard lock(standardMutex);
     standardDefaults = std::move(defaults);
+}
+
+void UserDefaults::setStandardRecovery(Recovery recovery)
+{
+    std::lock_guard lock(standardMutex);
+    standardRecovery = std::move(recovery);
 }
 
 std::optional<std::string> UserDefaults::text(std::string_view key) const
@@ -315,8 +361,14 @@ bool UserDefaults::removeObject(std::string_view key)
 bool UserDefaults::syncOrReload()
 {
     settings_->sync();
-    if (settings_->status() == QSettings::NoError)
+    if (settings_->status() == QSettings::NoError) {
+        // An empty file is what a kill during a rewrite leaves, so one with no keys is not kept.
+        if (settings_->allKeys().isEmpty())
+            QFile::remove(QString::fromStdString(filePath_));
+        // The file holds the user's cars with their serial numbers. A rewrite keeps the mode it finds.
+        restrictToOwner(filePath_);
         return true;
+    }
     logToSystem(SystemLogType::error, "The settings file " + filePath_ + " could not be written.");
     reloadAfterError();
     return false;

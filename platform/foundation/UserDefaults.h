@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -13,6 +14,8 @@ class QSettings;
 
 namespace foundation {
 
+class Clock;
+
 // The user's settings: typed values by key in one settings file, over a layer of registered
 // defaults that is never stored. Every setter writes the whole file to a temporary file and
 // renames it over the old one before it returns, so a crash at any point leaves either the old
@@ -21,8 +24,17 @@ class UserDefaults {
 public:
     using Value = std::variant<bool, int64_t, float, double, std::string>;
 
-    // A file that cannot be read is kept beside it as "<file>.unreadable" and whatever could be
-    // read from it is carried over, with one line in the system log.
+    // How a damaged file is replaced: which of its keys are worth carrying over (all when unset), and
+    // the clock that dates the kept copy (the system's when unset).
+    struct Recovery {
+        std::function<bool(std::string_view key)> isKnownKey = {};
+        const Clock* clock = nullptr;
+    };
+
+    // A file that cannot be read (empty, malformed, or something other than a file in its place) is
+    // kept beside it as "<file>.unreadable-<yyyyMMddHHmmss>" and the known keys that could be read
+    // from it are carried over, with one line in the system log.
+    UserDefaults(std::string filePath, Recovery recovery);
     explicit UserDefaults(std::string filePath);
     ~UserDefaults();
     UserDefaults(const UserDefaults&) = delete;
@@ -31,6 +43,8 @@ public:
     // The process-wide settings, in the file of userDefaultsFilePath() unless replaced.
     static std::shared_ptr<UserDefaults> standard();
     static void setStandard(std::shared_ptr<UserDefaults> defaults);
+    // How the process-wide settings recover a damaged file; set before their first use.
+    static void setStandardRecovery(Recovery recovery);
 
     const std::string& filePath() const { return filePath_; }
 
@@ -61,7 +75,7 @@ private:
     bool store(std::string_view key, const std::string& text);
     bool syncOrReload();
     void reloadAfterError();
-    void recoverUnreadableFile();
+    void recoverUnreadableFile(const std::string& why, const Recovery& recovery);
 
     const std::string filePath_;
     mutable std::mutex mutex_;

@@ -3,6 +3,7 @@
 #include "foundation/RunLoop.h"
 #include "ui/GraphicsContext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -12,10 +13,15 @@ namespace {
 constexpr int spokes = 8;
 constexpr double turnsPerSecond = 1.0;
 
+double spinnerDiameter(ActivityIndicatorStyle style)
+{
+    return style == ActivityIndicatorStyle::large ? 37 : 20;
+}
+
 } // namespace
 
 ActivityIndicatorView::ActivityIndicatorView(ActivityIndicatorStyle style)
-    : View(style == ActivityIndicatorStyle::large ? Rect{0, 0, 37, 37} : Rect{0, 0, 20, 20})
+    : View(Rect{0, 0, spinnerDiameter(style), spinnerDiameter(style)}), diameter_(spinnerDiameter(style))
 {
     setHidden(true);
 }
@@ -60,7 +66,8 @@ std::optional<double> ActivityIndicatorView::nextContentChange(double now) const
 
 void ActivityIndicatorView::draw(GraphicsContext& context, const Rect& rect) const
 {
-    const double radius = std::min(rect.width(), rect.height()) * 0.5;
+    // The spinner keeps its style's size in the middle of a larger view (one laid over a screen).
+    const double radius = std::min({rect.width(), rect.height(), diameter_}) * 0.5;
     const int lead = animating_ ? static_cast<int>(std::floor((context.time() - start_) * turnsPerSecond * spokes)) % spokes : 0;
     for (int i = 0; i < spokes; ++i) {
         const double angle = 2 * std::numbers::pi * i / spokes - std::numbers::pi / 2;

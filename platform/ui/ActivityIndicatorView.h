@@ -23,6 +23,7 @@ public:
     void draw(GraphicsContext& context, const Rect& rect) const override;
 
 private:
+    const double diameter_;
     bool animating_ = false;
     bool hidesWhenStopped_ = true;
     Color color_ = Color::rgb255(142, 142, 147);

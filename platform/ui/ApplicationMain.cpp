@@ -55,6 +55,40 @@ private:
     foundation::FdWatchRef watch_;
 };
 
+// Shows the delegate's window and runs the main loop until the application terminates.
+int runUntilTerminated(Application& application, foundation::RunLoop& mainLoop, StopSignals& stopSignals, const ApplicationOptions& options)
+{
+    const std::shared_ptr<Window> window = application.delegate()->window();
+    if (!window)
+        foundation::fatalError("the application delegate has no window");
+    window->makeKeyAndVisible();
+
+    WindowHost host(window);
+    ApplicationWindowFollower follower(host, application);
+    stopSignals.onSignal(mainLoop, [&follower] { follower.terminate(); });
+    application.setSuspendHandler([&host, &application] {
+        host.showMinimized();
+        application.enterBackground();
+    });
+    foundation::TimerRef screenshotTimer;
+    if (!options.screenshotPath.empty()) {
+        screenshotTimer = mainLoop.scheduleTimer(options.screenshotDelay, false, [&](foundation::Timer&) {
+            const bool saved = host.renderFrame().save(QString::fromStdString(options.screenshotPath));
+            std::fprintf(saved ? stdout : stderr, "%s the first screen to %s\n", saved ? "Wrote" : "Could not write",
+                         options.screenshotPath.c_str());
+            std::fflush(stdout);
+            if (options.quitAfterScreenshot)
+                follower.terminate();
+        });
+    }
+    host.show();
+    const int status = QGuiApplication::exec();
+    application.setSuspendHandler({});
+    if (screenshotTimer)
+        screenshotTimer->invalidate();
+    return status;
+}
+
 } // namespace
 
 int applicationMain(int argc, char** argv, std::shared_ptr<IApplicationDelegate> delegate, ApplicationOptions options)
@@ -73,41 +107,13 @@ int applicationMain(int argc, char** argv, std::shared_ptr<IApplicationDelegate>
 
     Application& application = Application::shared();
     application.setDelegate(delegate);
-    if (!application.launch()) {
+    int status = 1;
+    if (application.launch())
+        status = runUntilTerminated(application, *mainLoop, stopSignals, options);
+    else
         std::fprintf(stderr, "The application did not launch.\n");
-        return 1;
-    }
-    const std::shared_ptr<Window> window = delegate->window();
-    if (!window)
-        foundation::fatalError("the application delegate has no window");
-    window->makeKeyAndVisible();
-
-    int status = 0;
-    {
-        WindowHost host(window);
-        ApplicationWindowFollower follower(host, application);
-        stopSignals.onSignal(*mainLoop, [&follower] { follower.terminate(); });
-        application.setSuspendHandler([&host, &application] {
-            host.showMinimized();
-            application.enterBackground();
-        });
-        foundation::TimerRef screenshotTimer;
-        if (!options.screenshotPath.empty()) {
-            screenshotTimer = mainLoop->scheduleTimer(options.screenshotDelay, false, [&](foundation::Timer&) {
-                const bool saved = host.renderFrame().save(QString::fromStdString(options.screenshotPath));
-                std::fprintf(saved ? stdout : stderr, "%s the first screen to %s\n",
-                             saved ? "Wrote" : "Could not write", options.screenshotPath.c_str());
-                std::fflush(stdout);
-                if (options.quitAfterScreenshot)
-                    follower.terminate();
-            });
-        }
-        host.show();
-        status = QGuiApplication::exec();
-        application.setSuspendHandler({});
-        if (screenshotTimer)
-            screenshotTimer->invalidate();
-    }
+    // Every run ends the same way, a failed launch too: what the application started ends while Qt
+    // and the main loop still exist.
     if (options.willExit) {
         options.willExit();
         QCoreApplication::processEvents();

@@ -17,8 +17,8 @@ struct ApplicationOptions {
     foundation::Seconds screenshotDelay = 2.0;
     // Terminates the application once the picture is written.
     bool quitAfterScreenshot = false;
-    // Runs after the application terminated, while Qt's application object and the main loop still
-    // exist, so that threads can end; the main loop then runs what this posted.
+    // Runs after the application terminated or failed to launch, while Qt's application object and
+    // the main loop still exist, so that threads can end; the main loop then runs what this posted.
     std::function<void()> willExit = {};
 };
 

@@ -29,6 +29,7 @@ public:
     static void dismiss(ViewController& presenter, bool animated, Completion completion);
 
     TransitionCoordinator* coordinator() const { return coordinator_.get(); }
+    bool isDismissing() const { return dismissing_ || static_cast<bool>(dismissalAfterPresenting_); }
 
 private:
     void finishPresenting(bool completed, const Completion& completion);

@@ -58,12 +58,17 @@ Rect View::frame() const
 
 void View::setFrame(const Rect& frame)
 {
-    if (transform_.isIdentity() && bounds_.size != frame.size) {
-        animateSize(frame.size);
-        bounds_.size = frame.size;
+    // A transformed view's frame is the box its transformed bounds fill: the bounds take the size
+    // that the transform grows into the frame, about a centre that the transform's move leaves there.
+    const AffineTransform linear{transform_.a, transform_.b, transform_.c, transform_.d, 0, 0};
+    const AffineTransform undo = linear.inverted();
+    const Size size = boundingBox(Rect{{}, frame.size}, [&undo](const Point& p) { return undo.apply(p); }).size;
+    if (bounds_.size != size) {
+        animateSize(size);
+        bounds_.size = size;
         setNeedsLayout();
     }
-    setCenter(frame.center());
+    setCenter({frame.midX() - transform_.tx, frame.midY() - transform_.ty});
 }
 
 void View::animateSize(const Size& size)

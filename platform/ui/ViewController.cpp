@@ -114,6 +114,11 @@ void ViewController::dismiss(bool animated, Completion completion)
     Presentation::dismiss(*root, animated, std::move(completion));
 }
 
+bool ViewController::isBeingDismissed() const
+{
+    return presentation_ && presentation_->isDismissing();
+}
+
 ViewController* ViewController::presentedViewController() const
 {
     ViewController* root = const_cast<ViewController*>(this);

@@ -87,6 +87,8 @@ public:
     virtual void dismiss(bool animated, Completion completion = {});
     ViewController* presentedViewController() const;
     ViewController* presentingViewController() const;
+    // From a dismissal's request (also one waiting for the presentation to end) to its end.
+    bool isBeingDismissed() const;
     PresentationController* presentationController() const { return presentationController_.get(); }
     // The coordinator of the transition this controller takes part in, or null.
     TransitionCoordinator* transitionCoordinator() const;

@@ -229,6 +229,24 @@ TEST_F(LinkThreadingTest, FramesGoOutEveryCycleAndReceivedChunksReachTheCodec)
                                      "decode on " + tolvane::app::DataReceiveCenter::shared()->threadName()}));
 }
 
+TEST_F(LinkThreadingTest, QuickReopenAfterAShutdownCarriesFrames)
+{
+    UnitOnItsThread unit(folder.path().toStdString(), clock);
+    openWhenListed();
+    for (const int reopenAfterMs : {0, 50, 150}) {
+        SCOPED_TRACE("reopened " + std::to_string(reopenAfterMs) + " ms after the shutdown");
+        int completed = 0;
+        store->shutdownTerminal([&] { ++completed; });
+        runUntil([] { return false; }, std::chrono::milliseconds(reopenAfterMs));
+        store->open("VIN0001", tolvane::app::TerminalStore::ConnectionOpenPattern::first, 0);
+        // Once the wait for the old link's streams is over, the new link is still up and sending.
+        ASSERT_TRUE(runUntil([&] { return completed == 1; }));
+        ASSERT_TRUE(store->isConnected());
+        const size_t before = unit->received().size();
+        EXPECT_TRUE(runUntil([&] { return unit->received().size() >= before + 5; }));
+    }
+}
+
 TEST_F(LinkThreadingTest, KilledSimulatorTakesTheDeparturePath)
 {
     SimulatorProcess simulator({VEHICLE_SIM, "--dir", folder.path().toStdString(), "--quiet"});

@@ -10,6 +10,7 @@
 #include "Class/TolvaneIntegrationAppHelper.h"
 #include "Class/UI/Base/View/BaseUINavigationController.h"
 #include "Class/UI/Base/View/InteruptCustomAlertController.h"
+#include "Class/UI/IGONWarn/View/IGONWarnViewController.h"
 #include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "ISlideViewModel.h"
@@ -27,6 +28,7 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -159,6 +161,58 @@ TEST_F(WarnEndToEndTest, ALinkDroppedWhileHoldingHaltsTheCarAndTheNewLinkGetsNoH
     EXPECT_NE(unit->manoeuvre().phase(), vehiclesim::Manoeuvre::Phase::completed);
     slide->onTap(false);
 }
+
+// The car stops for the control time-out and keeps stopping for it: the run ends on one end screen,
+// whether the link is dropped before the ignition-on warning gives up on it or kept until then.
+struct ControlTimeOutCase {
+    const char* name;
+    bool dropsTheLink;
+    foundation::Seconds wait;
+    InAppWarningKind endScreen;
+    const char* historyEventCode;
+};
+
+void PrintTo(const ControlTimeOutCase& c, std::ostream* out) { *out << c.name; }
+
+class ControlTimeOutTest : public WarnEndToEndTest, public ::testing::WithParamInterface<ControlTimeOutCase> {
+protected:
+    size_t ignitionOnWarnings() const
+    {
+        return static_cast<size_t>(std::ranges::count_if(stack->viewControllers(), [](const auto& screen) {
+            return std::dynamic_pointer_cast<IGONWarnViewController>(screen) != nullptr;
+        }));
+    }
+};
+
+TEST_P(ControlTimeOutTest, TheRunSettlesOnItsEndScreenWithNoNewWarningOverIt)
+{
+    auto slide = holdParkingIn();
+    unit->interrupt(*vehiclesim::interruptionFor(vehiclesim::InterruptionKind::stop, "TIMEOUT_CONTROL"));
+    time.advance(0.5);
+    slide->onTap(false);
+    ASSERT_TRUE(std::dynamic_pointer_cast<IGONWarnViewController>(stack->viewControllers().back()));
+
+    if (GetParam().dropsTheLink)
+        unit->dropLink();
+    time.advance(GetParam().wait);
+    const auto warn = shownWarn();
+    ASSERT_TRUE(warn) << "no end screen";
+    EXPECT_EQ(warn->inAppWarningKind, GetParam().endScreen);
+
+    const size_t screens = stack->viewControllers().size();
+    time.advance(300.0);
+    EXPECT_EQ(stack->viewControllers().back(), warn) << "the end screen is covered";
+    EXPECT_EQ(stack->viewControllers().size(), screens);
+    EXPECT_EQ(ignitionOnWarnings(), 1u);
+    EXPECT_FALSE(shownPopup());
+    EXPECT_EQ(historyEventCode(), GetParam().historyEventCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ControlTimeOutTest,
+    ::testing::Values(ControlTimeOutCase{"LinkDropped", true, 1.0, InAppWarningKind::disconnectAtIGONWarn, "E010"},
+                      ControlTimeOutCase{"LinkKept", false, 120.5, InAppWarningKind::timeoutAtIGONWarn, "N001"}),
+    [](const ::testing::TestParamInfo<ControlTimeOutCase>& info) { return std::string(info.param.name); });
 
 // A fault of the unit while the finger is down: the phone's own watchdogs halt the car with a
 // pop-up and end the run on the cause's end screen, whether or not the link itself stays up. A unit

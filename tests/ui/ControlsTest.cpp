@@ -6,6 +6,7 @@
 #include "ui/ImageSource.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
+#include "ui/LayerRenderer.h"
 #include "ui/TouchDriver.h"
 #include "ui/Window.h"
 
@@ -128,6 +129,19 @@ TEST(ActivityIndicatorTest, HiddenWhileStopped)
     EXPECT_TRUE(indicator.isHidden());
     indicator.setHidesWhenStopped(false);
     EXPECT_FALSE(indicator.isHidden());
+}
+
+// Laid over a whole screen, the spinner keeps its style's size in the middle.
+TEST(ActivityIndicatorTest, ALargerViewDrawsTheSpinnerAtItsStylesSize)
+{
+    ui::ActivityIndicatorView indicator;
+    indicator.setFrame({0, 0, 200, 200});
+    indicator.setColor(ui::Color{0, 0, 0, 1});
+    indicator.startAnimating();
+    const QImage image = ui::LayerRenderer(0).renderView(indicator, 1);
+    EXPECT_GT(qAlpha(image.pixel(100, 92)), 0) << "a spoke within the 20-point spinner";
+    EXPECT_EQ(qAlpha(image.pixel(100, 80)), 0) << "nothing beyond it";
+    EXPECT_EQ(qAlpha(image.pixel(100, 10)), 0) << "nothing near the edge";
 }
 
 TEST(ImageSourceTest, GifFramesCarryTheirStoredAndClampedDelays)

@@ -61,6 +61,27 @@ TEST_F(RepeatedDismissalTest, ADismissalAskedForDuringThePresentationFollowsItsE
     EXPECT_FALSE(presented->isAppeared());
 }
 
+TEST_F(RepeatedDismissalTest, AControllerIsBeingDismissedFromTheRequestToTheEnd)
+{
+    auto presented = std::make_shared<ui::ViewController>();
+    root->present(presented, true);
+    EXPECT_FALSE(presented->isBeingDismissed());
+    root->dismiss(false);
+    EXPECT_TRUE(presented->isBeingDismissed()) << "waiting for the presentation to end";
+    time.advance(1.0);
+    time.runUntilIdle();
+    EXPECT_FALSE(presented->isBeingDismissed());
+
+    root->present(presented, false);
+    time.runUntilIdle();
+    root->dismiss(false, [&] { done.push_back("dismissed"); });
+    EXPECT_TRUE(presented->isBeingDismissed());
+    time.runUntilIdle();
+    EXPECT_EQ(done, std::vector<std::string>{"dismissed"});
+    EXPECT_FALSE(presented->isBeingDismissed());
+    EXPECT_FALSE(root->isBeingDismissed()) << "the presenter is not presented";
+}
+
 TEST_F(RepeatedDismissalTest, APresentationStillMovingEndsWhenItsPresenterIsDismissedAndFreed)
 {
     auto outer = std::make_shared<ui::NavigationController>(std::make_shared<ui::ViewController>());

@@ -301,9 +301,9 @@ TEST(ScrollViewTest, IndicatorsShowWhereTheContentIsWhileItMovesAndFadeAfter)
     driver.end(touch);
     time.advance(0.2);
     EXPECT_EQ(bar->alpha(), 0) << "faded out half a second after the last move";
-    EXPECT_GT(bar->layer().presentationValue("opacity", time.now()), 0.5) << "and fades on screen";
+    EXPECT_GT(bar->layer().presentationValue(ui::AnimatedProperty::opacity, time.now()), 0.5) << "and fades on screen";
     time.advance(0.3);
-    EXPECT_EQ(bar->layer().presentationValue("opacity", time.now()), 0);
+    EXPECT_EQ(bar->layer().presentationValue(ui::AnimatedProperty::opacity, time.now()), 0);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 namespace {
 
 using ui::AffineTransform;
@@ -29,6 +31,35 @@ TEST(ViewGeometryTest, ScaleTransformGrowsTheFrameAboutTheCentre)
     view.setTransform(AffineTransform::scale(3, 3));
     EXPECT_EQ(view.frame(), (Rect{-20, -20, 60, 60}));
     EXPECT_EQ(view.bounds(), (Rect{0, 0, 20, 20}));
+}
+
+// A frame set on a transformed view is the box the transformed bounds fill: the bounds take the size
+// that the transform grows into it.
+TEST(ViewGeometryTest, AFrameSetOnATransformedViewIsTheBoxOfItsTransformedBounds)
+{
+    struct Case {
+        const char* name;
+        AffineTransform transform;
+        ui::Size bounds;
+    };
+    const Case cases[] = {
+        {"scaled", AffineTransform::scale(3, 3), {130, 281}},
+        {"stretched", AffineTransform::scale(2, 0.5), {195, 1686}},
+        {"quarter turn", AffineTransform::rotation(std::numbers::pi / 2), {843, 390}},
+        {"scaled and moved", AffineTransform{3, 0, 0, 3, 10, -20}, {130, 281}},
+    };
+    for (const auto& c : cases) {
+        View view(Rect{0, 0, 60, 60});
+        view.setTransform(c.transform);
+        view.setFrame({0, 0, 390, 843});
+        const Rect frame = view.frame();
+        EXPECT_NEAR(frame.origin.x, 0, 1e-9) << c.name;
+        EXPECT_NEAR(frame.origin.y, 0, 1e-9) << c.name;
+        EXPECT_NEAR(frame.size.width, 390, 1e-9) << c.name;
+        EXPECT_NEAR(frame.size.height, 843, 1e-9) << c.name;
+        EXPECT_NEAR(view.bounds().size.width, c.bounds.width, 1e-9) << c.name;
+        EXPECT_NEAR(view.bounds().size.height, c.bounds.height, 1e-9) << c.name;
+    }
 }
 
 TEST(ViewGeometryTest, PointsAndRectsConvertBetweenViewsAndTheWindow)

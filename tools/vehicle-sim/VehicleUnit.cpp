@@ -51,7 +51,9 @@ VehicleUnit::VehicleUnit(foundation::RunLoop& loop, Options options)
     : loop_(loop), options_(std::move(options)), timing_(timingOf(options_)), manoeuvre_(options_.scenario, options_.distance, timing_)
 {
     std::error_code ignored;
-    std::filesystem::create_directories(options_.directory, ignored);
+    // The application links only to units in a folder nobody else can write to.
+    if (std::filesystem::create_directories(options_.directory, ignored))
+        std::filesystem::permissions(options_.directory, std::filesystem::perms::owner_all, ignored);
     writeFileAtomically(options_.serialNumber + ".json",
                         "{\"name\": \"" + options_.name + "\", \"protocolStrings\": [\"" + options_.protocolString + "\"]}\n");
     listen();

@@ -42,15 +42,37 @@ CarRecordStore::Stored CarRecordStore::reload()
     const auto text = defaults_->string(kKey);
     if (!text)
         return Stored::absent;
-    std::string reason;
-    auto decoded = CarRecordList::decode(*text, &reason);
-    if (!decoded) {
-        LogManager::print("The stored car list cannot be read; it is left as it is.", LogLevel::warning,
-                          {.values = {{"reason", reason}}, .function = "loadCarRecords()"});
-        return Stored::unreadable;
+    CarRecordListReading reading = CarRecordList::read(*text);
+    if (reading.isComplete()) {
+        carRecordList = std::move(reading.readable);
+        return Stored::loaded;
     }
-    carRecordList = std::move(decoded);
-    return Stored::loaded;
+    // Left in place, the unreadable text would be read (and logged) by every screen, and the first
+    // change would drop every car in it: it is kept aside at once and the cars that read stay.
+    return setAside(*text, reading) ? Stored::loaded : Stored::unreadable;
+}
+
+bool CarRecordStore::setAside(const std::string& unreadable, const CarRecordListReading& reading)
+{
+    const std::optional<CarRecordList> kept = reading.readable ? reading.readable : carRecordList;
+    const std::string keptKey = freeUnreadableKey();
+    if (defaults_->setString(keptKey, unreadable) && defaults_->setString(kKey, kept ? kept->encode() : "null")) {
+        LogManager::print("The stored car list cannot be read; it was kept aside and the cars that read are kept.",
+                          LogLevel::warning,
+                          {.values = {{"reason", reading.reason},
+                                      {"key", keptKey},
+                                      {"unreadableRecords", reading.readable ? std::to_string(reading.unreadableRecords) : "all"},
+                                      {"keptRecords", std::to_string(kept ? kept->CarRecords.size() : 0)}},
+                           .function = "loadCarRecords()"});
+        carRecordList = kept;
+        reportedUnreadable_.reset();
+        return true;
+    }
+    if (reportedUnreadable_ != unreadable)
+        LogManager::print("The stored car list cannot be read and cannot be kept aside; it is left as it is.",
+                          LogLevel::error, {.values = {{"reason", reading.reason}}, .function = "loadCarRecords()"});
+    reportedUnreadable_ = unreadable;
+    return false;
 }
 
 std::optional<std::vector<CarRecord>> CarRecordStore::loadCarRecords()
@@ -72,40 +94,33 @@ bool CarRecordStore::addCarRecord(const CarRecord& record)
     return false;
 }
 
-void CarRecordStore::deleteCarRecord(const std::string& carID)
+bool CarRecordStore::deleteCarRecord(const std::string& carID)
 {
     const Stored before = reload();
     if (!carRecordList)
-        return;
+        return false;
     auto& records = carRecordList->CarRecords;
     const auto found = std::find_if(records.begin(), records.end(), [&](const CarRecord& r) { return r.CarID == carID; });
     if (found == records.end())
-        return;
+        return false;
     records.erase(found);
-    store(carRecordList, before);
+    return store(carRecordList, before);
 }
 
 bool CarRecordStore::saveCarRecords(const std::vector<CarRecord>& records)
 {
-    const bool readable = !defaults_->hasObject(kKey) || CarRecordList::decode(*defaults_->string(kKey));
-    return store(CarRecordList{records}, readable ? Stored::loaded : Stored::unreadable);
+    // The list in memory waits for the next load, even when an unreadable one is set aside first.
+    const auto inMemory = carRecordList;
+    const Stored before = reload();
+    carRecordList = inMemory;
+    return store(CarRecordList{records}, before);
 }
 
 bool CarRecordStore::store(const std::optional<CarRecordList>& list, Stored before)
 {
-    // A stored list that could not be read is kept aside first, so no registered car is lost to a
-    // list that merely failed to decode; without a safe copy it is not replaced.
-    if (before == Stored::unreadable) {
-        const auto unreadable = defaults_->string(kKey);
-        const std::string keptKey = freeUnreadableKey();
-        if (!unreadable || !defaults_->setString(keptKey, *unreadable)) {
-            LogManager::print("The unreadable car list could not be kept aside; it is not replaced.", LogLevel::error,
-                              {.function = "saveCarRecords(_:)"});
-            return false;
-        }
-        LogManager::print("The unreadable car list was kept aside before being replaced.", LogLevel::warning,
-                          {.values = {{"key", keptKey}}, .function = "saveCarRecords(_:)"});
-    }
+    // A stored list that could not be kept aside is never replaced: the cars in it would be lost.
+    if (before == Stored::unreadable)
+        return false;
     if (defaults_->setString(kKey, list ? list->encode() : "null"))
         return true;
     LogManager::print("The car list could not be stored.", LogLevel::error, {.function = "saveCarRecords(_:)"});

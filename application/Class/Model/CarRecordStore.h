@@ -19,7 +19,7 @@ namespace tolvane::app {
 // thread only.
 class CarRecordStore {
 public:
-    // Where a stored list that cannot be read is kept before a change replaces it.
+    // Where a stored list that cannot be read, wholly or in part, is kept when it is set aside.
     static constexpr std::string_view UNREADABLE_CAR_RECORDS_KEY = "TolvaneControl_CarRecords_unreadable";
 
     explicit CarRecordStore(std::shared_ptr<foundation::UserDefaults> defaults);
@@ -29,14 +29,17 @@ public:
     // Drops the shared store; the next use makes and loads a new one.
     static void destroyShared();
 
-    // The stored cars, which also replace `carRecordList`; none (and the list kept) when nothing
-    // is stored or the stored text cannot be read.
+    // The stored cars, which also replace `carRecordList`; none (and the list kept) when nothing is
+    // stored. A stored text with records that do not read is set aside at once, logged once, and
+    // replaced by the records that read (by the cars in memory when no record reads); while it cannot
+    // be set aside it gives none and is left as it is.
     std::optional<std::vector<CarRecord>> loadCarRecords();
     // Reloads, appends and stores; false, with the cars in memory as they were, when the list cannot
     // be stored.
     bool addCarRecord(const CarRecord& record);
-    // Reloads, then removes and stores the first car with that identifier; no such car changes nothing.
-    void deleteCarRecord(const std::string& carID);
+    // Reloads, then removes and stores the first car with that identifier; no such car changes
+    // nothing. True once the list without that car is stored.
+    bool deleteCarRecord(const std::string& carID);
     // Stores exactly these cars; `carRecordList` stays as it is until the next load. False when they
     // cannot be stored.
     bool saveCarRecords(const std::vector<CarRecord>& records);
@@ -49,10 +52,13 @@ public:
 private:
     enum class Stored { absent, loaded, unreadable };
     Stored reload();
+    bool setAside(const std::string& unreadable, const CarRecordListReading& reading);
     bool store(const std::optional<CarRecordList>& list, Stored before);
     std::string freeUnreadableKey() const;
 
     std::shared_ptr<foundation::UserDefaults> defaults_;
+    // The unreadable text last reported, so one that cannot be set aside is logged once.
+    std::optional<std::string> reportedUnreadable_;
 };
 
 } // namespace tolvane::app

@@ -9,7 +9,9 @@
 #include "foundation/TimeZone.h"
 #include "foundation/UUID.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -126,23 +128,28 @@ QSqlDatabase DataController::database() const
 
 void DataController::loadPersistentContainer()
 {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const auto failure = openStore();
-        if (!failure) {
-            isLoaded_ = true;
-            return;
-        }
-        LogManager::print("Failed to load Core Data stack: " + failure->description, LogLevel::error,
-                          {.values = {{"path", storePath_}}, .function = "loadPersistentContainer()"});
-        closeStore();
-        if (attempt > 0 || !failure->unreadable)
-            return;
-        keepUnreadableStoreAside();
+    const auto failure = openStore();
+    if (!failure) {
+        isLoaded_ = true;
+        return;
     }
+    LogManager::print("Failed to load Core Data stack: " + failure->description, LogLevel::error,
+                      {.values = {{"path", storePath_}}, .function = "loadPersistentContainer()"});
+    if (failure->unreadable)
+        replaceDamagedStore("loadPersistentContainer()");
+    else
+        closeStore();
 }
 
 std::optional<DataController::LoadFailure> DataController::openStore()
 {
+    // SQLite would take an empty file (what a kill during its first write leaves) for a new store,
+    // and cannot open a folder: either is kept aside like a damaged store.
+    const QFileInfo file(QString::fromStdString(storePath_));
+    if (file.exists() && !file.isFile())
+        return LoadFailure{"something other than a file is in the store's place", true};
+    if (file.exists() && file.size() == 0)
+        return LoadFailure{"the store file is empty", true};
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromStdString(connectionName_));
     db.setDatabaseName(QString::fromStdString(storePath_));
     // One connection per store: waiting for another would only hide a fault.
@@ -162,6 +169,8 @@ std::optional<DataController::LoadFailure> DataController::openStore()
         return LoadFailure{"the store's pages are damaged", true};
     if (!query.exec(kCreateDeviceIndex) || !query.exec(kCreateLaunchIndex))
         return failure(query.lastError(), isUnreadable(query.lastError()));
+    // The runs name the user's cars; SQLite gives its journal the same mode.
+    foundation::restrictToOwner(storePath_);
     return std::nullopt;
 }
 
@@ -176,17 +185,19 @@ void DataController::closeStore()
     hasChanges_ = false;
 }
 
-void DataController::keepUnreadableStoreAside()
+std::optional<std::string> DataController::keepUnreadableStoreAside()
 {
     const std::string stamp = foundation::DateFormatter("yyyyMMddHHmmss").string(clock_.wallNow());
-    const QString keptPath = QString::fromStdString(storePath_ + ".unreadable-" + stamp);
+    QString keptPath = QString::fromStdString(storePath_ + ".unreadable-" + stamp);
+    for (int number = 1; QFileInfo::exists(keptPath); ++number)
+        keptPath = QString::fromStdString(storePath_ + ".unreadable-" + stamp + "." + std::to_string(number));
     const QString path = QString::fromStdString(storePath_);
-    const bool kept = QFile::rename(path, keptPath);
+    if (!QDir().rename(path, keptPath))
+        return std::nullopt;
+    foundation::restrictToOwner(keptPath.toStdString());
     // Its journal belongs to it and must not be rolled into the new store.
     QFile::rename(path + "-journal", keptPath + "-journal");
-    LogManager::print(kept ? "The unreadable history store was kept aside and a new one is made."
-                           : "The unreadable history store could not be kept aside.",
-                      LogLevel::error, {.values = {{"path", keptPath.toStdString()}}, .function = "loadPersistentContainer()"});
+    return keptPath.toStdString();
 }
 
 bool DataController::change(QSqlQuery& query)
@@ -222,16 +233,22 @@ void DataController::beforeUse()
 {
     assertOnMain();
     if (std::exchange(isDamaged_, false))
-        replaceDamagedStore();
+        replaceDamagedStore("saveContext()");
 }
 
-void DataController::replaceDamagedStore()
+void DataController::replaceDamagedStore(std::string_view function)
 {
-    // Damage found while running would fail every later write and hide the rows: the rows that
-    // still read are carried into a new store and the damaged file is kept aside.
+    // A damaged store would fail every later write and hide the rows: the rows that still read are
+    // carried into a new store and the damaged file is kept aside.
     const std::vector<TolvaneControlHistory> salvaged = readableRows();
     closeStore();
-    keepUnreadableStoreAside();
+    const auto keptPath = keepUnreadableStoreAside();
+    if (!keptPath) {
+        LogManager::print("The unreadable history store could not be kept aside.", LogLevel::error,
+                          {.values = {{"path", storePath_}}, .function = std::string(function)});
+        isLoaded_ = false;
+        return;
+    }
     isLoaded_ = !openStore();
     if (!isLoaded_) {
         closeStore();
@@ -251,9 +268,9 @@ void DataController::replaceDamagedStore()
         insert.addBindValue(qText(row.timeZone));
         carried += insert.exec() ? 1 : 0;
     }
-    LogManager::print("The damaged history store was replaced; " + std::to_string(carried) + " of " +
-                          std::to_string(salvaged.size()) + " readable rows were carried over.",
-                      LogLevel::error, {.function = "saveContext()"});
+    LogManager::print("The unreadable history store was kept aside and a new one is made; " + std::to_string(carried) +
+                          " of " + std::to_string(salvaged.size()) + " readable rows were carried over.",
+                      LogLevel::error, {.values = {{"path", *keptPath}}, .function = std::string(function)});
 }
 
 bool DataController::saveContext()
@@ -339,7 +356,7 @@ std::vector<TolvaneControlHistory> DataController::select(std::string_view where
     // Rows behind damaged pages would stay hidden: the store is replaced with what still reads,
     // and asked again.
     if (std::exchange(isDamaged_, false)) {
-        replaceDamagedStore();
+        replaceDamagedStore("fetchHistories(excludingId:deviceId:isNormalEnd:limit:)");
         rows = selectOnce(where, values);
     }
     return rows;
@@ -370,13 +387,29 @@ std::vector<TolvaneControlHistory> DataController::readableRows()
     // is trimmed to a few hundred rows, and the range looked through is bounded all the same.
     constexpr qint64 longestRange = 100000;
     std::vector<TolvaneControlHistory> rows;
+    // The bounds come from the table read from either end and from the launch index, each until
+    // it meets the damage: a cut file or a damaged page may hide either end of the table.
     QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("SELECT min(rowid), max(rowid) FROM TolvaneControlHistory")) || !query.next())
+    // Else a file cut short of the size its header gives reads as wholly damaged. The connection
+    // is closed before anything is written again.
+    query.exec(QStringLiteral("PRAGMA writable_schema=ON"));
+    std::optional<qint64> first;
+    std::optional<qint64> last;
+    for (const char* statement : {"SELECT rowid FROM TolvaneControlHistory ORDER BY rowid",
+                                  "SELECT rowid FROM TolvaneControlHistory ORDER BY rowid DESC",
+                                  "SELECT rowid FROM TolvaneControlHistory INDEXED BY TolvaneControlHistoryLaunch ORDER BY launchDate"}) {
+        if (!query.exec(QString::fromLatin1(statement)))
+            continue;
+        while (query.next()) {
+            const qint64 row = query.value(0).toLongLong();
+            first = std::min(first.value_or(row), row);
+            last = std::max(last.value_or(row), row);
+        }
+    }
+    if (!first)
         return rows;
-    const qint64 first = query.value(0).toLongLong();
-    const qint64 last = std::min(query.value(1).toLongLong(), first + longestRange);
     query.prepare(QStringLiteral("SELECT %1 FROM TolvaneControlHistory WHERE rowid = ?").arg(kColumns));
-    for (qint64 row = first; row <= last; ++row) {
+    for (qint64 row = *first; row <= std::min(*last, *first + longestRange); ++row) {
         query.addBindValue(row);
         if (query.exec() && query.next())
             rows.push_back(rowFrom(query));

@@ -25,9 +25,10 @@ public:
     // How a row is found by its identifier.
     static constexpr std::string_view UUID_FORMAT = "id = ?";
 
-    // Loads the store at once. A file that is no readable history store is kept aside as
-    // "<file>.unreadable-<yyyyMMddHHmmss>" and a new store is made; a store that still cannot be
-    // loaded is reported and every operation then fails softly.
+    // Loads the store at once. A file that is no readable history store (or an empty file, or a
+    // folder in its place) is kept aside as "<file>.unreadable-<yyyyMMddHHmmss>" and a new store
+    // is made with the rows that still read; a store that still cannot be loaded is reported and
+    // every operation then fails softly.
     DataController(std::string documentsDirectory, const foundation::Clock& clock);
     ~DataController() override;
     DataController(const DataController&) = delete;
@@ -59,7 +60,8 @@ private:
     void loadPersistentContainer();
     std::optional<LoadFailure> openStore();
     void closeStore();
-    void keepUnreadableStoreAside();
+    // The path it was kept under; none when it could not be moved.
+    std::optional<std::string> keepUnreadableStoreAside();
     QSqlDatabase database() const;
 
     // Runs one changing statement inside the open transaction (opening it first); a failure rolls
@@ -67,7 +69,7 @@ private:
     bool change(QSqlQuery& query);
     void failChanges(const QSqlError& error);
     void beforeUse();
-    void replaceDamagedStore();
+    void replaceDamagedStore(std::string_view function);
     std::vector<TolvaneControlHistory> readableRows();
     static TolvaneControlHistory rowFrom(const QSqlQuery& query);
     std::optional<int64_t> rowOf(const std::string& id);

@@ -1,5 +1,8 @@
 #include "Class/Model/UserDefaultsKey.h"
 
+#include "Class/Model/CarRecordStore.h"
+
+#include <algorithm>
 #include <array>
 
 namespace tolvane::app {
@@ -24,6 +27,13 @@ std::string_view rawValue(UserDefaultsKey key)
         "TolvaneControl_notShowEndHalfwayButtonHint",
     };
     return raw[static_cast<size_t>(key)];
+}
+
+bool isUserDefaultsKey(std::string_view key)
+{
+    const auto& cases = foundation::EnumCases<UserDefaultsKey>::all;
+    return key.starts_with(CarRecordStore::UNREADABLE_CAR_RECORDS_KEY) ||
+           std::ranges::any_of(cases, [&](UserDefaultsKey known) { return rawValue(known) == key; });
 }
 
 } // namespace tolvane::app

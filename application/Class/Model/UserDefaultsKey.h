@@ -27,6 +27,10 @@ enum class UserDefaultsKey {
 
 std::string_view rawValue(UserDefaultsKey key);
 
+// True for the raw value of a key above and for the keys that hold car lists kept aside; only these
+// are carried over from a damaged settings file.
+bool isUserDefaultsKey(std::string_view key);
+
 } // namespace tolvane::app
 
 template <>

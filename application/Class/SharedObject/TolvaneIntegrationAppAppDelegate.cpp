@@ -122,6 +122,8 @@ TolvaneIntegrationAppAppDelegate::TolvaneIntegrationAppAppDelegate()
                di::Container::defaultContainer()),
       tolvaneFramework(std::make_unique<TolvaneFramework>())
 {
+    // Junk read from a damaged settings file is not carried into the new one.
+    foundation::UserDefaults::setStandardRecovery({.isKnownKey = isUserDefaultsKey});
 }
 
 TolvaneIntegrationAppAppDelegate::~TolvaneIntegrationAppAppDelegate() = default;

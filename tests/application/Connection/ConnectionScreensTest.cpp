@@ -180,6 +180,24 @@ TEST_F(ConnectionScreensTest, BluetoothOffAtLaunchAsksToEnableItUntilItComesOnTh
     ui::Application::shared().reset();
 }
 
+TEST_F(ConnectionScreensTest, BluetoothOnWithALowBatteryShowsTheBatteryAlertOnceTheBluetoothAlertHasGone)
+{
+    power->setState(bt::PowerState::poweredOff);
+    ui::Application::shared().becomeActive();
+    show("PreConfirmation");
+    settle();
+    ASSERT_NE(dynamic_cast<CustomAlertController*>(stack->presentedViewController()), nullptr);
+
+    battery->level = 0.19f;
+    power->setState(bt::PowerState::poweredOn);
+    settle();
+    auto* alert = dynamic_cast<CustomAlertController*>(stack->presentedViewController());
+    ASSERT_NE(alert, nullptr) << "the battery alert was dropped";
+    EXPECT_EQ(alert->titleLabel().text(), "Low battery. Please charge the device battery above 20% before using Tolvane.");
+    EXPECT_EQ(stack->topViewController(), shown.get());
+    ui::Application::shared().reset();
+}
+
 TEST_F(ConnectionScreensTest, AResultHeldBackWhileInactiveDoesNotRouteOverAScreenPushedMeanwhile)
 {
     show("PreConfirmation");

@@ -11,9 +11,11 @@
 #include "IRingViewModel.h"
 #include "ISlideViewModel.h"
 #include "ISoundModel.h"
-#include "Internal/Model/IBatteryModel.h"
+#include "Internal/Model/BatteryModel.h"
 #include "Internal/Model/VehicleStateData.h"
 #include "bluetooth/BluetoothPower.h"
+#include "device/BatteryMonitoring.h"
+#include "device/DeviceBattery.h"
 #include "di/Assembly.h"
 #include "network/NetworkPath.h"
 #include "network/SettableNetworkPath.h"
@@ -26,9 +28,12 @@
 
 namespace screen_testing {
 
-class FakeBatteryModel final : public IBatteryModel {
+// The phone's battery, half charged unless a test says otherwise; its level is known only while
+// it is watched.
+class TestBattery final : public device::IDeviceBattery {
 public:
-    bool requestCheckBatteryLevel() override { return true; }
+    float batteryLevel() const override { return level; }
+    float level = 0.5f;
 };
 
 // The squares of a 390 x 844 screen with a 34-point bottom inset.
@@ -62,7 +67,8 @@ protected:
         provide<ISdkModel>(sdkModel);
         provide<IDisplayModel>(displayModel);
         provide<IVehicleStateData>(std::make_shared<VehicleStateData>());
-        provide<IBatteryModel>(std::make_shared<FakeBatteryModel>());
+        provide<IBatteryModel>(std::make_shared<BatteryModel>());
+        previousBattery = device::setDeviceBattery(battery);
         provide<ISlideViewModel>(std::make_shared<FakeSlideViewModel>());
         provide<ISoundModel>(std::make_shared<FakeSoundModel>());
         provide<IRingViewModel>(std::make_shared<FakeRingViewModel>());
@@ -77,6 +83,8 @@ protected:
     {
         network::setNetworkPath(nullptr);
         bt::setBluetoothPower(nullptr);
+        device::setBatteryMonitoringEnabled(false);
+        device::setDeviceBattery(previousBattery);
         TolvaneIntegrationAppHelper::shared().navigationController.reset();
         window->setRootViewController(nullptr);
         time.runUntilIdle();
@@ -107,6 +115,8 @@ protected:
         time.runUntilIdle();
     }
 
+    std::shared_ptr<TestBattery> battery = std::make_shared<TestBattery>();
+    std::shared_ptr<device::IDeviceBattery> previousBattery;
     std::shared_ptr<network::SettableNetworkPath> networkPath = std::make_shared<network::SettableNetworkPath>(false);
     std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(ui::Rect{0, 0, 390, 844});
     std::shared_ptr<ITransitionManager> transitionManager;

@@ -73,6 +73,16 @@ TEST_F(BaseScreenTest, TheIndicatorIsShownOnceAndGoesWithEveryPresentation)
     EXPECT_FALSE(screen->indicator);
 }
 
+TEST_F(BaseScreenTest, TheIndicatorCoversTheWholeScreenAndSwallowsATouchNearACorner)
+{
+    screen->setIndicator();
+    settle();
+    ASSERT_TRUE(screen->indicator);
+    EXPECT_EQ(screen->indicator->frame(), screen->view().bounds());
+    for (const ui::Point corner : {ui::Point{4, 840}, ui::Point{386, 840}})
+        EXPECT_EQ(window->hitTest(corner, nullptr), screen->indicator.get()) << corner.x << ", " << corner.y;
+}
+
 TEST_F(BaseScreenTest, TheNavigationBarShowsTheButtonsTheViewModelAsksFor)
 {
     viewModel->exitButton = true;

@@ -85,6 +85,15 @@ TEST_F(BlankScreenTest, BecomingActiveWithTheLinkStillUpFollowsTheVehicleAgain)
     EXPECT_EQ(router->calls, Texts{"showRequestIDWaiting"});
 }
 
+TEST_F(BlankScreenTest, BecomingActiveOnTheShownScreenFollowsEachRequestOnce)
+{
+    viewModel->addTransitToBlankObserver(); // as the screen's appearance does
+    becomeActive();
+    publish(REACH_POINT, CauseId::DEF);
+    time.runUntilIdle();
+    EXPECT_EQ(router->calls, Texts{"showArrival"});
+}
+
 TEST_F(BlankScreenTest, AfterTheFrameworkTimedOutNothingMovesTheScreen)
 {
     viewModel->addTransitToBlankObserver();

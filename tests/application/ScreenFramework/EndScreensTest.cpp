@@ -6,6 +6,7 @@
 #include "Class/UI/Warn/View/WarnViewController.h"
 
 #include "ui/ActivityIndicatorView.h"
+#include "ui/BarButtonItem.h"
 #include "ui/Button.h"
 #include "ui/GoldenImage.h"
 #include "ui/Label.h"
@@ -217,6 +218,28 @@ TEST_F(EndScreensTest, ScreensThatStartFinalCloseTheLinkAfterOneAndAHalfSecondsW
         EXPECT_FALSE(logs.contains("Detect Closed Timeout")) << row.name;
         time.advance(10);
         EXPECT_EQ(shown(*screen), row.expected) << row.name;
+    }
+}
+
+TEST_F(EndScreensTest, TheEndScreenOfALinkEndedOnTheIgnitionOnWarningKeepsTheLeaveButtonOnEveryAppearance)
+{
+    const auto leaveButtons = [this] { return top<WarnViewController>()->navigationItem().leftBarButtonItems().size(); };
+    const auto screen = openWarn([](ITransitionManager& r) { r.showWarn(InAppWarningKind::disconnectAtIGONWarn); });
+    EXPECT_EQ(leaveButtons(), 1u);
+    transitionManager->getTopNavigationController(*stack).pushViewController(std::make_shared<ui::ViewController>(), false);
+    time.runUntilIdle();
+    transitionManager->getTopNavigationController(*stack).popViewController(false);
+    time.runUntilIdle();
+    ASSERT_EQ(top<WarnViewController>(), screen);
+    ASSERT_EQ(leaveButtons(), 1u) << "after a cover";
+
+    screen->navigationItem().leftBarButtonItems().front()->trigger();
+    time.advance(3.0);
+    EXPECT_FALSE(store->isConnected()) << "the base's leave";
+
+    for (const auto kind : {InAppWarningKind::timeoutAtIGONWarn, InAppWarningKind::timedOutCloseTerminal, InAppWarningKind::timedOutActivation}) {
+        openWarn([kind](ITransitionManager& r) { r.showWarn(kind); });
+        EXPECT_EQ(leaveButtons(), 0u) << caseName(kind);
     }
 }
 

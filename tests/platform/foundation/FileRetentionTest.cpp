@@ -19,6 +19,8 @@ TEST(FileRetentionTest, RemovesOnlyDatedFilesOfTheGivenNamesBeforeTheFirstKeptDa
         {"logging_260301.log", false}, {"logging_periodic_260225.log", false}, {"logging_260302.log", true},
         {"logging_periodic_260302.log", true}, {"logging_260310.log", true}, {"logging_notes.log", true},
         {"logging_261399.log", true}, {"other_260101.log", true}, {"logging_260101.txt", true},
+        {"logging_260301-previous.log", false}, {"logging_periodic_260301-previous.log", false},
+        {"logging_260302-previous.log", true}, {"logging_260301-other.log", true},
     };
     for (const auto& [name, kept] : files) {
         QFile file(dir.filePath(QString::fromStdString(name)));

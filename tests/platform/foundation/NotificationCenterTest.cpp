@@ -46,4 +46,23 @@ TEST(NotificationCenterTest, ObserverMayStopObservingWhileItIsNotified)
     EXPECT_EQ(heard, 1);
 }
 
+TEST(NotificationCenterTest, AnObserverEndedByAnEarlierOneDuringANoticeIsNotCalledByIt)
+{
+    NotificationCenter center;
+    std::vector<std::string> heard;
+    NotificationCenter::Observation later;
+    NotificationCenter::Observation added;
+    auto first = center.addObserver("changed", [&] {
+        heard.push_back("first");
+        later.reset();
+        added = center.addObserver("changed", [&] { heard.push_back("added"); });
+    });
+    later = center.addObserver("changed", [&] { heard.push_back("later"); });
+    center.post("changed");
+    EXPECT_EQ(heard, std::vector<std::string>{"first"});
+    first.reset();
+    center.post("changed");
+    EXPECT_EQ(heard, (std::vector<std::string>{"first", "added"}));
+}
+
 } // namespace

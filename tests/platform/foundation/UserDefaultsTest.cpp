@@ -1,16 +1,25 @@
 #include "foundation/StandardLocations.h"
 #include "foundation/UserDefaults.h"
+#include "foundation/TimeZone.h"
+#include "foundation/VirtualTime.h"
 #include "support/CapturingSystemLog.h"
 #include "support/ScopedEnvironment.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cfloat>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -19,8 +28,18 @@ using foundation::UserDefaults;
 
 class UserDefaultsTest : public ::testing::Test {
 protected:
+    UserDefaultsTest()
+    {
+        foundation::TimeZone::setDefault(foundation::TimeZone::fromIdentifier("UTC"));
+        time.setWallStart(std::chrono::sys_days{std::chrono::year{2026} / 3 / 1} + std::chrono::hours{10} +
+                          std::chrono::minutes{20} + std::chrono::seconds{30});
+    }
+    ~UserDefaultsTest() override { foundation::TimeZone::setDefault(std::nullopt); }
+
     std::string path() const { return folder.path().toStdString() + "/settings.ini"; }
+    UserDefaults::Recovery recovery() const { return {.clock = &time}; }
     QTemporaryDir folder;
+    foundation::VirtualTime time;
 };
 
 TEST_F(UserDefaultsTest, TypedValuesReadBackExactlyFromTheFile)
@@ -121,12 +140,12 @@ TEST_F(UserDefaultsTest, UnreadableFileIsKeptAsideWithALogLineAndReadableValuesC
         file.write("[General\nTolvaneControl_soundVolume=0.25\n\x01\x02 garbage\n");
     }
     testing_support::ScopedSystemLogCapture log;
-    UserDefaults defaults(path());
+    UserDefaults defaults(path(), recovery());
     EXPECT_EQ(defaults.floatValue("TolvaneControl_soundVolume"), 0.25f);
     ASSERT_TRUE(defaults.setBool("after", true));
     EXPECT_TRUE(UserDefaults(path()).boolean("after"));
 
-    QFile kept(QString::fromStdString(path() + ".unreadable"));
+    QFile kept(QString::fromStdString(path() + ".unreadable-20260301102030"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_TRUE(kept.readAll().contains("garbage"));
     ASSERT_EQ(log->records.size(), 1u);
@@ -152,29 +171,106 @@ TEST_F(UserDefaultsTest, CorruptionInsideASectionIsFoundAtOpenAndEveryCopyKeptAs
             file.write(corruptions[i]);
         }
         testing_support::ScopedSystemLogCapture log;
-        UserDefaults defaults(path());
+        UserDefaults defaults(path(), recovery());
         ASSERT_EQ(log->records.size(), 1u);
         EXPECT_NE(log->records[0].line.find("could not be read"), std::string::npos);
-        const std::string kept = path() + ".unreadable" + (i == 0 ? "" : "." + std::to_string(i));
+        const std::string kept = path() + ".unreadable-20260301102030" + (i == 0 ? "" : "." + std::to_string(i));
         QFile keptFile(QString::fromStdString(kept));
         ASSERT_TRUE(keptFile.open(QIODevice::ReadOnly)) << kept;
         EXPECT_EQ(keptFile.readAll(), corruptions[i]) << "an earlier copy was overwritten";
     }
 }
 
-TEST_F(UserDefaultsTest, ALockLeftByADeadProcessIsRemovedAtOpen)
+TEST_F(UserDefaultsTest, OnlyALockHeldByAnotherLiveRunOfThisProgramIsLeftAtOpen)
 {
+    // Any lock left in place makes the first write wait for it to go stale, half a minute.
     const QString lockPath = QString::fromStdString(path() + ".lock");
-    for (const QByteArray& content : {QByteArray(), QByteArray("999999999\nTolvaneControl\nhost\n")}) {
-        {
-            QFile lock(lockPath);
-            ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            lock.write(content);
-        }
+    auto writeLock = [&](const QByteArray& content) {
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(content);
+    };
+    auto lockNaming = [](pid_t pid) { return QByteArray::number(pid) + "\nTolvaneControl\nhost\n"; };
+    struct Case {
+        std::string name;
+        QByteArray content;
+    };
+    const std::vector<Case> removed = {
+        {"empty", QByteArray()},
+        {"a process that is gone", "999999999\nTolvaneControl\nhost\n"},
+        {"this very process, as a run killed while it wrote whose process id came back", lockNaming(::getpid())},
+        {"a live process running another program", lockNaming(::getppid())},
+    };
+    for (const Case& c : removed) {
+        writeLock(c.content);
         UserDefaults defaults(path());
-        EXPECT_FALSE(QFile::exists(lockPath)) << content.toStdString();
-        EXPECT_TRUE(defaults.setBool("written", true));
+        EXPECT_FALSE(QFile::exists(lockPath)) << c.name;
+        EXPECT_TRUE(defaults.setBool("written", true)) << c.name;
     }
+
+    // Another live run of this very program is writing: its lock is honoured.
+    const pid_t otherRun = ::fork();
+    ASSERT_GE(otherRun, 0);
+    if (otherRun == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    writeLock(lockNaming(otherRun));
+    { UserDefaults defaults(path()); }
+    EXPECT_TRUE(QFile::exists(lockPath));
+    ::kill(otherRun, SIGKILL);
+    ::waitpid(otherRun, nullptr, 0);
+    QFile::remove(lockPath);
+}
+
+TEST_F(UserDefaultsTest, AnEmptyFileOrAFolderInItsPlaceIsKeptAsideAndTheSettingsWorkAgain)
+{
+    const QString file = QString::fromStdString(path());
+    struct Case {
+        std::string name, why;
+        std::function<void()> damage;
+        std::function<bool(const QString& kept)> isKept;
+    };
+    const std::vector<Case> cases = {
+        {"empty file", "it is empty", [&] { QFile(file).open(QIODevice::WriteOnly | QIODevice::Truncate); },
+         [](const QString& kept) { return QFileInfo(kept).isFile() && QFileInfo(kept).size() == 0; }},
+        {"folder in its place", "something other than a file is in its place",
+         [&] {
+             ASSERT_TRUE(QDir().mkpath(file + "/inside"));
+         },
+         [](const QString& kept) { return QFileInfo(kept + "/inside").isDir(); }},
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        cases[i].damage();
+        testing_support::ScopedSystemLogCapture log;
+        UserDefaults defaults(path(), recovery());
+        ASSERT_EQ(log->lines().size(), 1u);
+        EXPECT_NE(log->lines()[0].find("could not be read (" + cases[i].why + ")"), std::string::npos) << log->lines()[0];
+        const QString kept = file + ".unreadable-20260301102030" + (i == 0 ? "" : "." + QString::number(i));
+        EXPECT_TRUE(cases[i].isKept(kept));
+        EXPECT_TRUE(defaults.setBool("written", true));
+        EXPECT_TRUE(UserDefaults(path()).boolean("written"));
+        ASSERT_TRUE(QFile::remove(file));
+    }
+}
+
+TEST_F(UserDefaultsTest, OnlyTheKnownKeysOfAnUnreadableFileAreCarriedOver)
+{
+    {
+        QFile file(QString::fromStdString(path()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nTolvaneControl_soundVolume=0.25\nR%UFFFD%26e=1\njunk=2\n\x01\x02 garbage\n");
+    }
+    testing_support::ScopedSystemLogCapture log;
+    UserDefaults defaults(path(), {.isKnownKey = [](std::string_view key) { return key.starts_with("TolvaneControl_"); },
+                                   .clock = &time});
+    EXPECT_EQ(defaults.floatValue("TolvaneControl_soundVolume"), 0.25f);
+    EXPECT_FALSE(defaults.hasObject("junk"));
+    EXPECT_EQ(QSettings(QString::fromStdString(path()), QSettings::IniFormat).allKeys(),
+              QStringList{"TolvaneControl_soundVolume"});
+    ASSERT_EQ(log->lines().size(), 1u);
+    EXPECT_NE(log->lines()[0].find("1 readable values were carried over"), std::string::npos) << log->lines()[0];
 }
 
 TEST_F(UserDefaultsTest, EachWriteReportsItsOwnResultAfterAFailedOne)

@@ -21,10 +21,13 @@ void TerminalOpenRetry::start(int64_t retryCount, std::function<bool()> open, st
         interval = 1.0;
     interval = std::min(interval, LONGEST_INTERVAL);
     std::weak_ptr<TerminalOpenRetry> weak = weak_from_this();
+    const uint64_t run = ++runs_;
     timer_ = foundation::RunLoop::main().scheduleTimer(
-        interval, true, [weak, retryCount, open = std::move(open), completion = std::move(completion)](foundation::Timer&) {
-            foundation::RunLoop::main().post([weak, retryCount, open, completion] {
-                if (auto retry = weak.lock())
+        interval, true, [weak, run, retryCount, open = std::move(open), completion = std::move(completion)](foundation::Timer&) {
+            foundation::RunLoop::main().post([weak, run, retryCount, open, completion] {
+                // A try queued by a tick of a retry cancelled or replaced since is not made.
+                auto retry = weak.lock();
+                if (retry && retry->isRunning() && retry->runs_ == run)
                     retry->tryOnce(retryCount, open, completion);
             });
         });

@@ -26,6 +26,8 @@ private:
     void tryOnce(int64_t retryCount, const std::function<bool()>& open, const std::function<void(bool)>& completion);
 
     foundation::TimerRef timer_;
+    // Counts the retries started, so that a queued try knows whether its retry still runs.
+    uint64_t runs_ = 0;
     int64_t remaining_ = 0;
 };
 

@@ -27,6 +27,7 @@
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
 #include "foundation/UserDefaults.h"
+#include "ui/Application.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -58,7 +59,9 @@ std::optional<TerminalStore::Environment>& sharedEnvironment()
 TerminalStore::Environment TerminalStore::processEnvironment()
 {
     auto manager = accessory::AccessoryManager::shared();
-    return {.manager = manager, .bluetoothPower = bt::bluetoothPower()};
+    return {.manager = manager,
+            .bluetoothPower = bt::bluetoothPower(),
+            .applicationState = [] { return static_cast<int>(ui::Application::shared().applicationState()); }};
 }
 
 void TerminalStore::setSharedEnvironment(std::optional<Environment> environment)
@@ -169,7 +172,26 @@ std::shared_ptr<Terminal> TerminalStore::terminal() const
 
 void TerminalStore::setTerminal(std::shared_ptr<Terminal> terminal)
 {
+    const auto current = this->terminal();
+    if (current == terminal)
+        return;
+    // The send cycle and the session belong to the terminal they were opened for: a terminal that
+    // is let go takes both with it, so that the next open starts its own.
+    if (current) {
+        stopCycle();
+        if (current->session()) {
+            closeSession(*current);
+            if (bluetoothSocketModel_)
+                bluetoothSocketModel_->notifyDisconnectedBluetoothConnection();
+        }
+    }
     terminal_.set(std::move(terminal));
+}
+
+void TerminalStore::closeSession(Terminal& terminal)
+{
+    terminal.close();
+    terminal.setSession(nullptr);
 }
 
 bool TerminalStore::isConnected() const
@@ -183,6 +205,19 @@ bool TerminalStore::isConnected() const
 bool TerminalStore::isConnected(const std::string& udid) const
 {
     return isConnected() && terminal()->udid() == udid;
+}
+
+bool TerminalStore::isOpening() const
+{
+    const auto terminal = this->terminal();
+    const auto session = terminal ? terminal->session() : nullptr;
+    if (!session || isConnected())
+        return false;
+    // A stream that failed or ended is no open under way: it must not hold off the next one.
+    auto stillOpening = [](const accessory::Stream* stream) {
+        return stream && (stream->status() == accessory::StreamStatus::notOpen || stream->status() == accessory::StreamStatus::open);
+    };
+    return stillOpening(session->inputStream().get()) && stillOpening(session->outputStream().get());
 }
 
 bool TerminalStore::applicationIsActive() const
@@ -204,7 +239,9 @@ void TerminalStore::open(const std::string& udid, ConnectionOpenPattern openPatt
     }
     if (retryCount != maximumRetryCount)
         openRetry_->cancel();
-    if (isConnected()) {
+    // A session whose streams are still opening on their threads is not connected yet, and a second
+    // one would be opened under it.
+    if (isConnected() || isOpening()) {
         log("Cannot open Terminal because it is opening.", LogLevel::information, function);
         return;
     }
@@ -213,19 +250,18 @@ void TerminalStore::open(const std::string& udid, ConnectionOpenPattern openPatt
         delegate->terminalOpenWillStart();
 
     std::weak_ptr<TerminalStore> weak = weak_from_this();
-    auto connected = [weak] {
-        foundation::RunLoop::main().post([weak] {
+    if (openTerminal()) {
+        completion(true);
+        // A link closed or replaced before this runs gets no report and no cycle.
+        foundation::RunLoop::main().post([weak, opened = std::weak_ptr<Terminal>(terminal())] {
             auto store = weak.lock();
-            if (!store)
+            const auto terminal = opened.lock();
+            if (!store || !terminal || store->terminal() != terminal || !terminal->session())
                 return;
             if (store->bluetoothSocketModel_)
                 store->bluetoothSocketModel_->notifyConnectedBluetoothConnection();
             store->startCycle();
         });
-    };
-    if (openTerminal()) {
-        completion(true);
-        connected();
         return;
     }
     if (retryCount < 1) {
@@ -243,7 +279,7 @@ void TerminalStore::open(const std::string& udid, ConnectionOpenPattern openPatt
             auto store = weak.lock();
             return store && store->openTerminal();
         },
-        [weak, openPattern, completion, connected](bool result) {
+        [weak, openPattern, completion](bool result) {
             auto store = weak.lock();
             if (!store)
                 return;
@@ -326,8 +362,7 @@ void TerminalStore::closeTerminal()
     openRetry_->cancel();
     if (const auto terminal = this->terminal()) {
         stopCycle();
-        terminal->close();
-        terminal->setSession(nullptr);
+        closeSession(*terminal);
     }
     if (bluetoothSocketModel_)
         bluetoothSocketModel_->notifyDisconnectedBluetoothConnection();
@@ -345,13 +380,15 @@ void TerminalStore::shutdownTerminal(std::function<void()> completion)
     closeTerminal();
     targetTerminalUdid_.reset();
     releaseCloseTimer();
-    if (!terminal()) {
+    auto closing = terminal();
+    if (!closing) {
         completion();
         return;
     }
-    foundation::RunLoop::main().post([weak = weak_from_this(), completion] {
+    // The terminal closed now is the one waited for, whatever an open in between makes current.
+    foundation::RunLoop::main().post([weak = weak_from_this(), closing = std::move(closing), completion] {
         if (auto store = weak.lock())
-            store->close(completion);
+            store->closeWhenStreamsEnd(closing, completion);
     });
 }
 
@@ -360,38 +397,42 @@ void TerminalStore::closeSequence()
     closeTerminal();
     targetTerminalUdid_.reset();
     releaseCloseTimer();
-    if (terminal())
-        close([] {});
+    if (auto closing = terminal())
+        closeWhenStreamsEnd(std::move(closing), [] {});
 }
 
 void TerminalStore::close(std::function<void()> completion)
 {
+    closeWhenStreamsEnd(terminal(), std::move(completion));
+}
+
+void TerminalStore::closeWhenStreamsEnd(std::shared_ptr<Terminal> closing, std::function<void()> completion)
+{
     log("closeWaitTask start.", LogLevel::debug, "close(completion:)");
     std::weak_ptr<TerminalStore> weak = weak_from_this();
-    auto streamsOpen = [weak] {
-        auto store = weak.lock();
-        const auto terminal = store ? store->terminal() : nullptr;
-        return terminal && !(terminal->isInputStreamEndEncountered() && terminal->isOutputStreamEndEncountered());
+    auto streamsOpen = [closing] {
+        return closing && !(closing->isInputStreamEndEncountered() && closing->isOutputStreamEndEncountered());
     };
-    TerminalClosing::waitForStreamsEnd(weak, streamsOpen, [weak, completion] {
-        foundation::RunLoop::main().post([weak, completion] {
+    TerminalClosing::waitForStreamsEnd(weak, streamsOpen, [weak, closing, completion] {
+        foundation::RunLoop::main().post([weak, closing, completion] {
             if (auto store = weak.lock())
-                store->closeWaitCleanUp(completion);
+                store->closeWaitCleanUp(closing, completion);
         });
     });
 }
 
-void TerminalStore::closeWaitCleanUp(const std::function<void()>& completion)
+void TerminalStore::closeWaitCleanUp(const std::shared_ptr<Terminal>& closing, const std::function<void()>& completion)
 {
-    const auto terminal = this->terminal();
-    if (!terminal) {
+    if (!closing) {
         completion();
         return;
     }
-    TerminalClosing::forceOpenStreamsClosed(*terminal);
+    TerminalClosing::forceOpenStreamsClosed(*closing);
     log("closeWaitTask end.", LogLevel::debug, "close(completion:)");
-    terminal->setSession(nullptr);
-    setTerminal(nullptr);
+    closing->setSession(nullptr);
+    // A terminal opened since is the store's now and stays open.
+    if (terminal() == closing)
+        setTerminal(nullptr);
     completion();
 }
 

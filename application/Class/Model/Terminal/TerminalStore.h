@@ -58,7 +58,8 @@ public:
         std::shared_ptr<accessory::AccessoryManager> manager;
         // The phone's Bluetooth power, as the accessory backend sees it.
         std::shared_ptr<bt::IBluetoothPower> bluetoothPower;
-        // The application's state as its raw number: 0 active, 1 inactive, 2 background.
+        // The application's state as its raw number: 0 active, 1 inactive, 2 background; the
+        // process's own is the running application's.
         std::function<int()> applicationState = [] { return 0; };
     };
 
@@ -88,6 +89,8 @@ public:
     // A terminal whose session has both streams, each with its delegate.
     bool isConnected() const;
     bool isConnected(const std::string& udid) const;
+    // A session was made and its streams are opening on their threads.
+    bool isOpening() const;
 
     void open(const std::string& udid, ConnectionOpenPattern openPattern, int64_t retryCount,
               std::function<void(bool)> completion = [](bool) {});
@@ -99,8 +102,8 @@ public:
     // Gives up opening: stops the retries, closes what was opened and forgets the target.
     void cancelOpen();
     void shutdownTerminal(std::function<void()> completion);
-    // Waits for both streams to end, forces them closed after about 2.9 s, drops the terminal, then
-    // calls the completion; asynchronous on the main thread.
+    // Waits for both streams of the current terminal to end, forces them closed after about 2.9 s,
+    // drops that terminal, then calls the completion; asynchronous on the main thread.
     void close(std::function<void()> completion);
     void releaseCloseTimer();
     void closeTimerStart(std::optional<foundation::Seconds> timerInterval, bool necessaryDelegate);
@@ -133,7 +136,8 @@ public:
     void streamEndEncountered() override;
     std::shared_ptr<TerminalDelegate> terminalDelegate() override { return shared_from_this(); }
 
-    // The screens choose the terminal of the registration list.
+    // The screens choose the terminal of the registration list. A terminal replaced by another
+    // loses its send cycle and, when it has one, its session.
     void setTerminal(std::shared_ptr<Terminal> terminal);
     const std::optional<std::string>& targetTerminalUdid() const { return targetTerminalUdid_; }
     const std::vector<std::shared_ptr<Terminal>>& terms() const { return terms_; }
@@ -165,7 +169,9 @@ private:
     void sessionDidEnd();
     // closeTerminal(), no target, no close timer, and the close of the terminal when there is one.
     void closeSequence();
-    void closeWaitCleanUp(const std::function<void()>& completion);
+    void closeWhenStreamsEnd(std::shared_ptr<Terminal> closing, std::function<void()> completion);
+    void closeWaitCleanUp(const std::shared_ptr<Terminal>& closing, const std::function<void()>& completion);
+    static void closeSession(Terminal& terminal);
     bool applicationIsActive() const;
     std::shared_ptr<IDataCodingModel> dataCodingModel() const;
 

@@ -3,6 +3,7 @@
 #include "Class/Model/Utility/LogManager.h"
 
 #include "accessory/AccessoryManager.h"
+#include "foundation/LogText.h"
 
 #include <cstdio>
 
@@ -22,7 +23,7 @@ std::vector<std::shared_ptr<Terminal>> TerminalStoreBase::getFetchList(const std
         LogManager::print("Fetched accessory information.", LogLevel::information,
                           {.values = {{"Accessories", accessory->description()}}, .function = "getFetchList(matching:)"});
         for (const auto& protocol : accessory->protocolStrings()) {
-            std::printf("FOUND PROTOCOL: %s\n", protocol.c_str());
+            std::printf("FOUND PROTOCOL: %s\n", foundation::escapedLogText(protocol).c_str());
             if (!matching.contains(protocol))
                 continue;
             auto terminal = Terminal::make(manager, accessory, protocol);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "foundation/FileAppend.h"
+#include "foundation/BoundedConsole.h"
+#include "foundation/RotatingLogFile.h"
 
 #include <cstdint>
 #include <string>
@@ -9,18 +10,13 @@
 
 namespace tolvane::app {
 
-// What one log file took on this day, so a peer flooding the link cannot fill the disk.
-struct DailyLogBudget {
-    std::string path;
-    uint64_t bytes = 0;
-    bool fullReported = false;
-    bool writeFailureReported = false;
-};
-
-// One log file, kept open from pass to pass, and its day's budget.
+// One log file, kept open from pass to pass within its budget, so a peer flooding the link cannot
+// fill the disk.
 struct DailyLogDestination {
-    foundation::AppendingFile file;
-    DailyLogBudget budget;
+    explicit DailyLogDestination(uint64_t budgetBytes) : file(budgetBytes) {}
+
+    foundation::RotatingLogFile file;
+    bool writeFailureReported = false;
 };
 
 // One pass of the logging queue: the waiting lines go to their files with one write per file and
@@ -33,8 +29,7 @@ public:
         const std::string& path;
     };
 
-    // `dayBytes` is what one day's file may take; later lines of that day are dropped, once reported.
-    DailyLogPass(uint64_t dayBytes, Target daily, Target periodic);
+    DailyLogPass(Target daily, Target periodic, foundation::BoundedConsole& console);
 
     // A formatted line, ending in its line break. Periodic lines do not go to the console.
     void add(std::string_view line, bool isPeriodic);
@@ -57,14 +52,12 @@ private:
         std::string text = {};
     };
 
-    // Counts the line within the day's budget; false once the day's file is full.
-    bool reserve(Batch& batch, size_t size);
     static std::string failureNote(Batch& batch);
 
-    uint64_t dayBytes_;
     Batch daily_;
     Batch periodic_;
-    std::vector<Entry> console_;
+    std::vector<Entry> echoes_;
+    foundation::BoundedConsole& console_;
 };
 
 } // namespace tolvane::app

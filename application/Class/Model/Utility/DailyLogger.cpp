@@ -5,6 +5,7 @@
 
 #include "foundation/DateFormatter.h"
 #include "foundation/DatedFiles.h"
+#include "foundation/LogText.h"
 #include "foundation/ThreadName.h"
 
 #include <utility>
@@ -54,7 +55,13 @@ struct DailyLogger::Queued {
     std::function<std::string()> write = {};
 };
 
-DailyLogger::DailyLogger(Environment environment) : environment_(std::move(environment)) {}
+DailyLogger::DailyLogger(Environment environment)
+    : environment_(std::move(environment)),
+      daily_(environment_.logFileBytes),
+      periodic_(environment_.logFileBytes),
+      console_(environment_.clock, CONSOLE_WINDOW, CONSOLE_WINDOW_BYTES, environment_.console)
+{
+}
 
 DailyLogger::~DailyLogger() = default;
 
@@ -115,32 +122,6 @@ void DailyLogger::enqueue(Queued entry)
         environment_.loggingQueue.post([self = shared_from_this()] { self->writeQueued(); });
 }
 
-namespace {
-
-// Tabs and line breaks separate a log line's fields and lines, so text from outside (an accessory's
-// name, a peer's bytes) never carries them or other control characters as they are.
-void appendEscaped(std::string& out, std::string_view text)
-{
-    static constexpr char digits[] = "0123456789ABCDEF";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\t')
-            out += "\\t";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else if (byte < 0x20 || byte == 0x7F) {
-            out += "\\x";
-            out += digits[byte >> 4];
-            out += digits[byte & 0x0F];
-        } else
-            out += c;
-    }
-}
-
-} // namespace
-
 std::string DailyLogger::format(const Line& line) const
 {
     std::string text = line.time;
@@ -157,12 +138,12 @@ std::string DailyLogger::format(const Line& line) const
     field(std::string(lastPathComponent(line.file)) + "(" + std::to_string(line.line) + ")");
     field(line.function);
     text += '\t';
-    appendEscaped(text, line.message);
+    foundation::appendEscapedLogText(text, line.message);
     for (const LabelledValue& value : line.values) {
         text += '\t';
-        appendEscaped(text, value.label);
+        foundation::appendEscapedLogText(text, value.label);
         text += ": ";
-        appendEscaped(text, value.text);
+        foundation::appendEscapedLogText(text, value.text);
     }
     text += '\n';
     return text;
@@ -173,7 +154,7 @@ void DailyLogger::writeQueued()
     std::vector<Queued> entries = queued_.withLock([](std::vector<Queued>& queued) { return std::exchange(queued, {}); });
     // Lines are queued only once the paths are fixed; another writer's text may come before.
     const Paths paths = paths_.copy().value_or(Paths{});
-    DailyLogPass pass(DAILY_LOG_BYTES, {daily_, paths.log}, {periodic_, paths.periodic});
+    DailyLogPass pass({daily_, paths.log}, {periodic_, paths.periodic}, console_);
     for (const Queued& entry : entries) {
         if (entry.line)
             pass.add(format(*entry.line), entry.line->isPeriodic);
@@ -215,6 +196,11 @@ void DailyLogger::stopPeriodicTimer()
 void DailyLogger::writeInLineOrder(std::function<std::string()> write)
 {
     enqueue({.write = std::move(write)});
+}
+
+void DailyLogger::echo(std::string_view text)
+{
+    console_.write(text);
 }
 
 } // namespace tolvane::app

@@ -4,8 +4,10 @@
 #include "Class/Model/Utility/LabelledValue.h"
 #include "Class/Model/Utility/LogLevel.h"
 
+#include "foundation/BoundedConsole.h"
 #include "foundation/Clock.h"
 #include "foundation/Guarded.h"
+#include "foundation/StandardOutput.h"
 #include "foundation/RunLoop.h"
 #include "foundation/Timer.h"
 
@@ -36,7 +38,7 @@ struct LogOptions {
 // Writes tab-separated lines to "logging_<yyMMdd>.log" (and heartbeat lines to
 // "logging_periodic_<yyMMdd>.log") in the documents folder, the date being that of the set-up.
 // Callers on any thread only filter, stamp and queue; formatting and file access run in call order
-// on the logging queue.
+// on the logging queue. Each file and the console echo are bounded, keeping the newest lines.
 class DailyLogger : public std::enable_shared_from_this<DailyLogger> {
 public:
     struct Environment {
@@ -49,13 +51,21 @@ public:
         std::string launchId = {};
         // Lines below this level number are dropped.
         int minimumLogLevel = 1;
+        // What each of the two files may take before it moves aside to its previous file.
+        uint64_t logFileBytes = LOG_FILE_BYTES;
+        // Where the echo goes, within CONSOLE_WINDOW_BYTES per CONSOLE_WINDOW.
+        std::function<void(std::string_view)> console = foundation::writeToStandardOutput;
     };
 
     // Days of daily files kept at set-up, as the closed logger keeps its own.
     static constexpr int LOG_SAVE_DAYS = 7;
     static constexpr foundation::Seconds PERIODIC_INTERVAL = 0.5;
-    // What one day's log file may take; later lines of that day are dropped, once reported.
-    static constexpr uint64_t DAILY_LOG_BYTES = 32ull * 1024 * 1024;
+    // A linked run writes a few tens of KB a second: the newest hours of a day stay at hand, and a
+    // day takes at most twice this with its previous file.
+    static constexpr uint64_t LOG_FILE_BYTES = 16ull * 1024 * 1024;
+    // Well above a linked run's echo, far below a flood's.
+    static constexpr foundation::Seconds CONSOLE_WINDOW = 10.0;
+    static constexpr uint64_t CONSOLE_WINDOW_BYTES = 1024 * 1024;
 
     explicit DailyLogger(Environment environment);
     ~DailyLogger();
@@ -66,6 +76,8 @@ public:
     // Runs `write` on the logging queue in its turn among the lines; the text it returns goes to the
     // console in its place among theirs.
     void writeInLineOrder(std::function<std::string()> write);
+    // Another writer's console text, now, within the console's bound.
+    void echo(std::string_view text);
     // The heartbeat: one periodic line every half second on the main loop while it runs.
     void startPeriodicTimer();
     void stopPeriodicTimer();
@@ -97,6 +109,7 @@ private:
     // Used only on the logging queue.
     DailyLogDestination daily_;
     DailyLogDestination periodic_;
+    foundation::BoundedConsole console_;
 };
 
 } // namespace tolvane::app

@@ -73,7 +73,9 @@ void LogManager::writeOnLoggingQueue(std::function<std::string()> write)
                               !(logger && current == &logger->loggingQueue());
     if (logger && onLinkThread)
         logger->writeInLineOrder(std::move(write));
-    else if (const std::string console = write(); !console.empty())
+    else if (const std::string console = write(); logger)
+        logger->echo(console);
+    else if (!console.empty())
         foundation::writeToStandardOutput(console);
 }
 

@@ -3,6 +3,7 @@
 #include "Class/Model/Utility/LogManager.h"
 
 #include "elclog/ELCLog.h"
+#include "foundation/LogText.h"
 
 #include <string>
 
@@ -19,7 +20,7 @@ void myLog(std::string_view tag, std::string_view message, bool asynchronous, st
     LogManager::writeOnLoggingQueue([text = std::move(text), functionName = std::move(functionName),
                                      file = location.file_name(), line = location.line(), asynchronous] {
         elclog::ELCLog::write(text, MY_LOG_FLAG, file, functionName.c_str(), line, asynchronous);
-        return "[MyLog]" + text + "\n";
+        return "[MyLog]" + foundation::escapedLogText(text) + "\n";
     });
 }
 

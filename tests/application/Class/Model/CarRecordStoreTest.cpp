@@ -3,7 +3,11 @@
 #include "application/support/ScopedLogCapture.h"
 #include "application/support/ScopedUserDefaults.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -121,13 +125,18 @@ TEST_F(CarRecordStoreTest, ACarListThatCannotBeWrittenIsReportedAndTheCarsInMemo
     testing_support::ScopedLogCapture log;
     EXPECT_TRUE(store.addCarRecord(car("A")));
     EXPECT_TRUE(store.saveCarRecords({car("A", "renamed")}));
-    // Its settings file is a folder now, so no write can succeed.
+    EXPECT_TRUE(store.deleteCarRecord("A"));
+    // Its settings file would sit inside a file, so no write can succeed.
     QTemporaryDir folder;
-    auto unwritable = std::make_shared<foundation::UserDefaults>(folder.path().toStdString());
+    QFile blocking(folder.filePath("a-file"));
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    auto unwritable = std::make_shared<foundation::UserDefaults>(folder.filePath("a-file/settings.ini").toStdString());
     CarRecordStore broken(unwritable);
     EXPECT_FALSE(broken.addCarRecord(car("B")));
     EXPECT_EQ(broken.carRecordList, CarRecordList{});
     EXPECT_FALSE(broken.saveCarRecords({car("B")}));
+    broken.carRecordList = CarRecordList{{car("B")}};
+    EXPECT_FALSE(broken.deleteCarRecord("B"));
     EXPECT_TRUE(log.contains("The car list could not be stored."));
 }
 
@@ -142,28 +151,48 @@ TEST_F(CarRecordStoreTest, AddAndDeleteWorkOnTheStoredListNotAStaleOneInMemory)
     EXPECT_EQ(storedIds(), (std::vector<std::string>{"A", "B"}));
 }
 
-TEST_F(CarRecordStoreTest, AnUnreadableStoredListIsLoggedKeptAsideAndNeverSilentlyLost)
+TEST_F(CarRecordStoreTest, RecordsThatDoNotReadAreSetAsideAtOnceAndTheOthersKept)
 {
     testing_support::ScopedLogCapture log;
-    store.addCarRecord(car("A"));
-    const std::string unreadable = R"({"CarRecords":[{"CarID":"OLD","CarName":"no dates"}]})";
-    defaults->setString(kKey, unreadable);
+    const std::string partly = R"({"CarRecords":[)"
+                               R"({"CarID":"A","CarImagePath":"Documents/a.png","CarName":"first","CreateDate":"2026/03/01 10:00:00","UpdateDate":"2026/03/01 10:00:00"},)"
+                               R"({"CarID":7,"CarImagePath":"Documents/x.png","CarName":"number","CreateDate":"2026/03/01 10:00:00","UpdateDate":"2026/03/01 10:00:00"},)"
+                               R"({"CarID":"B","CarImagePath":"Documents/b.png","CarName":"second","CreateDate":"2026/03/01 10:00:00","UpdateDate":"2026/03/01 10:00:00"},)"
+                               R"({"CarID":"P","CarImagePath":"../../../etc/passwd","CarName":"outside","CreateDate":"2026/03/01 10:00:00","UpdateDate":"2026/03/01 10:00:00"}]})";
+    defaults->setString(kKey, partly);
 
-    EXPECT_EQ(store.loadCarRecords(), std::nullopt);
-    EXPECT_EQ(store.carRecordList->CarRecords, std::vector<CarRecord>{car("A")});
-    EXPECT_EQ(*defaults->string(kKey), unreadable);
-    EXPECT_TRUE(log.contains("The stored car list cannot be read"));
-
-    store.addCarRecord(car("B"));
-    EXPECT_EQ(defaults->string(CarRecordStore::UNREADABLE_CAR_RECORDS_KEY), unreadable);
+    const auto loaded = store.loadCarRecords();
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->size(), 2u);
     EXPECT_EQ(storedIds(), (std::vector<std::string>{"A", "B"}));
-    EXPECT_TRUE(log.contains("The unreadable car list was kept aside"));
+    EXPECT_EQ(defaults->string(CarRecordStore::UNREADABLE_CAR_RECORDS_KEY), partly);
+    store.loadCarRecords();
+    EXPECT_TRUE(store.addCarRecord(car("C")));
+    EXPECT_EQ(storedIds(), (std::vector<std::string>{"A", "B", "C"}));
+    const auto messages = log.messages();
+    EXPECT_EQ(std::ranges::count_if(messages, [](const std::string& m) { return m.starts_with("The stored car list cannot be read"); }), 1);
 
+    // A second unreadable list never replaces the copy kept of the first.
     const std::string secondUnreadable = R"({"CarRecords":"second"})";
     defaults->setString(kKey, secondUnreadable);
-    store.addCarRecord(car("C"));
-    EXPECT_EQ(defaults->string(CarRecordStore::UNREADABLE_CAR_RECORDS_KEY), unreadable) << "the first copy is kept";
+    EXPECT_TRUE(store.addCarRecord(car("D")));
+    EXPECT_EQ(storedIds(), (std::vector<std::string>{"A", "B", "C", "D"})) << "the cars in memory replace a list with none";
+    EXPECT_EQ(defaults->string(CarRecordStore::UNREADABLE_CAR_RECORDS_KEY), partly);
     EXPECT_EQ(defaults->string("TolvaneControl_CarRecords_unreadable_2"), secondUnreadable);
+}
+
+TEST_F(CarRecordStoreTest, AnUnreadableListThatCannotBeKeptAsideIsNeitherReplacedNorReportedAsSaved)
+{
+    testing_support::ScopedLogCapture log;
+    const std::string unreadable = R"({"CarRecords":[{"CarID":"OLD","CarName":"no dates"}]})";
+    defaults->setString(kKey, unreadable);
+    // A folder where the settings file belongs makes every write fail, as a full disk would.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(defaults.path())));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(defaults.path())));
+
+    EXPECT_EQ(store.loadCarRecords(), std::nullopt);
+    EXPECT_FALSE(store.addCarRecord(car("A")));
+    EXPECT_TRUE(log.contains("The stored car list cannot be read and cannot be kept aside"));
 }
 
 TEST_F(CarRecordStoreTest, AnAbsentListInMemoryIsStoredAsNull)

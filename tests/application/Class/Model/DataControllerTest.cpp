@@ -367,7 +367,7 @@ TEST_F(DataControllerTest, DamageFoundWhileRunningKeepsTheStoreAsideAndCarriesTh
     setNow(utc(2026, 3, 1, 1, 2, 9));
     testing_support::ScopedLogCapture log;
     const auto rows = store->fetchAllHistories();
-    EXPECT_TRUE(log.contains("The damaged history store was replaced"));
+    EXPECT_TRUE(log.contains("The unreadable history store was kept aside"));
     EXPECT_GT(rows.size(), 150u) << "only the rows on the damaged page are lost";
     EXPECT_LT(rows.size(), 200u);
     EXPECT_TRUE(QFile::exists(folder.filePath("TolvaneControl.sqlite.unreadable-20260301100209")));
@@ -378,8 +378,10 @@ TEST_F(DataControllerTest, DamageFoundWhileRunningKeepsTheStoreAsideAndCarriesTh
 TEST_F(DataControllerTest, AStoreThatCannotBeOpenedFailsEveryOperationSoftly)
 {
     testing_support::ScopedLogCapture log;
-    ASSERT_TRUE(QDir(folder.path()).mkdir("TolvaneControl.sqlite"));
-    auto store = open();
+    // The documents folder is a file, so the store can be neither opened nor made.
+    QFile blocking(folder.filePath("a-file"));
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    auto store = std::make_unique<DataController>(blocking.fileName().toStdString(), time);
     EXPECT_FALSE(store->isLoaded());
     EXPECT_TRUE(log.contains("Failed to load Core Data stack: "));
     EXPECT_EQ(store->insertHistory(), "");

@@ -1,13 +1,9 @@
-#include "application/ScreenFramework/ApplicationTest.h"
+#include "SharedDelegateTest.h"
 
 #include "Class/Model/EventStack.h"
 #include "Class/Model/UserDefaultsKey.h"
-#include "Class/Model/Terminal/TaskCenter.h"
-#include "Class/SharedObject/AppEventHandler.h"
-#include "Class/SharedObject/TolvaneIntegrationAppAppDelegate.h"
 
 #include "foundation/NotificationCenter.h"
-#include "ui/Application.h"
 
 #include <sstream>
 
@@ -22,43 +18,13 @@ public:
     std::vector<SoundSettingUpdate> updates;
 };
 
-// The shared delegate exists before the fixture registers its fakes, so that the framework's own
-// registrations, made when the delegate is first built, never replace them.
-struct SharedDelegateFirst {
-    SharedDelegateFirst() { AppEventHandler::eventHandlerDelegate(); }
-};
-
-// The shared delegate behind the lifecycle observer, with the platform's application object driven
-// by the test, fakes of the framework and the router, and the link's worker centres started on the
-// fixture's loops.
-class AppLifecycleTest : private SharedDelegateFirst, public ApplicationTest {
+// The lifecycle observer with fakes of the framework and the router.
+class AppLifecycleTest : public SharedDelegateTest {
 protected:
     AppLifecycleTest()
     {
         provide<ITransitionManager>(router);
         provide<ISoundModel>(sound);
-        firstCenters = {DataTransmissionCenter::shared(), DataReceiveCenter::shared()};
-        TolvaneIntegrationAppAppDelegate::setThreadStarter([this](TaskCenter& center) { start(center); });
-        ui::Application::shared().reset();
-        AppEventHandler::shared().startObserving();
-    }
-    ~AppLifecycleTest() override
-    {
-        AppEventHandler::shared().removeObserver();
-        TolvaneIntegrationAppAppDelegate::setThreadStarter(nullptr);
-        ui::Application::shared().reset();
-        delegate->isBackground.send(false);
-    }
-
-    // The fixture's loops already run the first centres; later ones start on the same loops.
-    void start(TaskCenter& center)
-    {
-        const bool sending = dynamic_cast<DataTransmissionCenter*>(&center) != nullptr;
-        started.push_back(sending ? "send" : "receive");
-        auto self = center.shared_from_this();
-        if (self == firstCenters[0] || self == firstCenters[1])
-            return;
-        (sending ? sendLoop : receiveLoop)->post([self] { self->validate(); });
     }
 
     // The lifecycle bodies the work ran, in order, as their opening lines name them.
@@ -78,10 +44,7 @@ protected:
         return names;
     }
 
-    std::shared_ptr<TolvaneIntegrationAppAppDelegate> delegate = AppEventHandler::eventHandlerDelegate();
     std::shared_ptr<RecordingSoundModel> sound = std::make_shared<RecordingSoundModel>();
-    std::vector<std::shared_ptr<TaskCenter>> firstCenters;
-    Texts started;
 };
 
 constexpr const char* kActive = "applicationDidBecomeActive(_:restart:)";

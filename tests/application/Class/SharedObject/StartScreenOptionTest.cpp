@@ -6,6 +6,7 @@
 #include "ui/NavigationController.h"
 
 #include <typeinfo>
+#include <variant>
 
 namespace screen_testing {
 namespace {
@@ -46,12 +47,46 @@ TEST_F(StartScreenOptionTest, AValueThatNamesNothingSaysWhyAndOpensNothing)
         {"Warn", "\"Warn\" needs a cause or a warning kind after a colon, not \"\""},
         {"IGONWarn:timedOutCloseTerminal", "\"IGONWarn\" needs a cause after a colon, not \"timedOutCloseTerminal\""},
         {"Settings:deep", "\"Settings\" takes no argument"},
+        {std::string(100000, 'x'), "no screen named \"" + std::string(60, 'x') + "...\" (100000 bytes)"},
     };
     for (const auto& [value, failure] : rows)
         EXPECT_EQ(StartScreenOption::open(value, *router), failure) << value;
     settle();
     EXPECT_TRUE(router->calls.empty());
     EXPECT_EQ(stack->viewControllers().size(), 1u);
+}
+
+TEST_F(StartScreenOptionTest, AScreenOfTheRoadOpensOverTheFirstScreenTheStartChecksHandOverToAndAnEndScreenAtOnce)
+{
+    std::vector<std::string> failures;
+    const auto openWhenDue = [&](std::string_view value) {
+        auto request = StartScreenOption::read(value);
+        ASSERT_TRUE(std::holds_alternative<StartScreenOption::Opening>(request)) << value;
+        StartScreenOption::openWhenDue(std::get<StartScreenOption::Opening>(request), router,
+                                       [&failures](const std::string& failure) { failures.push_back(failure); });
+    };
+    openWhenDue("Settings");
+    settle();
+    settle();
+    EXPECT_EQ(stack->viewControllers().size(), 1u) << "the start checks are still on";
+
+    const auto first = std::make_shared<ui::ViewController>();
+    stack->pushViewController(first, false);
+    const auto terms = std::make_shared<ui::ViewController>();
+    first->present(terms, false);
+    settle();
+    EXPECT_EQ(stack->viewControllers().size(), 2u) << "the terms of use wait over the first screen";
+    terms->dismiss(false);
+    settle();
+    ASSERT_EQ(stack->viewControllers().size(), 3u);
+    EXPECT_EQ(stack->viewControllers()[1], first);
+    EXPECT_EQ(typeid(*stack->topViewController()), typeid(SettingsViewController));
+    settle();
+    EXPECT_EQ(stack->viewControllers().size(), 3u) << "once";
+
+    openWhenDue("Warn:disconnectAtIGONWarn");
+    EXPECT_EQ(router->calls, std::vector<std::string>{"showWarn(disconnectAtIGONWarn)"});
+    EXPECT_TRUE(failures.empty());
 }
 
 } // namespace

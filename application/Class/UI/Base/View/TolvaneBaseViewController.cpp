@@ -31,6 +31,7 @@
 #include "ui/View.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tolvane::app {
 namespace {
@@ -53,21 +54,31 @@ TolvaneBaseViewController::~TolvaneBaseViewController() = default;
 void TolvaneBaseViewController::viewDidLoad()
 {
     ui::ViewController::viewDidLoad();
-    auto self = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
+    // The notification centre lives as long as the process: holding the screen there would keep
+    // every closed screen and its view model alive.
+    std::weak_ptr<TolvaneBaseViewController> weak = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
     auto observation = std::make_shared<foundation::NotificationCenter::Observation>(
-        foundation::NotificationCenter::defaultCenter().addObserver(Application::willTerminateNotification, [self] {
+        foundation::NotificationCenter::defaultCenter().addObserver(Application::willTerminateNotification, [weak] {
+            auto self = weak.lock();
+            if (!self)
+                return;
             myLog("App 生命周期", "所有页面基类接到杀死进程的通知");
             if (self->baseViewModel) {
                 myLog("App 生命周期", "调用baseViewModel.exitAppCycle()");
                 self->baseViewModel->exitAppCycle();
             }
         }));
-    cancellables.insert(rx::Cancellable([observation] { observation->reset(); }));
+    terminateObservation_ = rx::Cancellable([observation] { observation->reset(); });
 }
 
 void TolvaneBaseViewController::viewWillAppear(bool animated)
 {
     ui::ViewController::viewWillAppear(animated);
+    if (!hasAppeared_) {
+        // Everything bound so far was bound as the view loaded: a cover must not end it.
+        std::swap(loadBindings_, cancellables);
+        hasAppeared_ = true;
+    }
     std::weak_ptr<TolvaneBaseViewController> weak = std::static_pointer_cast<TolvaneBaseViewController>(shared_from_this());
     cancellables.insert(baseViewModel->baseActionPublisher().sink([weak](const BaseAction& action) {
         if (auto self = weak.lock())
@@ -96,6 +107,7 @@ void TolvaneBaseViewController::viewWillDisappear(bool animated)
     ui::ViewController::viewWillDisappear(animated);
     if (auto* alert = presentedAlert())
         alert->dismiss(false);
+    terminateObservation_.cancel();
     cancellables.removeAll();
     baseViewModel->clearCancellables();
     baseViewModel->resetBaseAction();

@@ -33,6 +33,8 @@ public:
     ~TolvaneBaseViewController() override;
 
     std::shared_ptr<IBaseViewModel> baseViewModel;
+    // The screen's subscriptions. What it holds when the screen first appears was bound as the view
+    // loaded and lives as long as the screen; what is added later ends when the screen is covered.
     rx::CancellableSet cancellables;
     std::shared_ptr<ui::ActivityIndicatorView> indicator;
     // Oldest first; no two carry the same display priority.
@@ -99,6 +101,11 @@ private:
     void addBarButton(const char* imageName, std::function<void()> action, bool onTheRight);
 
     std::shared_ptr<PopupTransition> popupTransition_;
+    rx::CancellableSet loadBindings_;
+    bool hasAppeared_ = false;
+    // Ends at the first cover, so that only the screen on top runs the exit cycle when the
+    // application ends.
+    rx::Cancellable terminateObservation_;
 };
 
 } // namespace tolvane::app

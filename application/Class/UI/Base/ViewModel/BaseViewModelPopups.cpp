@@ -27,9 +27,15 @@ constexpr std::string_view CLOSE_BUTTON_TAG = "Tolvane 关闭按钮";
 
 using foundation::isOneOf;
 
-std::shared_ptr<CustomAlertAction> makeAction(std::string title, CustomAlertControllerAction style, std::function<void()> answer)
+// The view model keeps the alert it published, and so its answers: an answer that held the view
+// model would keep it, its timers and its screen's alerts alive after the screen closed.
+std::shared_ptr<CustomAlertAction> makeAction(std::string title, CustomAlertControllerAction style, std::weak_ptr<BaseViewModel> owner,
+                                              std::function<void(BaseViewModel&)> answer)
 {
-    return std::make_shared<CustomAlertAction>(std::move(title), style, [answer = std::move(answer)](CustomAlertAction&) { answer(); });
+    return std::make_shared<CustomAlertAction>(std::move(title), style, [owner = std::move(owner), answer = std::move(answer)](CustomAlertAction&) {
+        if (auto self = owner.lock())
+            answer(*self);
+    });
 }
 
 } // namespace
@@ -44,10 +50,10 @@ void BaseViewModelPopups::displayWarnConfirmation(BaseViewModel& viewModel, Requ
         return;
     }
     AlertActions actions;
-    auto self = viewModel.shared_from_this();
+    std::weak_ptr<BaseViewModel> weak = viewModel.weak_from_this();
     auto resumeButton = [&] {
         return makeAction(R::string::localizable::Interrupt_Button_OK(textLanguages()), CustomAlertControllerAction::defaultAction,
-                          [self, reqDisplayId, causeId] { answerHaltResume(*self, reqDisplayId, causeId); });
+                          weak, [reqDisplayId, causeId](BaseViewModel& self) { answerHaltResume(self, reqDisplayId, causeId); });
     };
     if (reqDisplayId == RESUME) {
         actions = resumePopupActions(viewModel);
@@ -66,7 +72,7 @@ void BaseViewModelPopups::displayWarnConfirmation(BaseViewModel& viewModel, Requ
         } else if (!isOneOf(causeId, {BT_LOSS, KEY_IN_CAR, COUNTER_ANOMALY, CHECKSUM_ANOMALY, BT_OFF, DCUCSRER_INTERRUPT,
                                       DCUIDTER_INTERRUPT})) {
             actions = {makeAction(R::string::localizable::Interrupt_Button_Cancel(textLanguages()), CustomAlertControllerAction::cancel,
-                                  [self] { self->displayWarnConfirmation(InAppWarningKind::cancelConfrim); })};
+                                  weak, [](BaseViewModel& self) { self.displayWarnConfirmation(InAppWarningKind::cancelConfrim); })};
         }
     }
     viewModel.baseAction.send(BaseAction::addStack{reqDisplayId, causeId, std::move(actions)});
@@ -87,30 +93,28 @@ AlertActions BaseViewModelPopups::resumePopupActions(BaseViewModel& viewModel)
 {
     myLog(CLOSE_BUTTON_TAG, "收到 RESUME");
     std::weak_ptr<BaseViewModel> weak = viewModel.weak_from_this();
-    auto self = viewModel.shared_from_this();
     AlertActions actions{
         makeAction("关闭车辆电源", CustomAlertControllerAction::defaultAction,
-                   [weak] {
+                   weak, [](BaseViewModel& self) {
                        myLog(CLOSE_BUTTON_TAG,
                              "点击关闭车辆电源按钮，调用self?.displayWarnConfirmation(appWarningKind: InAppWarningKind.cancelConfrim)");
                        TolvaneIntegrationAppHelper::sendStatisticsEvent("tirmalunesko/jieshutirmalunesko/alert/guanbicheliangdianyuan");
-                       if (auto self = weak.lock())
-                           self->displayWarnConfirmation(InAppWarningKind::cancelConfrim);
+                       self.displayWarnConfirmation(InAppWarningKind::cancelConfrim);
                    }),
         makeAction("我要上车", CustomAlertControllerAction::defaultAction,
-                   [self] {
+                   weak, [](BaseViewModel& self) {
                        myLog(CLOSE_BUTTON_TAG, "点击我要上车按钮，调用原有的结束泊车逻辑： self.displayWarnConfirmation(appWarningKind: .cancelConfrim)");
                        TolvaneIntegrationAppHelper::sendStatisticsEvent("tirmalunesko/jieshutirmalunesko/alert/woyaoshangche");
-                       if (auto* operating = dynamic_cast<IOperatingViewModel*>(self.get())) {
+                       if (auto* operating = dynamic_cast<IOperatingViewModel*>(&self)) {
                            myLog(CLOSE_BUTTON_TAG, "调用operatingModel.didRequestEndHalfway()");
                            operating->didRequestEndHalfway();
                        } else {
-                           const auto& current = *self;
+                           const auto& current = self;
                            myLog(CLOSE_BUTTON_TAG, "转换为 IOperatingViewModel 失败，当前 viewModel 是 " + foundation::className(typeid(current)));
                        }
                    }),
         makeAction("取消", CustomAlertControllerAction::defaultAction,
-                   [self] {
+                   weak, [](BaseViewModel& self) {
                        myLog(CLOSE_BUTTON_TAG, "点击取消按钮，调用原继续泊车逻辑："
                                                "    self.baseAction = .removeAllStackAlert()\n"
                                                "    LogManager.print(\n"
@@ -122,11 +126,11 @@ AlertActions BaseViewModelPopups::resumePopupActions(BaseViewModel& viewModel)
                                                "    // CSRからの画面要求を待つためにインジケーターを表示して待機\n"
                                                "    self.baseAction = .setIndicator");
                        TolvaneIntegrationAppHelper::sendStatisticsEvent("tirmalunesko/jieshutirmalunesko/alert/quxiao");
-                       self->baseAction.send(BaseAction::removeAllStackAlert{});
+                       self.baseAction.send(BaseAction::removeAllStackAlert{});
                        LogManager::print("Btn 0b111011 on RESUME_BUTTON_RESUME", LogLevel::information, {.function = "displayWarnConfirmation(reqDisplayId:causeId:)"});
-                       self->userOperationModel->notifyUserOperation(UserOperationKind::NOTIFY_RESTART_DIALOG_OK{});
-                       self->setWaitingAfterResume(true);
-                       self->baseAction.send(BaseAction::setIndicator{});
+                       self.userOperationModel->notifyUserOperation(UserOperationKind::NOTIFY_RESTART_DIALOG_OK{});
+                       self.setWaitingAfterResume(true);
+                       self.baseAction.send(BaseAction::setIndicator{});
                    }),
     };
     myLog(CLOSE_BUTTON_TAG, "添加三个按钮到弹窗，原逻辑中此处没有主动展示弹窗的代码");
@@ -137,26 +141,26 @@ void BaseViewModelPopups::displayWarnConfirmation(BaseViewModel& viewModel, InAp
 {
     if (viewModel.isWaitingAfterWarnConfirmation)
         return;
-    auto self = viewModel.shared_from_this();
+    std::weak_ptr<BaseViewModel> weak = viewModel.weak_from_this();
     AlertActions actions;
     switch (appWarningKind) {
     case InAppWarningKind::overrideOperations:
         actions = {makeAction(R::string::localizable::OverrideOperations_Button_YES(textLanguages()), CustomAlertControllerAction::defaultAction,
-                              [self] { self->updateDisplayOutsideSdkControl(); }),
+                              weak, [](BaseViewModel& self) { self.updateDisplayOutsideSdkControl(); }),
                    makeAction(R::string::localizable::OverrideOperations_Button_CANCEL(textLanguages()), CustomAlertControllerAction::cancel,
-                              [self] { self->tapOverridePopupButtonFinish(); })};
+                              weak, [](BaseViewModel& self) { self.tapOverridePopupButtonFinish(); })};
         break;
     case InAppWarningKind::cancelConfrim:
         actions = {makeAction(R::string::localizable::CancelConfirm_Button_YES(textLanguages()), CustomAlertControllerAction::defaultAction,
-                              [self] { self->tapCancelConfirmationPopupButtonYes(); }),
+                              weak, [](BaseViewModel& self) { self.tapCancelConfirmationPopupButtonYes(); }),
                    makeAction(R::string::localizable::CancelConfirm_Button_NO(textLanguages()), CustomAlertControllerAction::cancel,
-                              [self] { self->tapCancelConfirmationPopupButtonNo(); })};
+                              weak, [](BaseViewModel& self) { self.tapCancelConfirmationPopupButtonNo(); })};
         break;
     case InAppWarningKind::timedOutRequestIDWaiting:
         actions = {makeAction(R::string::localizable::RequestIDWaiting_TimeOut_Cancel(textLanguages()), CustomAlertControllerAction::cancel,
-                              [self] { self->displayWarnConfirmation(InAppWarningKind::cancelConfrim); }),
+                              weak, [](BaseViewModel& self) { self.displayWarnConfirmation(InAppWarningKind::cancelConfrim); }),
                    makeAction(R::string::localizable::RequestIDWaiting_TimeOut_OK(textLanguages()), CustomAlertControllerAction::defaultAction,
-                              [self] { answerRequestIdTimeout(*self); })};
+                              weak, [](BaseViewModel& self) { answerRequestIdTimeout(self); })};
         break;
     default:
         break;

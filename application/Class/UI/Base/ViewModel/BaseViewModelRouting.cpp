@@ -59,12 +59,16 @@ void BaseViewModelRouting::setBinding(BaseViewModel& viewModel)
                                       }));
 
     // The framework may publish from the send thread: log where the value arrives, decide on main.
-    auto self = viewModel.shared_from_this();
-    viewModel.cancellables.insert(viewModel.displayCausePublisher.sink([self](const BaseViewModel::DisplayCause& pair) {
+    // The framework's data outlive every screen, so what they hold must not keep a closed screen's
+    // view model, its timers and its alerts' answers alive.
+    viewModel.cancellables.insert(viewModel.displayCausePublisher.sink([weak](const BaseViewModel::DisplayCause& pair) {
         const auto [reqDisplayId, causeId] = pair;
         LogManager::print("reqDisplayId: " + caseName(reqDisplayId) + ", causeId: " + caseName(causeId), LogLevel::debug,
                           {.function = "setBinding()"});
-        foundation::RunLoop::main().post([self, reqDisplayId, causeId] { self->transition(reqDisplayId, causeId); });
+        foundation::RunLoop::main().post([weak, reqDisplayId, causeId] {
+            if (auto self = weak.lock())
+                self->transition(reqDisplayId, causeId);
+        });
     }));
 }
 
@@ -190,8 +194,12 @@ void BaseViewModelRouting::transitionToStop(BaseViewModel& viewModel, CauseId ca
     viewModel.baseAction.send(BaseAction::setCurrentAlertDismissForWarn{});
     EventStack::shared().push(currentHistoryId().copy(), stopReason(causeId), selectedCarName());
     const bool inVehicleWarning = ViewCategoryManager::shared().getViewCategory(STOP, causeId) == ViewCategory::endInVehicle;
-    auto self = viewModel.shared_from_this();
-    viewModel.baseAction.send(BaseAction::removeAllStackAlert{[self, inVehicleWarning, causeId] { self->transitionToWarn(inVehicleWarning, causeId); }});
+    // The view model keeps what it published last: holding itself there would never let it go.
+    std::weak_ptr<BaseViewModel> weak = viewModel.weak_from_this();
+    viewModel.baseAction.send(BaseAction::removeAllStackAlert{[weak, inVehicleWarning, causeId] {
+        if (auto self = weak.lock())
+            self->transitionToWarn(inVehicleWarning, causeId);
+    }});
 }
 
 void BaseViewModelRouting::transitionToWarn(BaseViewModel& viewModel, bool isIGONWarn, CauseId causeId)

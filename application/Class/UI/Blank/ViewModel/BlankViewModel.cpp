@@ -56,6 +56,8 @@ void BlankViewModel::applicationDidBecomeActive()
     myLog(ACTIVATION_TAG, "TerminalStore.shared.isConnectionStop => " + describe(connectionStopped));
     if (!connectionStopped) {
         myLog(ACTIVATION_TAG, "TerminalStore.shared.isConnectionStop => false，无法执行状态恢复");
+        // The screen's appearance bound it already: bound again, not twice.
+        clearCancellables();
         addTransitToBlankObserver();
         return;
     }

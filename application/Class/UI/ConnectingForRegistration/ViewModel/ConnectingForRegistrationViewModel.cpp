@@ -40,7 +40,7 @@ void ConnectingForRegistrationViewModel::setTerminalInfo()
     myLog(TAG, "尝试链接 -> " + terminal->name());
     LogManager::print("Try to open terminal.", LogLevel::information, {.function = "setTerminalInfo()"});
     // A store that refuses to open never calls back; the answer timer still ends the wait.
-    const bool refused = store->isConnected() || store->hasRetryTimer();
+    const bool refused = store->isConnected() || store->isOpening() || store->hasRetryTimer();
     std::weak_ptr<BaseViewModel> weak = weak_from_this();
     store->open(terminal->udid(), TerminalStore::ConnectionOpenPattern::registration, UserDefaultsValues::maximumNumberOfRetryOpenSession(),
                 [weak](bool opened) {

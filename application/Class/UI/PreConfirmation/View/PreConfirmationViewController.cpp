@@ -258,8 +258,22 @@ void PreConfirmationViewController::presentAlert(const Alert& alert, std::vector
     }
     foundation::RunLoop::main().post([weak = weakSelf(), controller] {
         if (const auto self = weak.lock())
-            self->present(controller, true);
+            self->presentOnceNoneCloses(controller);
     });
+}
+
+void PreConfirmationViewController::presentOnceNoneCloses(std::shared_ptr<CustomAlertController> alert)
+{
+    // The checks ran again while the earlier alert is still closing (Bluetooth came on): the new one
+    // follows it. Asking for that dismissal again only waits for its end.
+    if (const auto* shown = presentedViewController(); shown && shown->isBeingDismissed()) {
+        dismiss(false, [weak = weakSelf(), alert] {
+            if (const auto self = weak.lock())
+                self->presentOnceNoneCloses(alert);
+        });
+        return;
+    }
+    present(std::move(alert), true);
 }
 
 void PreConfirmationViewController::dismissCustomAlert()

@@ -68,6 +68,7 @@ private:
     std::vector<std::shared_ptr<CustomAlertAction>> buttonsOf(const Alert& alert, std::function<void(CloseActionType)> afterClose);
     void presentAlertInChain(size_t index);
     void presentAlert(const Alert& alert, std::vector<std::shared_ptr<CustomAlertAction>> actions);
+    void presentOnceNoneCloses(std::shared_ptr<CustomAlertController> alert);
     void dismissCustomAlert();
     void goOn();
     std::weak_ptr<PreConfirmationViewController> weakSelf();

@@ -78,7 +78,7 @@ void PreConfirmationViewModel::startMonitoring()
 {
     nwMonitor = std::make_unique<network::PathMonitor>();
     nwMonitor->start();
-    action.send(PreConfirmationAction::setIsBatteryMonitoringEnabled{true});
+    setBatteryMonitoring(true);
 }
 
 void PreConfirmationViewModel::dropMonitor()
@@ -88,11 +88,30 @@ void PreConfirmationViewModel::dropMonitor()
     nwMonitor.reset();
 }
 
+void PreConfirmationViewModel::setBatteryMonitoring(bool enabled)
+{
+    isBatteryMonitored_ = enabled;
+    action.send(PreConfirmationAction::setIsBatteryMonitoringEnabled{enabled});
+}
+
+bool PreConfirmationViewModel::isBatteryEnough()
+{
+    // The level is known only while the battery is watched, and an unknown level counts as low: a
+    // check made while it is not (Bluetooth was off, the application away) watches it for the reading.
+    const bool wasMonitored = isBatteryMonitored_;
+    if (!wasMonitored)
+        setBatteryMonitoring(true);
+    const bool enough = batteryModel->requestCheckBatteryLevel();
+    if (!wasMonitored)
+        setBatteryMonitoring(false);
+    return enough;
+}
+
 void PreConfirmationViewModel::stopMonitoring()
 {
     moniteringCancellables.removeAll();
     dropMonitor();
-    action.send(PreConfirmationAction::setIsBatteryMonitoringEnabled{false});
+    setBatteryMonitoring(false);
 }
 
 void PreConfirmationViewModel::restartMonitoring()
@@ -108,7 +127,7 @@ void PreConfirmationViewModel::restartMonitoring()
         self->action.send(PreConfirmationAction::didBecomeActive{});
     }));
     dropMonitor();
-    action.send(PreConfirmationAction::setIsBatteryMonitoringEnabled{false});
+    setBatteryMonitoring(false);
     startMonitoring();
 }
 
@@ -153,7 +172,7 @@ void PreConfirmationViewModel::checkTolvaneAvailable()
             LogManager::print("App version is not latest.", LogLevel::warning, options);
         }
     }
-    if (!batteryModel->requestCheckBatteryLevel()) {
+    if (!isBatteryEnough()) {
         action.send(PreConfirmationAction::appendBatteryAlert{});
         isAvailable = false;
         LogManager::print("SMP battery remaining is not enough.", LogLevel::warning, options);
@@ -163,7 +182,7 @@ void PreConfirmationViewModel::checkTolvaneAvailable()
         action.send(PreConfirmationAction::appendBluetoothAlert{});
         LogManager::print("SMP bluetooth function is not available.", LogLevel::warning, options);
         dropMonitor();
-        action.send(PreConfirmationAction::setIsBatteryMonitoringEnabled{false});
+        setBatteryMonitoring(false);
         isAvailable = false;
         return;
     }

@@ -78,10 +78,14 @@ public:
 private:
     void trimHistory();
     void dropMonitor();
+    void setBatteryMonitoring(bool enabled);
+    bool isBatteryEnough();
     static foundation::Seconds now();
     std::weak_ptr<PreConfirmationViewModel> weakSelf();
 
     IDataController& dataController_;
+    // As last asked of the screen.
+    bool isBatteryMonitored_ = false;
 };
 
 } // namespace tolvane::app

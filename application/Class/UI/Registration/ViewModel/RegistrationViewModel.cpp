@@ -33,6 +33,7 @@ bool writeAtomically(const std::filesystem::path& file, const foundation::Bytes&
     QSaveFile out(QString::fromStdString(file.string()));
     if (!out.open(QIODevice::WriteOnly))
         return false;
+    out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const auto size = static_cast<qint64>(data.size());
     return out.write(reinterpret_cast<const char*>(data.data()), size) == size && out.commit();
 }

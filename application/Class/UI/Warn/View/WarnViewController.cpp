@@ -66,6 +66,7 @@ void WarnViewController::setupView()
     endBtn->setTitle(R::string::localizable::Warn_End(textLanguages()), endBtn->state());
     endBtn->setHidden(true);
     viewModel->setCauseid(causeId);
+    viewModel->setInAppWarningKind(inAppWarningKind);
     setInAppWarningTexts(inAppWarningKind);
     setProcessingTexts(causeId);
     setEcuAbnormalityTexts(causeId);
@@ -163,8 +164,6 @@ void WarnViewController::setInAppWarningTexts(std::optional<InAppWarningKind> wa
         return;
     showFinal(*texts);
     viewKind = ViewKind::stop;
-    if (warnKind == InAppWarningKind::disconnectAtIGONWarn)
-        setNavigationBarLeftButton();
 }
 
 void WarnViewController::showFinal(const WarnTexts& texts)

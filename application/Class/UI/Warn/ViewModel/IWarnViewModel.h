@@ -1,9 +1,12 @@
 #pragma once
 
+#include "Class/UI/Base/View/InAppWarningKind.h"
+
 #include "Internal/Model/CauseId.h"
 #include "rx/Publisher.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace tolvane::app {
 
@@ -21,6 +24,8 @@ public:
     virtual rx::Publisher<Action> actionPublisher() const = 0;
     virtual CauseId causeid() const = 0;
     virtual void setCauseid(CauseId causeid) = 0;
+    // The warning the screen was opened for, if any; it decides the navigation bar's leave button.
+    virtual void setInAppWarningKind(std::optional<InAppWarningKind> kind) = 0;
     // The end button: leaves the feature once the host has dismissed it.
     virtual void stopSending() = 0;
 };

@@ -8,9 +8,16 @@ WarnViewModel::WarnViewModel(BaseViewModelInjection injection) : BaseViewModel(s
 
 bool WarnViewModel::transition(RequiredDisplayId reqDisplayId, CauseId causeId)
 {
-    if (reqDisplayId == RequiredDisplayId::STOP && causeId == causeid_)
+    if (reqDisplayId == RequiredDisplayId::STOP && causeId == endedStop())
         return false;
     return BaseViewModel::transition(reqDisplayId, causeId);
+}
+
+CauseId WarnViewModel::endedStop() const
+{
+    if (inAppWarningKind_ == InAppWarningKind::disconnectAtIGONWarn || inAppWarningKind_ == InAppWarningKind::timeoutAtIGONWarn)
+        return CauseId::TIMEOUT_CONTROL;
+    return causeid_;
 }
 
 void WarnViewModel::onSessionDidEndEncounter()

@@ -120,35 +120,61 @@ TEST_F(DailyLoggerTest, ControlCharactersFromOutsideAreEscapedSoEachLineKeepsIts
     const auto written = lines("logging_260301.log");
     ASSERT_EQ(written.size(), 1u);
     EXPECT_TRUE(written[0].ends_with("\tAccessory arrived.\tName: Unit\\tA\\nforged line\\r\\x01\\x7F")) << written[0];
+
+    // A right-to-left override would show the rest of a line reversed, hiding what it says.
+    logger->print("Unit \u202Egnp.exe", LogLevel::information, {.function = "f"}, std::source_location::current());
+    EXPECT_TRUE(lines("logging_260301.log").back().ends_with("\tUnit \\u{202E}gnp.exe"));
 }
 
-TEST_F(DailyLoggerTest, AFullDaysLogDropsLaterLinesAndSaysSoOnce)
+TEST_F(DailyLoggerTest, TwentyLinkedMinutesKeepEveryFileAndTheConsoleWithinBoundsWithTheNewestLines)
 {
-    auto logger = setUpLogger();
-    {
-        // A day's file already a few bytes short of 32 MiB; sparse, so the test writes almost nothing.
-        QFile file(folder.filePath("logging_260301.log"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.resize(32ll * 1024 * 1024 - 100));
-    }
-    ::testing::internal::CaptureStdout();
-    for (int i = 0; i < 5; ++i) {
-        logger->print("Received a chunk of garbage from the unit.", LogLevel::information, {.function = "f"},
-                      std::source_location::current());
-        // Heartbeats go to their own file and do not make the full daily file report again.
-        logger->print("beat", LogLevel::information, {.isPeriodic = true}, std::source_location::current());
-        if (i == 2)
-            time.runUntilIdle();
-    }
+    std::string console;
+    auto logger = std::make_shared<DailyLogger>(DailyLogger::Environment{
+        .clock = time,
+        .loggingQueue = *queue,
+        .documentsDirectory = folder.path().toStdString(),
+        .launchId = "0A1B2C3D-4E5F-4A6B-8C7D-9E0F1A2B3C4D",
+        .logFileBytes = 64 * 1024,
+        .console = [&](std::string_view text) { console += text; },
+    });
+    logger->setUp();
     time.runUntilIdle();
-    const std::string printed = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(QFileInfo(folder.filePath("logging_260301.log")).size(), 32ll * 1024 * 1024 - 100)
-        << "a line that does not fit is dropped";
-    size_t reports = 0;
-    for (size_t at = printed.find("log is full"); at != std::string::npos; at = printed.find("log is full", at + 1))
-        ++reports;
-    EXPECT_EQ(reports, 1u);
-    EXPECT_EQ(printed.find("Received a chunk"), std::string::npos);
+    logger->startPeriodicTimer();
+
+    // A linked run: a sent and a received frame every 50 ms, as the link logs them, for 20 minutes.
+    int sent = 0;
+    for (; sent < 20 * 60 * 20; ++sent) {
+        logger->print("Sent operation data.", LogLevel::debug, {.values = {{"Data", std::string(40, 'A')}, {"Count", sent}}},
+                      std::source_location::current());
+        logger->print("Received data.", LogLevel::debug, {.values = {{"Data", std::string(40, 'B')}}},
+                      std::source_location::current());
+        time.advance(0.05);
+    }
+    logger->print("The newest line.", LogLevel::error, {}, std::source_location::current());
+    time.runUntilIdle();
+
+    for (const char* name : {"logging_260301.log", "logging_260301-previous.log", "logging_periodic_260301.log",
+                             "logging_periodic_260301-previous.log"}) {
+        SCOPED_TRACE(name);
+        const QFileInfo file(folder.filePath(name));
+        EXPECT_TRUE(file.exists());
+        EXPECT_LE(file.size(), 64 * 1024);
+    }
+    const auto daily = lines("logging_260301.log");
+    ASSERT_GE(daily.size(), 2u);
+    EXPECT_EQ(daily.front(), "The lines before this one are in logging_260301-previous.log; older ones were dropped "
+                             "to keep this log within 65536 bytes.");
+    EXPECT_TRUE(daily.back().ends_with("\tThe newest line.")) << daily.back();
+    EXPECT_TRUE(daily[daily.size() - 3].ends_with("\tCount: " + std::to_string(sent - 1))) << daily[daily.size() - 3];
+    // The heartbeat's newest line is that of the last half second.
+    const auto periodic = lines("logging_periodic_260301.log");
+    ASSERT_FALSE(periodic.empty());
+    EXPECT_TRUE(periodic.back().starts_with("2026/03/01 23:25:06.")) << periodic.back();
+
+    // The echo takes at most a megabyte in ten seconds, which a linked run stays well within.
+    EXPECT_LE(console.size(), (20u * 6 + 1) * 1024 * 1024);
+    EXPECT_TRUE(console.ends_with("\tThe newest line.\n"));
+    logger->stopPeriodicTimer();
 }
 
 TEST_F(DailyLoggerTest, LinesWaitingTogetherReachFileAndConsoleInOrderBeforeTheirCompletionsRun)

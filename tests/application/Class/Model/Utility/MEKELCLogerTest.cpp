@@ -65,6 +65,23 @@ TEST(MEKELCLogerTest, AfterSetUpTaggedLinesAreKeptEchoedAndExported)
     QFile::remove(folder + "/elclog_000101.log");
 }
 
+TEST(MEKELCLogerTest, AUnitsNameForgesNoLineInTheKeptFileOrOnTheConsole)
+{
+    MEKELCLoger::initLogSetting();
+    const QString folder = QString::fromStdString(elclog::ELCLog::logFolder());
+    const std::string name = std::string("Unit\nforged line\t\u202Egnp.exe") + '\0' + "tail";
+
+    ::testing::internal::CaptureStdout();
+    tolvane::app::myLog("连车调查", "Found " + name, false, "find()");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "[MyLog][连车调查] Found Unit\\nforged line\\t\\u{202E}gnp.exe\\x00tail\n");
+
+    const QStringList files = QDir(folder).entryList({"elclog_*.log"}, QDir::Files);
+    ASSERT_FALSE(files.empty());
+    const std::string kept = readAll(folder + "/" + files.back());
+    EXPECT_TRUE(kept.ends_with("\tfind()\t[连车调查] Found Unit\\nforged line\\t\\u{202E}gnp.exe\\x00tail\n")) << kept;
+}
+
 TEST(MEKELCLogerTest, ADisabledLoggerKeepsNothing)
 {
     MEKELCLoger::initLogSetting();

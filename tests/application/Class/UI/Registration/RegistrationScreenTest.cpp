@@ -23,6 +23,7 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QRegularExpression>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -277,9 +278,12 @@ TEST_F(RegistrationScreenTest, ARenameTypesOverTheSelectedProposedNameAndTheCutS
 TEST_F(RegistrationScreenTest, ACarListThatCannotBeWrittenLeavesTheScreenWhereItIsWithNoCarSelected)
 {
     reachRegistrationScreen();
-    // The settings file is a folder from now on, so the car list cannot be written.
+    // The settings file would sit inside a file from now on, so the car list cannot be written.
     QTemporaryDir folder;
-    foundation::UserDefaults::setStandard(std::make_shared<foundation::UserDefaults>(folder.path().toStdString()));
+    QFile blocking(folder.filePath("a-file"));
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    foundation::UserDefaults::setStandard(
+        std::make_shared<foundation::UserDefaults>(folder.filePath("a-file/settings.ini").toStdString()));
     CarRecordStore::destroyShared();
     CarRecordStore::shared().selectedCarRecord.reset();
     shown<RegistrationViewController>()->registerBtn->tap();
