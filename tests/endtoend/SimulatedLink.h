@@ -30,12 +30,14 @@ namespace endtoend {
 // codec the link is to use in the container and then calls openLink().
 class SimulatedLink : public ::testing::Test {
 protected:
-    SimulatedLink()
+    // `distance`: how far the unit's car goes while held, one step a tick.
+    explicit SimulatedLink(int distance = vehiclesim::Manoeuvre::START_DISTANCE)
         : sendLoop(time.makeLoop("send")), receiveLoop(time.makeLoop("receive")), vehicleLoop(time.makeLoop("vehicle"))
     {
         di::Container::defaultContainer().removeAll();
         vehiclesim::VehicleUnit::Options options;
         options.directory = directory();
+        options.distance = distance;
         // The car keeps the link after parking in: the park-in tests look at the link after the car
         // has parked.
         options.sessionEndAfterParkIn = std::nullopt;

@@ -26,6 +26,8 @@
 
 #include <QTemporaryDir>
 
+#include <gmock/gmock.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -48,7 +50,7 @@ const QTemporaryDir& dataFolder()
 // screens follow the vehicle as they do on a phone.
 class WarnEndToEndTest : public endtoend::SimulatedLink {
 protected:
-    WarnEndToEndTest()
+    explicit WarnEndToEndTest(int distance = vehiclesim::Manoeuvre::START_DISTANCE) : SimulatedLink(distance)
     {
         dataFolder();
         di::Assembler({std::make_shared<ViewAssembly>(), std::make_shared<ViewModelAssembly>(), std::make_shared<ModelDataAssembly>()},
@@ -212,58 +214,90 @@ INSTANTIATE_TEST_SUITE_P(
                       ControlTimeOutCase{"LinkKept", false, 120.5, InAppWarningKind::timeoutAtIGONWarn, "N001"}),
     [](const ::testing::TestParamInfo<ControlTimeOutCase>& info) { return std::string(info.param.name); });
 
-// The unit goes quiet while the finger is down: the halt and then the end come from the phone's own
-// watchdog, on the screens of a lost link, whether or not the link itself stays up. A unit that stops
-// reading is noticed once frames have waited 3 s for it; from then on its link counts as lost.
-struct QuietUnitCase {
+// A fault of the unit while the finger is down: the phone's own watchdogs halt the car with a
+// pop-up and end the run on the cause's end screen, whether or not the link itself stays up. A unit
+// that stops reading is noticed once frames have waited 3 s for it; from then on its link counts as
+// lost. While the halt is shown, the unit reads no held frame.
+struct UnitFaultCase {
     const char* name;
-    std::function<void(std::unique_ptr<vehiclesim::VehicleUnit>&)> silence;
-    foundation::Seconds noticedAfter = 0;
+    std::function<void(std::unique_ptr<vehiclesim::VehicleUnit>&)> fault;
+    foundation::Seconds haltAfter;
+    foundation::Seconds endAfterHalt;
+    CauseId endCause;
+    const char* endTitle;
 };
 
-void PrintTo(const QuietUnitCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const UnitFaultCase& c, std::ostream* out) { *out << c.name; }
 
-class QuietUnitTest : public WarnEndToEndTest, public ::testing::WithParamInterface<QuietUnitCase> {};
+class UnitFaultTest : public WarnEndToEndTest, public ::testing::WithParamInterface<UnitFaultCase> {
+protected:
+    // A car that parks only after 100 s held: a shorter manoeuvre would end before the watchdogs do.
+    UnitFaultTest() : WarnEndToEndTest(1000) {}
 
-TEST_P(QuietUnitTest, ALostLinkHaltsAfterThreeSecondsAndEndsThirtySecondsLater)
+    // The frames the unit read since `from` that still carry the finger's position.
+    std::vector<size_t> heldFramesReadSince(foundation::Seconds from) const
+    {
+        std::vector<size_t> held;
+        if (!unit)
+            return held;
+        const auto received = unit->received();
+        for (size_t i = 0; i < received.size(); ++i)
+            if (received[i].time >= from && received[i].operation && received[i].operation->operation.x != 0)
+                held.push_back(i);
+        return held;
+    }
+};
+
+TEST_P(UnitFaultTest, HaltsOnAPopupAndEndsOnTheCausesEndScreen)
 {
     auto slide = holdParkingIn();
     ASSERT_TRUE(unit->manoeuvre().isHeld());
 
-    GetParam().silence(unit);
-    time.advance(GetParam().noticedAfter + 2.8);
+    GetParam().fault(unit);
+    time.advance(GetParam().haltAfter - 0.2);
     EXPECT_FALSE(shownPopup()) << "nothing is said before the watchdog's time";
     time.advance(0.4);
     auto* popup = shownPopup();
-    ASSERT_TRUE(popup) << "no halt pop-up 3.2 s after the last record";
+    ASSERT_TRUE(popup) << "no halt pop-up " << GetParam().haltAfter + 0.2 << " s after the fault";
     EXPECT_EQ(popup->title(), "Unable to communicate with the vehicle");
     EXPECT_FALSE(shownWarn());
+    // One frame may already be on its way when the pop-up opens.
+    const foundation::Seconds halted = time.now();
+    EXPECT_THAT(heldFramesReadSince(halted + 0.1), ::testing::IsEmpty()) << "held frames go on under the halt";
 
-    time.advance(29.6);
-    EXPECT_FALSE(shownWarn()) << "the end comes 30 s after the halt";
+    time.advance(GetParam().endAfterHalt - 0.4);
+    EXPECT_FALSE(shownWarn()) << "the end comes " << GetParam().endAfterHalt << " s after the halt";
     time.advance(0.4);
     auto warn = shownWarn();
-    ASSERT_TRUE(warn) << "no end screen 33.2 s after the last record";
-    EXPECT_EQ(warn->causeId, CauseId::BT_LOSS);
+    ASSERT_TRUE(warn) << "no end screen " << GetParam().endAfterHalt + 0.2 << " s after the halt";
+    EXPECT_EQ(warn->causeId, GetParam().endCause);
     EXPECT_FALSE(shownPopup());
+    EXPECT_THAT(heldFramesReadSince(halted + 0.1), ::testing::IsEmpty());
     slide->onTap(false);
     time.advance(12.0);
-    EXPECT_EQ(warn->titleLabel->text(), "Tolvane canceled.\nPlease enter the vehicle with your smart key to manually complete the maneuver.");
+    EXPECT_EQ(warn->titleLabel->text(), GetParam().endTitle);
     EXPECT_EQ(historyEventCode(), "E010");
 }
 
+const char* const manualCompletion =
+    "Tolvane canceled.\nPlease enter the vehicle with your smart key to manually complete the maneuver.";
+
 INSTANTIATE_TEST_SUITE_P(
-    Table, QuietUnitTest,
-    ::testing::Values(QuietUnitCase{"GoneForGood", [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) { unit.reset(); }},
-                      QuietUnitCase{"LinkedButSilent",
-                                    [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) {
-                                        unit->setFault(vehiclesim::Fault::silence, true);
-                                    }},
-                      QuietUnitCase{"StoppedReading",
-                                    [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) {
-                                        unit->setFault(vehiclesim::Fault::stall, true);
-                                    },
-                                    3.0}),
-    [](const ::testing::TestParamInfo<QuietUnitCase>& info) { return std::string(info.param.name); });
+    Table, UnitFaultTest,
+    ::testing::Values(
+        UnitFaultCase{"GoneForGood", [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) { unit.reset(); }, 3.0, 30.0,
+                      CauseId::BT_LOSS, manualCompletion},
+        UnitFaultCase{"LinkedButSilent",
+                      [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) { unit->setFault(vehiclesim::Fault::silence, true); },
+                      3.0, 30.0, CauseId::BT_LOSS, manualCompletion},
+        UnitFaultCase{"StoppedReading",
+                      [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) { unit->setFault(vehiclesim::Fault::stall, true); },
+                      6.0, 30.0, CauseId::BT_LOSS, manualCompletion},
+        // The counter counts as fixed from the first record that repeats it, one tick after the
+        // fault, and the halt comes with the first record after 3.0 s of it.
+        UnitFaultCase{"FrozenCounter",
+                      [](std::unique_ptr<vehiclesim::VehicleUnit>& unit) { unit->setFault(vehiclesim::Fault::frozenCounter, true); },
+                      3.2, 3.0, CauseId::COUNTER_ANOMALY, manualCompletion}),
+    [](const ::testing::TestParamInfo<UnitFaultCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -354,6 +355,34 @@ TEST_F(StandaloneRoad, AUnitThatStopsReadingWhileHoldingHaltsAndEndsTheRunAsALos
         << "no halt pop-up within the watchdog's time";
     ASSERT_TRUE(program_->waitForLine(screen("warn，CauseId => BT_LOSS"), kHaltToEndMs + kPatienceMs))
         << program_->allOutput().toStdString();
+    window_.release();
+}
+
+// A car whose counter stops while the finger holds the slider: after 3 s of it the phone halts with
+// the pop-up, which takes the held point off the link although the finger stays down, and 3 s after
+// the halt it ends the run on the counter's end screen. The car drives long enough to be still moving.
+TEST_F(StandaloneRoad, AFrozenVehicleCounterWhileHoldingHaltsTheCarAndEndsTheRun)
+{
+    constexpr int kFixedToHaltMs = 3000;
+    constexpr int kHaltToEndMs = 3000;
+    ASSERT_NO_FATAL_FAILURE(start({"--scenario", "park-in", "--drive", "60"}, Start::registered));
+    ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
+    ASSERT_NO_FATAL_FAILURE(driveFromThePlan("park-in"));
+    unit_->write("fault frozen-counter on");
+    // The halt without buttons is a shorter pop-up than the lost link's.
+    const QPoint buttonlessHaltFace{84, 360};
+    ASSERT_TRUE(window_.waitForColour(buttonlessHaltFace.x(), buttonlessHaltFace.y(), popupGrey, kExactly, kFixedToHaltMs + 1000))
+        << "no halt pop-up within 3 s of a fixed counter";
+    ASSERT_TRUE(unit_->waitForLine(releasedFrame)) << "the unit reads no released frame under the halt\n" << unit_->allOutput().toStdString();
+    ASSERT_TRUE(program_->waitForLine(screen("warn，CauseId => COUNTER_ANOMALY"), kHaltToEndMs + kPatienceMs))
+        << program_->allOutput().toStdString();
+    const QStringList unitLines = unit_->allOutput().split('\n');
+    const auto faulted = std::find_if(unitLines.begin(), unitLines.end(),
+                                      [](const QString& line) { return line.contains("fault frozen-counter on"); });
+    const auto firstReleased = std::find_if(faulted, unitLines.end(),
+                                            [](const QString& line) { return releasedFrame.match(line).hasMatch(); });
+    EXPECT_TRUE(std::none_of(firstReleased, unitLines.end(), [](const QString& line) { return heldFrame.match(line).hasMatch(); }))
+        << "a held frame after the halt";
     window_.release();
 }
 

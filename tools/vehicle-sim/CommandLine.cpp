@@ -14,6 +14,9 @@ const char* usage()
   --name NAME          the unit's name (default "Tolvane Vehicle Unit")
   --scenario KIND      park-in, park-out or forward-backward (default park-in)
                          e.g. vehicle-sim --scenario forward-backward
+  --drive SECONDS      how long the car moves while the control is held before the manoeuvre is
+                       complete (default 4)
+                         e.g. vehicle-sim --drive 60
   --sensing SECONDS    after the phone asks to start, sense that long before offering the plan
                        (default 0); the phone waits on its "Loading..." screen and gives up
                        after 30 s with "Tolvane unavailable"

@@ -48,7 +48,7 @@ Manoeuvre::Timing timingOf(const VehicleUnit::Options& options)
 } // namespace
 
 VehicleUnit::VehicleUnit(foundation::RunLoop& loop, Options options)
-    : loop_(loop), options_(std::move(options)), timing_(timingOf(options_)), manoeuvre_(options_.scenario, Manoeuvre::START_DISTANCE, timing_)
+    : loop_(loop), options_(std::move(options)), timing_(timingOf(options_)), manoeuvre_(options_.scenario, options_.distance, timing_)
 {
     std::error_code ignored;
     // The application links only to units in a folder nobody else can write to.
@@ -148,7 +148,7 @@ void VehicleUnit::hangUp(const std::string& why)
     manoeuvre_.releaseControl();
     // The next phone that links finds the car ready for the same manoeuvre again.
     if (manoeuvre_.isOver())
-        manoeuvre_ = Manoeuvre(manoeuvre_.kind(), Manoeuvre::START_DISTANCE, timing_);
+        manoeuvre_ = Manoeuvre(manoeuvre_.kind(), options_.distance, timing_);
     if (interruption_)
         return;
     interruption_ = interruptionOnLinkLoss(manoeuvre_.phase());
@@ -276,7 +276,7 @@ void VehicleUnit::startScenario(ScenarioKind kind)
 {
     {
         std::lock_guard lock(mutex_);
-        manoeuvre_ = Manoeuvre(kind, Manoeuvre::START_DISTANCE, timing_);
+        manoeuvre_ = Manoeuvre(kind, options_.distance, timing_);
     }
     log("scenario " + std::string(scenarioName(kind)));
 }

@@ -40,6 +40,8 @@ public:
         std::string name = "Tolvane Vehicle Unit";
         std::string protocolString = "com.tolvane.control.protocol1";
         ScenarioKind scenario = ScenarioKind::parkIn;
+        // How far the car goes while held, one step a tick.
+        int distance = Manoeuvre::START_DISTANCE;
         // The answer to the phone's registration confirmation: the blinker variant instead of the plain one.
         bool blinkerRegistration = false;
         // How long the car senses after the phone asks it to start, before it offers its plan.

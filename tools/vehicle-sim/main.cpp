@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -77,6 +79,11 @@ int main(int argc, char** argv)
         } else if (argument == "--dead-man" && hasValue) {
             if (!readSeconds(argument, argv[++i], options.deadManInterval))
                 return 2;
+        } else if (argument == "--drive" && hasValue) {
+            double seconds = 0;
+            if (!readSeconds(argument, argv[++i], seconds))
+                return 2;
+            options.distance = std::max(1, static_cast<int>(std::lround(seconds / vehiclesim::VehicleUnit::TICK)));
         } else if (argument == "--sensing" && hasValue) {
             if (!readSeconds(argument, argv[++i], options.sensing))
                 return 2;
