@@ -7,8 +7,11 @@
 namespace tolvane {
 namespace {
 
-constexpr std::array<std::string_view, 8> kRawValues = {"Debug", "Trace", "Info", "Notice",
-                                                        "Error", "Warning", "Fault", "Critical"};
+constexpr auto kRawValues = std::to_array<std::string_view>({
+#define TOLVANE_CASE(name, raw) raw,
+    TOLVANE_LOG_LEVELS(TOLVANE_CASE)
+#undef TOLVANE_CASE
+});
 
 foundation::SystemLogType systemType(LogLevel level)
 {

@@ -8,7 +8,22 @@
 
 namespace tolvane {
 
-enum class LogLevel { debug, trace, info, notice, error, warning, fault, critical };
+// The levels in their order, each with its raw value.
+#define TOLVANE_LOG_LEVELS(X) \
+    X(debug, "Debug") \
+    X(trace, "Trace") \
+    X(info, "Info") \
+    X(notice, "Notice") \
+    X(error, "Error") \
+    X(warning, "Warning") \
+    X(fault, "Fault") \
+    X(critical, "Critical")
+
+enum class LogLevel {
+#define TOLVANE_CASE(name, raw) name,
+    TOLVANE_LOG_LEVELS(TOLVANE_CASE)
+#undef TOLVANE_CASE
+};
 
 std::string_view rawValue(LogLevel level);
 // Case-sensitive: "warning" is no level, "Warning" is.

@@ -8,11 +8,16 @@ namespace bt {
 
 // Whether this application may use Bluetooth, with the platform's raw values. Only `allowedAlways`
 // lets the application talk to the vehicle.
+#define BT_AUTHORIZATIONS(X) \
+    X(notDetermined, 0) \
+    X(restricted, 1) \
+    X(denied, 2) \
+    X(allowedAlways, 3)
+
 enum class Authorization : int {
-    notDetermined = 0,
-    restricted = 1,
-    denied = 2,
-    allowedAlways = 3,
+#define BT_CASE(name, raw) name = raw,
+    BT_AUTHORIZATIONS(BT_CASE)
+#undef BT_CASE
 };
 
 } // namespace bt
@@ -20,5 +25,9 @@ enum class Authorization : int {
 template <>
 struct foundation::EnumCases<bt::Authorization> {
     using E = bt::Authorization;
-    static constexpr std::array all{E::notDetermined, E::restricted, E::denied, E::allowedAlways};
+    static constexpr std::array all{
+#define BT_CASE(name, raw) E::name,
+        BT_AUTHORIZATIONS(BT_CASE)
+#undef BT_CASE
+    };
 };

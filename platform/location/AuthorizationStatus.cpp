@@ -5,16 +5,11 @@ namespace location {
 std::string_view caseName(AuthorizationStatus status)
 {
     switch (status) {
-    case AuthorizationStatus::notDetermined:
-        return "notDetermined";
-    case AuthorizationStatus::restricted:
-        return "restricted";
-    case AuthorizationStatus::denied:
-        return "denied";
-    case AuthorizationStatus::authorizedAlways:
-        return "authorizedAlways";
-    case AuthorizationStatus::authorizedWhenInUse:
-        return "authorizedWhenInUse";
+#define LOCATION_CASE(name, raw) \
+    case AuthorizationStatus::name: \
+        return #name;
+        LOCATION_AUTHORIZATION_STATUSES(LOCATION_CASE)
+#undef LOCATION_CASE
     }
     return "unknown";
 }

@@ -10,12 +10,17 @@
 namespace location {
 
 // Whether the application may use the phone's position, with the platform's raw values.
+#define LOCATION_AUTHORIZATION_STATUSES(X) \
+    X(notDetermined, 0) \
+    X(restricted, 1) \
+    X(denied, 2) \
+    X(authorizedAlways, 3) \
+    X(authorizedWhenInUse, 4)
+
 enum class AuthorizationStatus : int32_t {
-    notDetermined = 0,
-    restricted = 1,
-    denied = 2,
-    authorizedAlways = 3,
-    authorizedWhenInUse = 4,
+#define LOCATION_CASE(name, raw) name = raw,
+    LOCATION_AUTHORIZATION_STATUSES(LOCATION_CASE)
+#undef LOCATION_CASE
 };
 
 std::string_view caseName(AuthorizationStatus status);
@@ -27,5 +32,9 @@ std::optional<AuthorizationStatus> authorizationStatusNamed(std::string_view nam
 template <>
 struct foundation::EnumCases<location::AuthorizationStatus> {
     using E = location::AuthorizationStatus;
-    static constexpr std::array all{E::notDetermined, E::restricted, E::denied, E::authorizedAlways, E::authorizedWhenInUse};
+    static constexpr std::array all{
+#define LOCATION_CASE(name, raw) E::name,
+        LOCATION_AUTHORIZATION_STATUSES(LOCATION_CASE)
+#undef LOCATION_CASE
+    };
 };

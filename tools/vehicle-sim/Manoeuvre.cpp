@@ -59,11 +59,11 @@ std::pair<int, int> directionOfPlan(tolvane::BtSmpSelMd plan)
     return {leftRight[static_cast<size_t>((number - 1) % 3)], number <= 3 ? MOVING_FORWARD : MOVING_BACKWARD};
 }
 
-constexpr std::array<std::pair<ScenarioKind, std::string_view>, 3> kNames{{
-    {ScenarioKind::parkIn, "park-in"},
-    {ScenarioKind::parkOut, "park-out"},
-    {ScenarioKind::forwardBackward, "forward-backward"},
-}};
+constexpr auto kNames = std::to_array<std::pair<ScenarioKind, std::string_view>>({
+#define VEHICLESIM_CASE(name, text) {ScenarioKind::name, text},
+    VEHICLESIM_SCENARIOS(VEHICLESIM_CASE)
+#undef VEHICLESIM_CASE
+});
 
 std::string seconds(int steps)
 {
@@ -262,8 +262,11 @@ tolvane::MekCsrReq Manoeuvre::controlStateRequest() const
 
 std::string Manoeuvre::describe() const
 {
-    static constexpr std::array<std::string_view, 7> phases{"selecting", "sensing",        "operating", "resume-offered",
-                                                            "completed", "ended-half-way", "stopped"};
+    static constexpr auto phases = std::to_array<std::string_view>({
+#define VEHICLESIM_CASE(name, text) text,
+        VEHICLESIM_MANOEUVRE_PHASES(VEHICLESIM_CASE)
+#undef VEHICLESIM_CASE
+    });
     return std::string(scenarioName(kind_)) + " " + std::string(phases[static_cast<size_t>(phase_)]) +
            " dist=" + std::to_string(distance_) + (held_ ? " held" : " released");
 }

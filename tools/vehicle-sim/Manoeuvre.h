@@ -10,7 +10,17 @@
 
 namespace vehiclesim {
 
-enum class ScenarioKind { parkIn, parkOut, forwardBackward };
+// Each scenario with the name the command line gives it.
+#define VEHICLESIM_SCENARIOS(X) \
+    X(parkIn, "park-in") \
+    X(parkOut, "park-out") \
+    X(forwardBackward, "forward-backward")
+
+enum class ScenarioKind {
+#define VEHICLESIM_CASE(name, text) name,
+    VEHICLESIM_SCENARIOS(VEHICLESIM_CASE)
+#undef VEHICLESIM_CASE
+};
 
 std::optional<ScenarioKind> scenarioFromName(std::string_view name);
 std::string_view scenarioName(ScenarioKind kind);
@@ -35,7 +45,21 @@ struct ManoeuvreTiming {
 // whether to resume. The user's end request stops it at any time before the end.
 class Manoeuvre {
 public:
-    enum class Phase { selecting, sensing, operating, resumeOffered, completed, endedHalfway, stopped };
+    // Each phase with the name a description prints.
+#define VEHICLESIM_MANOEUVRE_PHASES(X) \
+    X(selecting, "selecting") \
+    X(sensing, "sensing") \
+    X(operating, "operating") \
+    X(resumeOffered, "resume-offered") \
+    X(completed, "completed") \
+    X(endedHalfway, "ended-half-way") \
+    X(stopped, "stopped")
+
+    enum class Phase {
+#define VEHICLESIM_CASE(name, text) name,
+        VEHICLESIM_MANOEUVRE_PHASES(VEHICLESIM_CASE)
+#undef VEHICLESIM_CASE
+    };
 
     using Timing = ManoeuvreTiming;
 

@@ -21,20 +21,11 @@ uint8_t reversedBits(uint8_t value)
 const char* buttonName(tolvane::BtSmpBtn button)
 {
     switch (button) {
-    case tolvane::BtSmpBtn::def:
-        return "def";
-    case tolvane::BtSmpBtn::start:
-        return "start";
-    case tolvane::BtSmpBtn::longpress:
-        return "longpress";
-    case tolvane::BtSmpBtn::directionChange:
-        return "directionChange";
-    case tolvane::BtSmpBtn::endHalfway:
-        return "endHalfway";
-    case tolvane::BtSmpBtn::end:
-        return "end";
-    case tolvane::BtSmpBtn::restart:
-        return "restart";
+#define TOLVANE_CASE(name, raw) \
+    case tolvane::BtSmpBtn::name: \
+        return #name;
+        TOLVANE_BT_SMP_BTNS(TOLVANE_CASE)
+#undef TOLVANE_CASE
     }
     return "?";
 }

@@ -4,10 +4,14 @@ namespace tolvane::app {
 
 std::string_view rawValue(EventCode code)
 {
-    static constexpr std::array<std::string_view, 24> raw = {
-        "N001", "L001", "L002", "L003", "E001", "E002", "E003", "E004", "E005", "E006", "E007", "E008",
-        "E009", "E010", "E011", "E012", "E013", "E014", "E015", "E016", "E017", "E018", "E019", "",
+    static constexpr std::array<std::string_view, foundation::allCases<EventCode>().size()> raw = {
+#define TOLVANE_CASE(name) #name,
+        TOLVANE_EVENT_CODES(TOLVANE_CASE)
+#undef TOLVANE_CASE
     };
+    // None, no reason yet, is the empty text.
+    if (code == EventCode::None)
+        return "";
     return raw[static_cast<size_t>(code)];
 }
 

@@ -9,22 +9,10 @@ namespace tolvane::app {
 
 std::string_view rawValue(UserDefaultsKey key)
 {
-    static constexpr std::array<std::string_view, 15> raw = {
-        "TolvaneControl_minimumLogLevel",
-        "TolvaneControl_localizedString",
-        "TolvaneControl_soundEnable",
-        "TolvaneControl_soundVolume",
-        "TolvaneControl_maximumNumberOfRetryOpenSession",
-        "TolvaneControl_intervalOfRetryOpenSession",
-        "TolvaneControl_shouldShowFirstTutorial",
-        "TolvaneControl_shouldShowFirstTutorialSkipButton",
-        "TolvaneControl_isAppKilled",
-        "TolvaneControl_CarRecords",
-        "TolvaneControl_checkedNotShowFirstTutorial",
-        "TolvaneControl_notShowFirstOperate",
-        "TolvaneControl_notShowPowerOffButtonHint",
-        "TolvaneControl_notShowInterruptButtonHint",
-        "TolvaneControl_notShowEndHalfwayButtonHint",
+    static constexpr std::array<std::string_view, foundation::allCases<UserDefaultsKey>().size()> raw = {
+#define TOLVANE_CASE(name) "TolvaneControl_" #name,
+        TOLVANE_USER_DEFAULTS_KEYS(TOLVANE_CASE)
+#undef TOLVANE_CASE
     };
     return raw[static_cast<size_t>(key)];
 }

@@ -7,22 +7,27 @@
 namespace tolvane::app {
 
 // Every key the application keeps in the user defaults. Raw values are "TolvaneControl_" + name.
+#define TOLVANE_USER_DEFAULTS_KEYS(X) \
+    X(minimumLogLevel) \
+    X(localizedString) \
+    X(soundEnable) \
+    X(soundVolume) \
+    X(maximumNumberOfRetryOpenSession) \
+    X(intervalOfRetryOpenSession) \
+    X(shouldShowFirstTutorial) \
+    X(shouldShowFirstTutorialSkipButton) \
+    X(isAppKilled) \
+    X(CarRecords) \
+    X(checkedNotShowFirstTutorial) \
+    X(notShowFirstOperate) \
+    X(notShowPowerOffButtonHint) \
+    X(notShowInterruptButtonHint) \
+    X(notShowEndHalfwayButtonHint)
+
 enum class UserDefaultsKey {
-    minimumLogLevel,
-    localizedString,
-    soundEnable,
-    soundVolume,
-    maximumNumberOfRetryOpenSession,
-    intervalOfRetryOpenSession,
-    shouldShowFirstTutorial,
-    shouldShowFirstTutorialSkipButton,
-    isAppKilled,
-    CarRecords,
-    checkedNotShowFirstTutorial,
-    notShowFirstOperate,
-    notShowPowerOffButtonHint,
-    notShowInterruptButtonHint,
-    notShowEndHalfwayButtonHint,
+#define TOLVANE_CASE(name) name,
+    TOLVANE_USER_DEFAULTS_KEYS(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 std::string_view rawValue(UserDefaultsKey key);
@@ -37,20 +42,8 @@ template <>
 struct foundation::EnumCases<tolvane::app::UserDefaultsKey> {
     using E = tolvane::app::UserDefaultsKey;
     static constexpr std::array all{
-        E::minimumLogLevel,
-        E::localizedString,
-        E::soundEnable,
-        E::soundVolume,
-        E::maximumNumberOfRetryOpenSession,
-        E::intervalOfRetryOpenSession,
-        E::shouldShowFirstTutorial,
-        E::shouldShowFirstTutorialSkipButton,
-        E::isAppKilled,
-        E::CarRecords,
-        E::checkedNotShowFirstTutorial,
-        E::notShowFirstOperate,
-        E::notShowPowerOffButtonHint,
-        E::notShowInterruptButtonHint,
-        E::notShowEndHalfwayButtonHint,
+#define TOLVANE_CASE(name) E::name,
+        TOLVANE_USER_DEFAULTS_KEYS(TOLVANE_CASE)
+#undef TOLVANE_CASE
     };
 };

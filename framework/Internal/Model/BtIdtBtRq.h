@@ -7,9 +7,14 @@
 namespace tolvane {
 
 // Request of the verification message.
+#define TOLVANE_BT_IDT_BT_RQS(X) \
+    X(parkInOrFowaback, 0) \
+    X(parkOut, 1)
+
 enum class BtIdtBtRq : uint8_t {
-    parkInOrFowaback = 0,
-    parkOut = 1,
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_BT_IDT_BT_RQS(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 } // namespace tolvane
@@ -17,5 +22,9 @@ enum class BtIdtBtRq : uint8_t {
 template <>
 struct foundation::EnumCases<tolvane::BtIdtBtRq> {
     using E = tolvane::BtIdtBtRq;
-    static constexpr std::array all{E::parkInOrFowaback, E::parkOut};
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_BT_IDT_BT_RQS(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

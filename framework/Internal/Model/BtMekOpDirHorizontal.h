@@ -7,10 +7,15 @@
 namespace tolvane {
 
 // Left/right part of the vehicle's current moving direction; `canter` is the centre.
+#define TOLVANE_BT_MEK_OP_DIR_HORIZONTALS(X) \
+    X(canter, 0) \
+    X(left, 1) \
+    X(right, 2)
+
 enum class BtMekOpDirHorizontal : uint8_t {
-    canter = 0,
-    left = 1,
-    right = 2,
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_BT_MEK_OP_DIR_HORIZONTALS(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 } // namespace tolvane
@@ -18,5 +23,9 @@ enum class BtMekOpDirHorizontal : uint8_t {
 template <>
 struct foundation::EnumCases<tolvane::BtMekOpDirHorizontal> {
     using E = tolvane::BtMekOpDirHorizontal;
-    static constexpr std::array all{E::canter, E::left, E::right};
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_BT_MEK_OP_DIR_HORIZONTALS(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

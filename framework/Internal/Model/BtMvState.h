@@ -7,11 +7,16 @@
 namespace tolvane {
 
 // State of a moving-object detector.
+#define TOLVANE_BT_MV_STATES(X) \
+    X(off, 0) \
+    X(on, 1) \
+    X(flash, 2) \
+    X(undefined, 3)
+
 enum class BtMvState : uint8_t {
-    off = 0,
-    on = 1,
-    flash = 2,
-    undefined = 3,
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_BT_MV_STATES(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 } // namespace tolvane
@@ -19,5 +24,9 @@ enum class BtMvState : uint8_t {
 template <>
 struct foundation::EnumCases<tolvane::BtMvState> {
     using E = tolvane::BtMvState;
-    static constexpr std::array all{E::off, E::on, E::flash, E::undefined};
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_BT_MV_STATES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

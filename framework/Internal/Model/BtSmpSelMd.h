@@ -7,14 +7,19 @@
 namespace tolvane {
 
 // The plan the user selected.
+#define TOLVANE_BT_SMP_SEL_MDS(X) \
+    X(parkplan0, 0) \
+    X(parkplan1, 1) \
+    X(parkplan2, 2) \
+    X(parkplan3, 3) \
+    X(parkplan4, 4) \
+    X(parkplan5, 5) \
+    X(parkplan6, 6)
+
 enum class BtSmpSelMd : uint32_t {
-    parkplan0 = 0,
-    parkplan1 = 1,
-    parkplan2 = 2,
-    parkplan3 = 3,
-    parkplan4 = 4,
-    parkplan5 = 5,
-    parkplan6 = 6,
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_BT_SMP_SEL_MDS(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 } // namespace tolvane
@@ -22,6 +27,9 @@ enum class BtSmpSelMd : uint32_t {
 template <>
 struct foundation::EnumCases<tolvane::BtSmpSelMd> {
     using E = tolvane::BtSmpSelMd;
-    static constexpr std::array all{E::parkplan0, E::parkplan1, E::parkplan2, E::parkplan3,
-                                    E::parkplan4, E::parkplan5, E::parkplan6};
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_BT_SMP_SEL_MDS(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

@@ -8,15 +8,20 @@
 namespace tolvane {
 
 // Three-bit distance code of a sonar sensor.
+#define TOLVANE_DETECT_DISTANCES(X) \
+    X(hide, 0) \
+    X(undetected, 1) \
+    X(mostShort, 2) \
+    X(short_, 3) \
+    X(middle, 4) \
+    X(long_, 5) \
+    X(mostLong, 6) \
+    X(undefined, 7)
+
 enum class DetectDistance : uint8_t {
-    hide = 0,
-    undetected = 1,
-    mostShort = 2,
-    short_ = 3,
-    middle = 4,
-    long_ = 5,
-    mostLong = 6,
-    undefined = 7,
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_DETECT_DISTANCES(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 // What the application is shown for a sensor's distance code: hidden, undetected, undefined and
@@ -28,6 +33,9 @@ ObstacleDistance obstacleDetectionPositionDistance(int64_t code);
 template <>
 struct foundation::EnumCases<tolvane::DetectDistance> {
     using E = tolvane::DetectDistance;
-    static constexpr std::array all{E::hide,   E::undetected, E::mostShort, E::short_,
-                                    E::middle, E::long_,      E::mostLong,  E::undefined};
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_DETECT_DISTANCES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

@@ -15,67 +15,72 @@ struct MekVerification;
 
 // A reason, known only inside the framework, to interrupt (HALT) or end (STOP) the operation. The
 // halt and stop twins of one reason share one public cause id.
+#define TOLVANE_INTERNAL_CAUSES(X) \
+    X(def, 0) \
+    X(haltReqBtLoss, 1) \
+    X(stopReqBtLoss, 2) \
+    X(haltVerificationBtLoss, 3) \
+    X(stopVerificationBtLoss, 4) \
+    X(outArea, 5) \
+    X(openDoor, 6) \
+    X(actPksb, 7) \
+    X(byDrive, 8) \
+    X(smartOpe, 9) \
+    X(canLoss, 10) \
+    X(lowBattery, 11) \
+    X(keyInCar, 12) \
+    X(beltOn, 13) \
+    X(plugConnect, 14) \
+    X(obstacle, 15) \
+    X(doorUnlock, 16) \
+    X(routeLost, 17) \
+    X(userSelf, 18) \
+    X(userDrive, 19) \
+    X(timeoutControl, 20) \
+    X(losePath, 21) \
+    X(vehicleFailOut, 22) \
+    X(usageProhibited, 23) \
+    X(cameraDart, 24) \
+    X(verifyFailOut, 25) \
+    X(noSpace, 26) \
+    X(apswPush, 27) \
+    X(pvmCancel, 28) \
+    X(sonarDart, 29) \
+    X(steepSlope, 30) \
+    X(temperatureLow, 31) \
+    X(overSpeed, 32) \
+    X(failFlag, 33) \
+    X(failMirror, 34) \
+    X(smartCancel, 35) \
+    X(brekeComplete, 36) \
+    X(breakTimeout, 37) \
+    X(cannotStartVehicleFailOut, 38) \
+    X(cannotStartUsageProhibited, 39) \
+    X(wrongWay, 40) \
+    X(cannotStartSmartCancel, 41) \
+    X(haltCounterAnomaly, 42) \
+    X(stopCounterAnomaly, 43) \
+    X(haltChecksumAnomaly, 44) \
+    X(stopChecksumAnomaly, 45) \
+    X(abnormalEnd, 46) \
+    X(sysInspect, 47) \
+    X(sysConfirm, 48) \
+    X(keysNoDetect, 49) \
+    X(abnormalButteryStatus, 50) \
+    X(abnormalConnectBattery, 51) \
+    X(abnormalKeyInCar, 52) \
+    X(haltBtOff, 53) \
+    X(stopBtOff, 54) \
+    X(haltDcucsrerInterrupt, 55) \
+    X(stopDcucsrerInterrupt, 56) \
+    X(haltDcuidterInterrupt, 57) \
+    X(stopDcuidterInterrupt, 58) \
+    X(deadLock, 59)
+
 enum class InternalCause : uint8_t {
-    def = 0,
-    haltReqBtLoss = 1,
-    stopReqBtLoss = 2,
-    haltVerificationBtLoss = 3,
-    stopVerificationBtLoss = 4,
-    outArea = 5,
-    openDoor = 6,
-    actPksb = 7,
-    byDrive = 8,
-    smartOpe = 9,
-    canLoss = 10,
-    lowBattery = 11,
-    keyInCar = 12,
-    beltOn = 13,
-    plugConnect = 14,
-    obstacle = 15,
-    doorUnlock = 16,
-    routeLost = 17,
-    userSelf = 18,
-    userDrive = 19,
-    timeoutControl = 20,
-    losePath = 21,
-    vehicleFailOut = 22,
-    usageProhibited = 23,
-    cameraDart = 24,
-    verifyFailOut = 25,
-    noSpace = 26,
-    apswPush = 27,
-    pvmCancel = 28,
-    sonarDart = 29,
-    steepSlope = 30,
-    temperatureLow = 31,
-    overSpeed = 32,
-    failFlag = 33,
-    failMirror = 34,
-    smartCancel = 35,
-    brekeComplete = 36,
-    breakTimeout = 37,
-    cannotStartVehicleFailOut = 38,
-    cannotStartUsageProhibited = 39,
-    wrongWay = 40,
-    cannotStartSmartCancel = 41,
-    haltCounterAnomaly = 42,
-    stopCounterAnomaly = 43,
-    haltChecksumAnomaly = 44,
-    stopChecksumAnomaly = 45,
-    abnormalEnd = 46,
-    sysInspect = 47,
-    sysConfirm = 48,
-    keysNoDetect = 49,
-    abnormalButteryStatus = 50,
-    abnormalConnectBattery = 51,
-    abnormalKeyInCar = 52,
-    haltBtOff = 53,
-    stopBtOff = 54,
-    haltDcucsrerInterrupt = 55,
-    stopDcucsrerInterrupt = 56,
-    haltDcuidterInterrupt = 57,
-    stopDcuidterInterrupt = 58,
-    deadLock = 59,
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_INTERNAL_CAUSES(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 // 1 is the most urgent, 16 the least.
@@ -100,25 +105,8 @@ template <>
 struct foundation::EnumCases<tolvane::InternalCause> {
     using E = tolvane::InternalCause;
     static constexpr std::array all{
-        E::def, E::haltReqBtLoss, E::stopReqBtLoss,
-        E::haltVerificationBtLoss, E::stopVerificationBtLoss, E::outArea,
-        E::openDoor, E::actPksb, E::byDrive,
-        E::smartOpe, E::canLoss, E::lowBattery,
-        E::keyInCar, E::beltOn, E::plugConnect,
-        E::obstacle, E::doorUnlock, E::routeLost,
-        E::userSelf, E::userDrive, E::timeoutControl,
-        E::losePath, E::vehicleFailOut, E::usageProhibited,
-        E::cameraDart, E::verifyFailOut, E::noSpace,
-        E::apswPush, E::pvmCancel, E::sonarDart,
-        E::steepSlope, E::temperatureLow, E::overSpeed,
-        E::failFlag, E::failMirror, E::smartCancel,
-        E::brekeComplete, E::breakTimeout, E::cannotStartVehicleFailOut,
-        E::cannotStartUsageProhibited, E::wrongWay, E::cannotStartSmartCancel,
-        E::haltCounterAnomaly, E::stopCounterAnomaly, E::haltChecksumAnomaly,
-        E::stopChecksumAnomaly, E::abnormalEnd, E::sysInspect,
-        E::sysConfirm, E::keysNoDetect, E::abnormalButteryStatus,
-        E::abnormalConnectBattery, E::abnormalKeyInCar, E::haltBtOff,
-        E::stopBtOff, E::haltDcucsrerInterrupt, E::stopDcucsrerInterrupt,
-        E::haltDcuidterInterrupt, E::stopDcuidterInterrupt, E::deadLock,
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_INTERNAL_CAUSES(TOLVANE_CASE)
+#undef TOLVANE_CASE
     };
 };

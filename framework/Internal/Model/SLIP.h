@@ -12,11 +12,16 @@ namespace tolvane {
 // Framing of messages on the accessory's byte stream (the byte values of RFC 1055).
 class SLIP {
 public:
+#define TOLVANE_SLIP_CODES(X) \
+    X(END, 0xC0) /* frame delimiter */ \
+    X(ESC, 0xDB) /* escape introducer */ \
+    X(ESC_END, 0xDC) /* after ESC: a data byte 0xC0 */ \
+    X(ESC_ESC, 0xDD) /* after ESC: a data byte 0xDB */
+
     enum class CODE : uint8_t {
-        END = 0xC0, // frame delimiter
-        ESC = 0xDB, // escape introducer
-        ESC_END = 0xDC, // after ESC: a data byte 0xC0
-        ESC_ESC = 0xDD, // after ESC: a data byte 0xDB
+#define TOLVANE_CASE(name, raw) name = raw,
+        TOLVANE_SLIP_CODES(TOLVANE_CASE)
+#undef TOLVANE_CASE
     };
 
     // One message as a frame: END, the escaped bytes, END. An empty message gives no frame at all.
@@ -35,5 +40,9 @@ public:
 template <>
 struct foundation::EnumCases<tolvane::SLIP::CODE> {
     using E = tolvane::SLIP::CODE;
-    static constexpr std::array all{E::END, E::ESC, E::ESC_END, E::ESC_ESC};
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_SLIP_CODES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

@@ -32,11 +32,7 @@ const OperateInfo kDefaultOperateInfo{
 ObstacleInfo defaultObstacleInfo()
 {
     ObstacleInfo info;
-    for (auto position :
-         {ObstaclePosition::FRONT_LEFT, ObstaclePosition::FRONT_RIGHT, ObstaclePosition::REAR_LEFT,
-          ObstaclePosition::REAR_RIGHT, ObstaclePosition::FRONT_LEFT_CENTER, ObstaclePosition::FRONT_RIGHT_CENTER,
-          ObstaclePosition::REAR_LEFT_CENTER, ObstaclePosition::REAR_RIGHT_CENTER, ObstaclePosition::FRONT_LEFT_SIDE,
-          ObstaclePosition::FRONT_RIGHT_SIDE, ObstaclePosition::REAR_LEFT_SIDE, ObstaclePosition::REAR_RIGHT_SIDE})
+    for (auto position : foundation::allCases<ObstaclePosition>())
         info.obstacles[position] = ObstacleDistance::NONE;
     return info;
 }

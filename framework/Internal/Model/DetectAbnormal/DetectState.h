@@ -6,15 +6,20 @@
 
 namespace tolvane {
 
+#define TOLVANE_DETECT_STATES(X) \
+    /* Not started: records are ignored. */ \
+    X(none) \
+    /* Started, nothing abnormal. */ \
+    X(normal) \
+    /* An abnormality: the detector's halt cause is posted. */ \
+    X(interrupt) \
+    /* The abnormality persisted: the detector's stop cause is posted. */ \
+    X(suspension)
+
 enum class DetectState {
-    // Not started: records are ignored.
-    none,
-    // Started, nothing abnormal.
-    normal,
-    // An abnormality: the detector's halt cause is posted.
-    interrupt,
-    // The abnormality persisted: the detector's stop cause is posted.
-    suspension,
+#define TOLVANE_CASE(name) name,
+    TOLVANE_DETECT_STATES(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 } // namespace tolvane
@@ -22,5 +27,9 @@ enum class DetectState {
 template <>
 struct foundation::EnumCases<tolvane::DetectState> {
     using E = tolvane::DetectState;
-    static constexpr std::array all{E::none, E::normal, E::interrupt, E::suspension};
+    static constexpr std::array all{
+#define TOLVANE_CASE(name) E::name,
+        TOLVANE_DETECT_STATES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

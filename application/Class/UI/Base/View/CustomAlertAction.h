@@ -10,7 +10,16 @@
 
 namespace tolvane::app {
 
-enum class CustomAlertControllerAction : uint8_t { cancel = 0, defaultAction = 1, destructive = 2 };
+#define TOLVANE_CUSTOM_ALERT_CONTROLLER_ACTIONS(X) \
+    X(cancel, 0) \
+    X(defaultAction, 1) \
+    X(destructive, 2)
+
+enum class CustomAlertControllerAction : uint8_t {
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_CUSTOM_ALERT_CONTROLLER_ACTIONS(TOLVANE_CASE)
+#undef TOLVANE_CASE
+};
 
 // One button of a custom alert: its title, style and what a tap on it does after the alert is gone.
 class CustomAlertAction : public std::enable_shared_from_this<CustomAlertAction> {
@@ -36,6 +45,10 @@ private:
 
 template <>
 struct foundation::EnumCases<tolvane::app::CustomAlertControllerAction> {
-    static constexpr std::array all{tolvane::app::CustomAlertControllerAction::cancel, tolvane::app::CustomAlertControllerAction::defaultAction,
-                                    tolvane::app::CustomAlertControllerAction::destructive};
+    using E = tolvane::app::CustomAlertControllerAction;
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_CUSTOM_ALERT_CONTROLLER_ACTIONS(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

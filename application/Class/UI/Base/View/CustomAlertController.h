@@ -26,7 +26,16 @@ class IDisplayModel;
 
 namespace tolvane::app {
 
-enum class CustomAlertControlerStyle : uint8_t { alert = 0, upperRight = 1, alertUpDown = 2 };
+#define TOLVANE_CUSTOM_ALERT_CONTROLER_STYLES(X) \
+    X(alert, 0) \
+    X(upperRight, 1) \
+    X(alertUpDown, 2)
+
+enum class CustomAlertControlerStyle : uint8_t {
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_CUSTOM_ALERT_CONTROLER_STYLES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+};
 
 // The application's own pop-up dialog: title, message, an optional animation view and up to three
 // buttons on a light grey card centred on the screen. It tells the framework when it comes on screen
@@ -92,6 +101,10 @@ private:
 
 template <>
 struct foundation::EnumCases<tolvane::app::CustomAlertControlerStyle> {
-    static constexpr std::array all{tolvane::app::CustomAlertControlerStyle::alert, tolvane::app::CustomAlertControlerStyle::upperRight,
-                                    tolvane::app::CustomAlertControlerStyle::alertUpDown};
+    using E = tolvane::app::CustomAlertControlerStyle;
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_CUSTOM_ALERT_CONTROLER_STYLES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

@@ -5,24 +5,11 @@ namespace tolvane::app {
 std::string_view caseName(InAppWarningKind kind)
 {
     switch (kind) {
-    case InAppWarningKind::failedToOpenTerminal:
-        return "failedToOpenTerminal";
-    case InAppWarningKind::timedOutActivation:
-        return "timedOutActivation";
-    case InAppWarningKind::timedOutRequestIDWaiting:
-        return "timedOutRequestIDWaiting";
-    case InAppWarningKind::cancelConfrim:
-        return "cancelConfrim";
-    case InAppWarningKind::timedOutCloseTerminal:
-        return "timedOutCloseTerminal";
-    case InAppWarningKind::disconnectAtIGONWarn:
-        return "disconnectAtIGONWarn";
-    case InAppWarningKind::timeoutAtIGONWarn:
-        return "timeoutAtIGONWarn";
-    case InAppWarningKind::overrideOperations:
-        return "overrideOperations";
-    case InAppWarningKind::none:
-        return "none";
+#define TOLVANE_CASE(name, raw) \
+    case InAppWarningKind::name: \
+        return #name;
+        TOLVANE_IN_APP_WARNING_KINDS(TOLVANE_CASE)
+#undef TOLVANE_CASE
     }
     return "none";
 }

@@ -10,16 +10,21 @@ namespace tolvane::app {
 
 // The application's own warnings. The request-ID time-out, the cancel confirmation and the override
 // warning are interruption alerts of a screen's alert stack; the others are shown by the warn screen.
+#define TOLVANE_IN_APP_WARNING_KINDS(X) \
+    X(failedToOpenTerminal, 0) \
+    X(timedOutActivation, 1) \
+    X(timedOutRequestIDWaiting, 2) \
+    X(cancelConfrim, 3) \
+    X(timedOutCloseTerminal, 4) \
+    X(disconnectAtIGONWarn, 5) \
+    X(timeoutAtIGONWarn, 6) \
+    X(overrideOperations, 7) \
+    X(none, 8)
+
 enum class InAppWarningKind : uint8_t {
-    failedToOpenTerminal = 0,
-    timedOutActivation = 1,
-    timedOutRequestIDWaiting = 2,
-    cancelConfrim = 3,
-    timedOutCloseTerminal = 4,
-    disconnectAtIGONWarn = 5,
-    timeoutAtIGONWarn = 6,
-    overrideOperations = 7,
-    none = 8,
+#define TOLVANE_CASE(name, raw) name = raw,
+    TOLVANE_IN_APP_WARNING_KINDS(TOLVANE_CASE)
+#undef TOLVANE_CASE
 };
 
 std::string_view caseName(InAppWarningKind kind);
@@ -29,7 +34,9 @@ std::string_view caseName(InAppWarningKind kind);
 template <>
 struct foundation::EnumCases<tolvane::app::InAppWarningKind> {
     using E = tolvane::app::InAppWarningKind;
-    static constexpr std::array all{E::failedToOpenTerminal, E::timedOutActivation, E::timedOutRequestIDWaiting,
-                                    E::cancelConfrim,        E::timedOutCloseTerminal, E::disconnectAtIGONWarn,
-                                    E::timeoutAtIGONWarn,    E::overrideOperations, E::none};
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_IN_APP_WARNING_KINDS(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

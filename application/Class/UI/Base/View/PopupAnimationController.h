@@ -10,7 +10,15 @@ namespace tolvane::app {
 // Fades a pop-up in on presentation and out on dismissal.
 class PopupAnimationController : public ui::IViewControllerAnimatedTransitioning {
 public:
-    enum class AnimationState : uint8_t { appearMenu = 0, dismissMenu = 1 };
+#define TOLVANE_POPUP_ANIMATION_STATES(X) \
+    X(appearMenu, 0) \
+    X(dismissMenu, 1)
+
+    enum class AnimationState : uint8_t {
+#define TOLVANE_CASE(name, raw) name = raw,
+        TOLVANE_POPUP_ANIMATION_STATES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 
     PopupAnimationController(double duration, AnimationState state) : duration_(duration), state_(state) {}
 
@@ -31,6 +39,10 @@ private:
 
 template <>
 struct foundation::EnumCases<tolvane::app::PopupAnimationController::AnimationState> {
-    static constexpr std::array all{tolvane::app::PopupAnimationController::AnimationState::appearMenu,
-                                    tolvane::app::PopupAnimationController::AnimationState::dismissMenu};
+    using E = tolvane::app::PopupAnimationController::AnimationState;
+    static constexpr std::array all{
+#define TOLVANE_CASE(name, raw) E::name,
+        TOLVANE_POPUP_ANIMATION_STATES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
 };

@@ -5,11 +5,11 @@ namespace tolvane::app {
 std::string_view caseName(TutorialMenuItem item)
 {
     switch (item) {
-    case TutorialMenuItem::Connection: return "Connection";
-    case TutorialMenuItem::ParkIn: return "ParkIn";
-    case TutorialMenuItem::ParkOut: return "ParkOut";
-    case TutorialMenuItem::Movie: return "Movie";
-    case TutorialMenuItem::Dummy: return "Dummy";
+#define TOLVANE_CASE(name, raw) \
+    case TutorialMenuItem::name: \
+        return #name;
+        TOLVANE_TUTORIAL_MENU_ITEMS(TOLVANE_CASE)
+#undef TOLVANE_CASE
     }
     return "Dummy";
 }

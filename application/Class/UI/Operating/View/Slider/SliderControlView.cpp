@@ -36,12 +36,11 @@ constexpr const char* statisticsKey = "tirmalunesko/kongchecaozuo/huadongbingcha
 const char* caseName(SliderControlView::TapState state)
 {
     switch (state) {
-    case SliderControlView::TapState::undetect:
-        return "undetect";
-    case SliderControlView::TapState::start:
-        return "start";
-    case SliderControlView::TapState::longTap:
-        return "longTap";
+#define TOLVANE_CASE(name) \
+    case SliderControlView::TapState::name: \
+        return #name;
+        TOLVANE_SLIDER_TAP_STATES(TOLVANE_CASE)
+#undef TOLVANE_CASE
     }
     return "";
 }

@@ -29,7 +29,12 @@ class OperateAnimation;
 // control lies at the window's origin. Main thread only.
 class SliderControlView : public ui::View {
 public:
-    enum class TapState { undetect, start, longTap };
+#define TOLVANE_SLIDER_TAP_STATES(X) X(undetect) X(start) X(longTap)
+    enum class TapState {
+#define TOLVANE_CASE(name) name,
+        TOLVANE_SLIDER_TAP_STATES(TOLVANE_CASE)
+#undef TOLVANE_CASE
+    };
     enum class LongTapInterruptionFactor { none, noTouching, outOfArea, multiTap };
     struct TouchInfo {
         ui::Point location; // window coordinates
