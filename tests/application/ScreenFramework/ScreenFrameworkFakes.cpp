@@ -1,16 +1,11 @@
 #include "ScreenFrameworkFakes.h"
 
+#include "foundation/Overloaded.h"
+
 #include <gtest/gtest.h>
 
 namespace screen_testing {
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::string pair(RequiredDisplayId displayId, CauseId cause)
 {
@@ -49,7 +44,7 @@ const AlertActions* alertActionsOf(const BaseAction& action)
 std::string describe(const BaseAction& action)
 {
     return std::visit(
-        Overloaded{
+        foundation::Overloaded{
             [](const BaseAction::setNavigationBarHidden& a) { return std::string("setNavigationBarHidden(") + (a.isHidden ? "true" : "false") + ")"; },
             [](const BaseAction::addStack& a) { return "addStack(" + pair(a.requiredDisplayId, a.causeId) + ", " + buttons(a.alertActions) + ")"; },
             [](const BaseAction::removeStack& a) { return "removeStack(" + priorityName(a.displayPriority) + ")"; },

@@ -285,7 +285,8 @@ TEST_F(TransitionManagerTest, ADisclaimerAlreadyInTheStackIsReplacedByAFreshOneO
     settle();
     ASSERT_EQ(stack->viewControllers().size(), 2u);
     EXPECT_NE(stack->viewControllers().back(), first);
-    EXPECT_EQ(std::type_index(typeid(*stack->viewControllers().back())), std::type_index(typeid(DisclaimerViewController)));
+    const auto& top = *stack->viewControllers().back();
+    EXPECT_EQ(std::type_index(typeid(top)), std::type_index(typeid(DisclaimerViewController)));
     EXPECT_EQ(transitionManager->currentDisplay(), disclaimer);
 }
 

@@ -36,7 +36,8 @@ TEST_F(StartScreenOptionTest, AStoryboardNameOpensItsScreenOverTheFirstScreen)
     EXPECT_EQ(StartScreenOption::open("Settings", *router), "");
     settle();
     ASSERT_EQ(stack->viewControllers().size(), 2u);
-    EXPECT_EQ(typeid(*stack->topViewController()), typeid(SettingsViewController));
+    const auto& top = *stack->topViewController();
+    EXPECT_EQ(typeid(top), typeid(SettingsViewController));
 }
 
 TEST_F(StartScreenOptionTest, AValueThatNamesNothingSaysWhyAndOpensNothing)

@@ -1,5 +1,7 @@
 #include "OperatingActionTexts.h"
 
+#include "foundation/Overloaded.h"
+
 #include <sstream>
 
 namespace operating_testing {
@@ -22,17 +24,12 @@ std::string number(double value)
     return out.str();
 }
 
-template <class... F>
-struct Visitor : F... {
-    using F::operator()...;
-};
-
 } // namespace
 
 std::string describe(const Action& action)
 {
     using A = Action;
-    return std::visit(Visitor{
+    return std::visit(foundation::Overloaded{
                           [](const A::setStateDirectionChangeForwardButton& a) { return pair("forwardButton", a.isHidden, a.isEnable); },
                           [](const A::setStateDirectionChangeBackwardButton& a) { return pair("backwardButton", a.isHidden, a.isEnable); },
                           [](const A::setStateEndHalfwayView& a) { return pair("endHalfway", a.isHidden, a.isEnable); },
@@ -54,7 +51,7 @@ std::string describe(const Action& action)
 std::string describe(const ControlAction& action)
 {
     using A = ControlAction;
-    return std::visit(Visitor{
+    return std::visit(foundation::Overloaded{
                           [](const A::setActive& a) { return "setActive(" + flag(a.isActive) + ")"; },
                           [](const A::setProgress& a) { return "setProgress(" + number(a.value) + ", " + number(a.maxValue) + ")"; },
                           [](const A::none&) { return std::string("none"); },
@@ -68,7 +65,7 @@ std::string describe(const ControlAction& action)
 std::string describe(const SonarAction& action)
 {
     using A = SonarAction;
-    return std::visit(Visitor{
+    return std::visit(foundation::Overloaded{
                           [](const A::setObstaclePositions& a) { return "obstacles(" + std::to_string(a.obstacles.size()) + ")"; },
                           [](const A::setIsMovingObjects& a) { return "moving(" + flag(a.isMovingObjects) + ")"; },
                           [](const A::none&) { return std::string("none"); },
