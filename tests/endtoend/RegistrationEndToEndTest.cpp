@@ -11,12 +11,15 @@
 #include "Class/UI/Base/View/CustomAlertController.h"
 #include "Class/UI/ConnectingForRegistration/View/ConnectingForRegistrationViewController.h"
 #include "Class/UI/ConnectionCompletionForRegistration/View/ConnectionCompletionForRegistrationViewController.h"
+#include "Class/UI/Disclaimer/View/DisclaimerPopViewController.h"
+#include "Class/UI/Disclaimer/View/DisclaimerViewController.h"
 #include "Class/UI/Registration/View/RegistrationViewController.h"
 #include "Class/UI/RegistrationDevices/View/RegistrationDevicesViewController.h"
 #include "Class/UI/RegistrationDevices/View/TerminalCell.h"
 #include "TolvaneFramework.h"
 
 #include "di/Assembly.h"
+#include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/NavigationController.h"
@@ -131,6 +134,33 @@ TEST_F(RegistrationEndToEndTest, AUserWithoutACarRegistersTheSimulatedUnitAndGoe
     EXPECT_EQ(router->currentDisplay(), DisplayType::disclaimer) << "the disclaimer is pushed on the main stack";
     EXPECT_EQ(stack->viewControllers().size(), 3u);
     EXPECT_EQ(&router->getTopNavigationController(*stack), stack.get()) << "the registration flow is closed";
+}
+
+TEST_F(RegistrationEndToEndTest, ExitOnTheTermsOfUseClosesTheLinkAndLeavesForTheFirstScreen)
+{
+    // The car the registration screen hands to the disclaimer.
+    CarRecordStore::shared().selectedCarRecord =
+        CarRecord{.CarID = "VIN0001", .CarImagePath = "", .CarName = "My first car", .CreateDate = "", .UpdateDate = ""};
+    router->showDisclaimer();
+    settle(2.0);
+    const auto disclaimer = shown<DisclaimerViewController>();
+    ASSERT_TRUE(disclaimer);
+    ASSERT_TRUE(unit->isConnected()) << "the link opens while the terms are shown";
+    const auto terms = disclaimer->popupVc.lock();
+    ASSERT_TRUE(terms);
+    ASSERT_EQ(terms->endButton->title(ui::ControlState::normal), "Exit");
+
+    tap(*terms->endButton);
+    settle(2.0);
+    EXPECT_EQ(EventStack::shared().stack(), std::vector<EventCode>{EventCode::E003});
+    EXPECT_FALSE(unit->isConnected()) << "the link is closed";
+    const auto framesAfterExit = unit->received().size();
+    settle(1.0);
+    EXPECT_EQ(unit->received().size(), framesAfterExit) << "no frame goes out after the exit";
+    EXPECT_EQ(stack->viewControllers().size(), 1u) << "the program is back on its first screen, not on an empty backdrop";
+    EXPECT_EQ(stack->presentedViewController(), nullptr);
+    EXPECT_EQ(ui::Application::shared().applicationState(), ui::ApplicationState::background) << "and leaves the foreground";
+    ui::Application::shared().reset();
 }
 
 TEST_F(RegistrationEndToEndTest, ASilentUnitFailsTheAttemptAfterFortySecondsAndASecondAttemptClearsTheFailure)

@@ -27,4 +27,14 @@ void leaveFeature(std::weak_ptr<IBaseViewModel> viewModel)
     });
 }
 
+void closeRunAndEnd(EventCode eventCode, std::weak_ptr<IBaseViewModel> viewModel)
+{
+    const bool hosted = TolvaneIntegrationAppHelper::shared().superViewController != nullptr;
+    closeRunAndLeave(eventCode, viewModel);
+    if (hosted)
+        return;
+    if (const auto model = viewModel.lock())
+        model->exitAppCycle();
+}
+
 } // namespace tolvane::app

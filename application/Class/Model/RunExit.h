@@ -15,5 +15,9 @@ class IBaseViewModel;
 void closeRunAndLeave(EventCode eventCode, std::weak_ptr<IBaseViewModel> viewModel);
 // The same without recording a close reason.
 void leaveFeature(std::weak_ptr<IBaseViewModel> viewModel);
+// As closeRunAndLeave, for a screen with nothing left to show once it is left: stand-alone, where
+// no host takes the feature away, the run's exit cycle runs at once, so that the link is closed and
+// the program goes back to its first screen instead of staying on an empty screen with a live link.
+void closeRunAndEnd(EventCode eventCode, std::weak_ptr<IBaseViewModel> viewModel);
 
 } // namespace tolvane::app

@@ -34,7 +34,7 @@ void DisclaimerViewModel::agree()
 
 void DisclaimerViewModel::exitFeature()
 {
-    closeRunAndLeave(EventCode::E003, std::static_pointer_cast<IBaseViewModel>(shared_from_this()));
+    closeRunAndEnd(EventCode::E003, std::static_pointer_cast<IBaseViewModel>(shared_from_this()));
 }
 
 } // namespace tolvane::app
