@@ -14,7 +14,7 @@ const char* usage()
   --name NAME          the unit's name (default "Tolvane Vehicle Unit")
   --scenario KIND      park-in, park-out or forward-backward (default park-in); the car asks the
                        phone to start parking out ("Start vehicle") or else parking in ("Continue")
-                         e.g. vehicle-sim --scenario forward-backward
+                         e.g. vehicle-sim --scenario park-out
   --sensing SECONDS    after the phone asks to start, sense that long before offering the plan
                        (default 0); the phone waits on its "Loading..." screen and gives up
                        after 30 s with "Tolvane unavailable"
