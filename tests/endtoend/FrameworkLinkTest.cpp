@@ -88,6 +88,31 @@ TEST_F(FrameworkLinkTest, ParkInMovesOnlyWhileTheSliderIsHeldAndReachesItsEnd)
     EXPECT_TRUE(unit->isConnected());
 }
 
+// The unit's start request follows the scenario it is told, also while the phone waits for the
+// user's start, and the run then goes the way it names.
+TEST_F(FrameworkLinkTest, TheStartRequestFollowsTheScenarioTheUnitIsToldAndTheRunGoesThatWay)
+{
+    connect();
+    display->notifyWaitingConnectConfirm();
+    time.advance(0.5);
+    ASSERT_EQ(screens.values, std::vector{R::START_PARK_IN});
+
+    unit->startScenario(vehiclesim::ScenarioKind::parkOut);
+    time.advance(0.5);
+    EXPECT_EQ(screens.values.back(), R::START_PARK_OUT);
+    unit->startScenario(vehiclesim::ScenarioKind::parkIn);
+    time.advance(0.5);
+    EXPECT_EQ(screens.values.back(), R::START_PARK_IN);
+    unit->startScenario(vehiclesim::ScenarioKind::parkOut);
+    time.advance(0.5);
+    ASSERT_EQ(screens.values.back(), R::START_PARK_OUT);
+
+    user->notifyUserOperation(K::REQ_START_TOLVANE{});
+    time.advance(0.5);
+    EXPECT_EQ(screens.values.back(), R::SEL_PARK_OUT);
+    EXPECT_EQ(causes.values, std::vector{CauseId::DEF});
+}
+
 bool isHeld(const vehiclesim::VehicleUnit::Received& frame)
 {
     return frame.operation && frame.operation->operation.act == tolvane::BtSmpAct::on &&

@@ -21,6 +21,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace standalone {
 namespace {
@@ -37,11 +38,16 @@ const QRegularExpression releasedFrame("rx operation act=\\w+ btn=\\w+ x=0 y=0 "
 const QColor buttonBlue(0x2f, 0x7d, 0xf6);
 const QColor cardWhite(0xff, 0xff, 0xff);
 const QColor touchBoxGrey(0x8a, 0x94, 0xa6);
+const QColor startVehicleRed(0xff, 0x5a, 0x4e);
 // A pop-up's face, a shade away from the screens' background, and the line between the two
 // buttons of a pop-up that has two.
 const QColor popupGrey(0xf2, 0xf2, 0xf2);
 const QColor popupButtonLine(0xd9, 0xd9, 0xd9);
 constexpr int kExactly = 2;
+
+// The start button of a car that asks to park out is the red "Start vehicle", of any other the
+// blue "Continue".
+QColor startButtonOf(std::string_view scenario) { return scenario == "park-out" ? startVehicleRed : buttonBlue; }
 
 // Where the rig taps on the screens and pop-ups it meets.
 const QPoint powerButton{316, 69};
@@ -139,14 +145,14 @@ protected:
 
     // The first-run tutorial, registering the unit, the disclaimer, the touch test and the start, up
     // to the plan.
-    void walkToThePlan()
+    void walkToThePlan(QColor startButton)
     {
         ASSERT_NO_FATAL_FAILURE(pageThroughTheFirstTutorial());
         ASSERT_NO_FATAL_FAILURE(tap("firstRegistration", {100, 696}));
         ASSERT_NO_FATAL_FAILURE(tap("registrationDevices", {195, 307}, cardWhite));
         ASSERT_NO_FATAL_FAILURE(tap("connectionCompletionForRegistration", {100, 760}));
         ASSERT_NO_FATAL_FAILURE(tap("registration", {100, 760}));
-        ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan());
+        ASSERT_NO_FATAL_FAILURE(walkFromTheTermsToThePlan(startButton));
     }
 
     // A later start: the car registered and the first-run tutorial seen, as a first run leaves
@@ -162,14 +168,14 @@ protected:
     }
 
     // The terms of use, the touch test and the start, up to the plan.
-    void walkFromTheTermsToThePlan()
+    void walkFromTheTermsToThePlan(QColor startButton = buttonBlue)
     {
         ASSERT_NO_FATAL_FAILURE(tap("disclaimer", {230, 674}));
         ASSERT_NO_FATAL_FAILURE(waitForScreen("touchPreConfirmation"));
         ASSERT_TRUE(window_.waitForColour(195, 628, touchBoxGrey));
         ASSERT_TRUE(window_.waitForStill(QRect(135, 570, 117, 117)));
         scratchTheTouchBox();
-        ASSERT_NO_FATAL_FAILURE(tap("activation", {100, 696}));
+        ASSERT_NO_FATAL_FAILURE(tap("activation", {100, 696}, startButton));
     }
 
     // Swipes to the last page, the one with the start button, and presses it.
@@ -264,7 +270,7 @@ protected:
 TEST_P(WholeRoad, FromAFirstStartToTheClosingScreen)
 {
     const Road& road = GetParam();
-    ASSERT_NO_FATAL_FAILURE(walkToThePlan());
+    ASSERT_NO_FATAL_FAILURE(walkToThePlan(startButtonOf(road.scenario)));
     ASSERT_NO_FATAL_FAILURE(driveFromThePlan(road.scenario, road.planChoice));
     if (road.dropWhileHolding) {
         // The finger stays down: the new link must still get no held point, and the car stands.

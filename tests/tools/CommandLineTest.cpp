@@ -30,7 +30,7 @@ TEST(CommandLineTest, TheHelpShowsAnExampleOfEveryRoadAndEndsWithANewline)
         ASSERT_FALSE(text.empty()) << option;
         EXPECT_NE(text.find("e.g. vehicle-sim"), std::string::npos) << text;
     }
-    for (const char* road : {"plan choice", "direction switch", "interrupt", "resume", "end half-way", "end  "}) {
+    for (const char* road : {"start switch", "plan choice", "direction switch", "interrupt", "resume", "end half-way", "end  "}) {
         const std::string text = entry(answers, road);
         ASSERT_FALSE(text.empty()) << road;
         EXPECT_NE(text.find("e.g. vehicle-sim"), std::string::npos) << text;

@@ -66,15 +66,18 @@ TEST(ManoeuvreTest, EachScenarioHasItsOwnScreens)
         BtMekDspId selecting, operating, completed;
         // Only a parked-in car ends the session itself, a second after completing.
         bool endsSession;
+        tolvane::BtIdtBtRq startRequest;
     } cases[] = {
-        {ScenarioKind::parkIn, BtMekDspId::sel_parkin_vertical, BtMekDspId::controlling_inpark, BtMekDspId::parkin_comp, true},
+        {ScenarioKind::parkIn, BtMekDspId::sel_parkin_vertical, BtMekDspId::controlling_inpark, BtMekDspId::parkin_comp, true,
+         tolvane::BtIdtBtRq::parkInOrFowaback},
         {ScenarioKind::parkOut, BtMekDspId::sel_parkout_vertical, BtMekDspId::controlling_outpark,
-         BtMekDspId::parkout_comp, false},
+         BtMekDspId::parkout_comp, false, tolvane::BtIdtBtRq::parkOut},
         {ScenarioKind::forwardBackward, BtMekDspId::sel_forward_backward, BtMekDspId::controlling_fowaback,
-         BtMekDspId::arrival, false},
+         BtMekDspId::arrival, false, tolvane::BtIdtBtRq::parkInOrFowaback},
     };
     for (const auto& c : cases) {
         Manoeuvre car(c.kind, 1);
+        EXPECT_EQ(car.startRequest(), c.startRequest);
         EXPECT_EQ(car.displayId(), c.selecting);
         car.operationReceived({.act = BtSmpAct::on, .btn = BtSmpBtn::longpress});
         EXPECT_EQ(car.displayId(), c.operating);

@@ -12,8 +12,9 @@ const char* usage()
                        "tolvane-accessories")
   --serial SERIAL      the unit's serial number, the terminal id (default VIN0001)
   --name NAME          the unit's name (default "Tolvane Vehicle Unit")
-  --scenario KIND      park-in, park-out or forward-backward (default park-in)
-                         e.g. vehicle-sim --scenario forward-backward
+  --scenario KIND      park-in, park-out or forward-backward (default park-in); the car asks the
+                       phone to start parking out ("Start vehicle") or else parking in ("Continue")
+                         e.g. vehicle-sim --scenario park-out
   --drive SECONDS      how long the car moves while the control is held before the manoeuvre is
                        complete (default 4)
                          e.g. vehicle-sim --drive 60
@@ -39,6 +40,10 @@ Commands on standard input (and for --at), one per line:
   resume                    the car goes on after a halt or stop
   fault names: bad-checksum frozen-counter jumping-counter silence abnormality stall
 How the car answers the phone (each answer is a line "car: ..." in the log):
+  start switch         "scenario KIND" while the phone shows its start button: the car asks for
+                       that start instead, and the phone switches between "Continue" (park-in,
+                       forward-backward) and "Start vehicle" (park-out)
+                         e.g. vehicle-sim --at "15:scenario park-out"   (then "scenario park-in")
   plan choice          it moves the way the chosen plan leads: forward or backward, and for
                        parking out to the left, straight or to the right
                          e.g. vehicle-sim --scenario forward-backward   (the plan's lower end)

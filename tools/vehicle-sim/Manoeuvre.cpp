@@ -8,6 +8,7 @@
 namespace vehiclesim {
 namespace {
 
+using tolvane::BtIdtBtRq;
 using tolvane::BtMekDspId;
 using tolvane::BtSmpBtn;
 
@@ -23,6 +24,8 @@ struct Scenario {
     // Whether the chosen plan is a moving direction (park-out and forward/backward) rather than a
     // parking space.
     bool planIsDirection;
+    // The start the car asks for in its verification message.
+    tolvane::BtIdtBtRq startRequest;
 };
 
 // Bits of the choosable directions.
@@ -37,15 +40,15 @@ Scenario scenarioOf(ScenarioKind kind)
     switch (kind) {
     case ScenarioKind::parkIn:
         return {BtMekDspId::sel_parkin_vertical, BtMekDspId::controlling_inpark, BtMekDspId::controlling_inpark_operation_disruption,
-                BtMekDspId::parkin_comp, 0, LEFT_SPACE, false};
+                BtMekDspId::parkin_comp, 0, LEFT_SPACE, false, BtIdtBtRq::parkInOrFowaback};
     case ScenarioKind::parkOut:
         return {BtMekDspId::sel_parkout_vertical, BtMekDspId::controlling_outpark, BtMekDspId::controlling_outpark_operation_disruption,
-                BtMekDspId::parkout_comp, FORWARD_LEFT | FORWARD | FORWARD_RIGHT, 0, true};
+                BtMekDspId::parkout_comp, FORWARD_LEFT | FORWARD | FORWARD_RIGHT, 0, true, BtIdtBtRq::parkOut};
     case ScenarioKind::forwardBackward:
         return {BtMekDspId::sel_forward_backward, BtMekDspId::controlling_fowaback, BtMekDspId::controlling_fowaback_operation_disruption,
-                BtMekDspId::arrival, FORWARD | BACKWARD, AHEAD, true};
+                BtMekDspId::arrival, FORWARD | BACKWARD, AHEAD, true, BtIdtBtRq::parkInOrFowaback};
     }
-    return {BtMekDspId::def, BtMekDspId::def, BtMekDspId::def, BtMekDspId::def, 0, 0, false};
+    return {BtMekDspId::def, BtMekDspId::def, BtMekDspId::def, BtMekDspId::def, 0, 0, false, BtIdtBtRq::parkInOrFowaback};
 }
 
 // The moving direction (left/right, forward/backward) of a chosen park-out or forward/backward
@@ -224,6 +227,8 @@ bool Manoeuvre::endsSession() const
     const bool ends = turnedOff || (kind_ == ScenarioKind::parkIn && phase_ == Phase::completed);
     return ends && timing_.sessionEndSteps && stepsInPhase_ >= *timing_.sessionEndSteps;
 }
+
+BtIdtBtRq Manoeuvre::startRequest() const { return scenarioOf(kind_).startRequest; }
 
 BtMekDspId Manoeuvre::displayId() const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Internal/Model/BtIdtBtRq.h"
 #include "Internal/Model/BtMekDspId.h"
 #include "Internal/Model/MekCsrReq.h"
 #include "Internal/Model/SmpOperation.h"
@@ -84,6 +85,8 @@ public:
     // so; the phone waits for that.
     bool endsSession() const;
     tolvane::BtMekDspId displayId() const;
+    // What the car asks the phone to start: parking out, or parking in (forward/backward included).
+    tolvane::BtIdtBtRq startRequest() const;
     // The control-state request the car sends now (counter and checksum are added when written).
     tolvane::MekCsrReq controlStateRequest() const;
     // "park-in operating dist=31 held"

@@ -131,7 +131,9 @@ void VehicleUnit::accept()
     connectionWatch_ = loop_.watchFd(fd, foundation::FdCondition::readable, [this] { readFromPhone(); });
     connectionWatch_->setEnabled(!faults_.contains(Fault::stall));
     log("link: phone connected");
-    send("verification", VehicleMessageWriter::verification({}));
+    tolvane::MekVerification greeting;
+    greeting.IDTBTRQ = manoeuvre().startRequest();
+    send("verification", VehicleMessageWriter::verification(greeting));
 }
 
 void VehicleUnit::hangUp(const std::string& why)
@@ -221,6 +223,7 @@ void VehicleUnit::tick()
             event = manoeuvre_.step();
         sessionOver = manoeuvre_.endsSession();
         request = manoeuvre_.controlStateRequest();
+        verification.IDTBTRQ = manoeuvre_.startRequest();
         if (confirmingRegistration_)
             request.MEKDSPID = options_.blinkerRegistration ? tolvane::BtMekDspId::blinker_registration_confirmation
                                                             : tolvane::BtMekDspId::vehicle_registration_confirmation;
