@@ -55,7 +55,7 @@ void TerminalStore::PeriodicSendTask::sendData()
     if (!terminal || !dataCodingModel_)
         return;
     const foundation::Bytes data = dataCodingModel_->encode();
-    myLog("蓝牙数据", "发送数据：" + foundation::hexString(data, " "), false, "sendData()");
+    myLog("蓝牙数据", [data] { return "发送数据：" + foundation::hexString(data, " "); }, false, "sendData()");
     terminal->_sendOperationData(data);
 }
 

@@ -21,7 +21,7 @@ const char* label(accessory::Stream::Direction direction)
     return direction == accessory::Stream::Direction::input ? "Socket(Input)" : "Socket(Output)";
 }
 
-void log(std::string message, LogLevel level, std::vector<LabelledValue> values, std::string_view function)
+void log(LogMessage message, LogLevel level, std::vector<LabelledValue> values, std::string_view function)
 {
     LogManager::print(std::move(message), level, {.values = std::move(values), .function = function});
 }
@@ -251,7 +251,7 @@ void Terminal::receivedMessage(const foundation::Bytes& message)
 void Terminal::_sendOperationData(const foundation::Bytes& data)
 {
     write(data);
-    log(foundation::hexString(data, " "), LogLevel::information, {}, "_sendOperationData(_:)");
+    log([data] { return foundation::hexString(data, " "); }, LogLevel::information, {}, "_sendOperationData(_:)");
 }
 
 void Terminal::write(const foundation::Bytes& data)

@@ -35,7 +35,7 @@
 namespace tolvane::app {
 namespace {
 
-void log(std::string message, LogLevel level, std::string_view function, std::vector<LabelledValue> values = {})
+void log(LogMessage message, LogLevel level, std::string_view function, std::vector<LabelledValue> values = {})
 {
     LogManager::print(std::move(message), level, {.values = std::move(values), .function = function});
 }
@@ -580,8 +580,8 @@ void TerminalStore::centralManagerDidUpdateState(bt::PowerState state)
 void TerminalStore::receivedMessage(const foundation::Bytes& message)
 {
     // A peer sending garbage must not fill the disk with its hex: a chunk shows its first bytes.
-    const std::string hex = foundation::hexStringCut(message, " ", LOGGED_CHUNK_BYTES);
-    myLog("蓝牙数据", "收到数据：" + hex, false, "receivedMessage(message:)");
+    auto hex = [message] { return foundation::hexStringCut(message, " ", LOGGED_CHUNK_BYTES); };
+    myLog("蓝牙数据", [hex] { return "收到数据：" + hex(); }, false, "receivedMessage(message:)");
     log(hex, LogLevel::information, "receivedMessage(message:)");
     if (auto dataCodingModel = this->dataCodingModel())
         dataCodingModel->decode(message);

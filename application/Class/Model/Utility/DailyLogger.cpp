@@ -36,9 +36,9 @@ std::string_view lastPathComponent(std::string_view path)
 
 // A line as handed over: stamped on the caller's thread, formatted on the logging queue.
 struct DailyLogger::Line {
-    std::string time;
+    foundation::Date time;
     std::string thread;
-    std::string message;
+    LogMessage message;
     std::vector<LabelledValue> values;
     LogLevel level;
     std::string file;
@@ -92,14 +92,14 @@ std::string DailyLogger::periodicLogFilePath() const
     return paths ? paths->periodic : std::string();
 }
 
-void DailyLogger::print(std::string message, LogLevel level, LogOptions options, std::source_location location)
+void DailyLogger::print(LogMessage message, LogLevel level, LogOptions options, std::source_location location)
 {
     if (!paths_.withLock([](const std::optional<Paths>& paths) { return paths.has_value(); }))
         return;
     if (levelNumber(level) < environment_.minimumLogLevel)
         return;
     Line line{
-        .time = foundation::DateFormatter("yyyy/MM/dd HH:mm:ss.SSS").string(environment_.clock.wallNow()),
+        .time = environment_.clock.wallNow(),
         .thread = callerThreadName(),
         .message = std::move(message),
         .values = std::move(options.values),
@@ -124,7 +124,7 @@ void DailyLogger::enqueue(Queued entry)
 
 std::string DailyLogger::format(const Line& line) const
 {
-    std::string text = line.time;
+    std::string text = foundation::DateFormatter("yyyy/MM/dd HH:mm:ss.SSS").string(line.time);
     auto field = [&text](std::string_view value) {
         text += "\t[";
         text += value;
@@ -138,7 +138,10 @@ std::string DailyLogger::format(const Line& line) const
     field(std::string(lastPathComponent(line.file)) + "(" + std::to_string(line.line) + ")");
     field(line.function);
     text += '\t';
-    foundation::appendEscapedLogText(text, line.message);
+    if (const auto* made = std::get_if<std::string>(&line.message))
+        foundation::appendEscapedLogText(text, *made);
+    else
+        foundation::appendEscapedLogText(text, std::get<std::function<std::string()>>(line.message)());
     for (const LabelledValue& value : line.values) {
         text += '\t';
         foundation::appendEscapedLogText(text, value.label);

@@ -18,9 +18,14 @@
 #include <source_location>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace tolvane::app {
+
+// A line's message, or what makes it on the logging queue, so that a caller on a link thread hands
+// over only raw parts (such as a frame's bytes) and never formats them itself.
+using LogMessage = std::variant<std::string, std::function<std::string()>>;
 
 // What a caller may add to a log line beside its message and level.
 struct LogOptions {
@@ -72,7 +77,7 @@ public:
 
     // Fixes the two file paths on the logging queue and removes daily files older than the kept days.
     void setUp();
-    void print(std::string message, LogLevel level, LogOptions options, std::source_location location);
+    void print(LogMessage message, LogLevel level, LogOptions options, std::source_location location);
     // Runs `write` on the logging queue in its turn among the lines; the text it returns goes to the
     // console in its place among theirs.
     void writeInLineOrder(std::function<std::string()> write);
@@ -94,7 +99,6 @@ private:
     // Writes every line queued so far, then runs their completions.
     void writeQueued();
     std::string format(const Line& line) const;
-
     Environment environment_;
     // Fixed on the logging queue by setUp(); nothing is written before.
     struct Paths {

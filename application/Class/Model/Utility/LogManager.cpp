@@ -59,7 +59,7 @@ void LogManager::setup()
     logger->setUp();
 }
 
-void LogManager::print(std::string message, LogLevel level, LogOptions options, std::source_location location)
+void LogManager::print(LogMessage message, LogLevel level, LogOptions options, std::source_location location)
 {
     if (auto logger = currentLogger())
         logger->print(std::move(message), level, std::move(options), location);

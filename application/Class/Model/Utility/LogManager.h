@@ -17,7 +17,7 @@ public:
     // Called once at launch, after the minimum level was stored: makes the logger for the
     // documents folder with its own logging thread (unless one was installed) and sets it up.
     static void setup();
-    static void print(std::string message, LogLevel level, LogOptions options = {},
+    static void print(LogMessage message, LogLevel level, LogOptions options = {},
                       std::source_location location = std::source_location::current());
     static void startPeriodicTimer();
     static void stopPeriodicTimer();

@@ -12,13 +12,17 @@ namespace tolvane::app {
 void myLog(std::string_view tag, std::string_view message, bool asynchronous, std::string_view function,
            std::source_location location)
 {
-    std::string text = "[";
-    text += tag;
-    text += "] ";
-    text += message;
+    myLog(tag, [message = std::string(message)] { return message; }, asynchronous, function, location);
+}
+
+void myLog(std::string_view tag, std::function<std::string()> message, bool asynchronous, std::string_view function,
+           std::source_location location)
+{
     std::string functionName = function.empty() ? std::string(location.function_name()) : std::string(function);
-    LogManager::writeOnLoggingQueue([text = std::move(text), functionName = std::move(functionName),
-                                     file = location.file_name(), line = location.line(), asynchronous] {
+    LogManager::writeOnLoggingQueue([tag = std::string(tag), message = std::move(message),
+                                     functionName = std::move(functionName), file = location.file_name(),
+                                     line = location.line(), asynchronous] {
+        const std::string text = "[" + tag + "] " + message();
         elclog::ELCLog::write(text, MY_LOG_FLAG, file, functionName.c_str(), line, asynchronous);
         return "[MyLog]" + foundation::escapedLogText(text) + "\n";
     });

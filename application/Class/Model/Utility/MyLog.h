@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <source_location>
+#include <string>
 #include <string_view>
 
 namespace tolvane::app {
@@ -15,5 +17,8 @@ inline constexpr std::string_view kLifecycleTag = "生命周期";
 // console. `function` is the caller's name as the line shows it; the C++ name when empty.
 void myLog(std::string_view tag, std::string_view message, bool asynchronous = false, std::string_view function = {},
            std::source_location location = std::source_location::current());
+// The same with the message made where the line is written, off a link thread when called on one.
+void myLog(std::string_view tag, std::function<std::string()> message, bool asynchronous = false,
+           std::string_view function = {}, std::source_location location = std::source_location::current());
 
 } // namespace tolvane::app

@@ -111,6 +111,28 @@ TEST_F(DailyLoggerTest, ALineHasItsFieldsInOrderJoinedByTabs)
         EXPECT_EQ(written[i], head + cases[i].tail);
 }
 
+TEST_F(DailyLoggerTest, ALineIsMadeOnTheLoggingQueueWithTheTimeItWasPrintedAt)
+{
+    auto logger = setUpLogger(3);
+    std::vector<const foundation::RunLoop*> madeOn;
+    auto hexOf = [&madeOn](std::string hex) {
+        return [&madeOn, hex] {
+            madeOn.push_back(foundation::RunLoop::current());
+            return hex;
+        };
+    };
+    logger->print(hexOf("5A 01"), LogLevel::warning, {.function = "f"}, std::source_location::current());
+    logger->print(hexOf("dropped"), LogLevel::information, {.function = "f"}, std::source_location::current());
+    time.advanceWhileBlocked(*queue, 2.0);
+    EXPECT_TRUE(madeOn.empty());
+
+    const auto written = lines("logging_260301.log");
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_TRUE(written[0].starts_with("2026/03/01 23:05:06.789\t")) << written[0];
+    EXPECT_TRUE(written[0].ends_with("\t[f]\t5A 01")) << written[0];
+    EXPECT_EQ(madeOn, std::vector<const foundation::RunLoop*>{queue.get()});
+}
+
 TEST_F(DailyLoggerTest, ControlCharactersFromOutsideAreEscapedSoEachLineKeepsItsFields)
 {
     auto logger = setUpLogger();
