@@ -52,6 +52,13 @@ qint64 storedDate(foundation::Date date)
 
 foundation::Date dateFrom(qint64 microseconds)
 {
+    // A store written elsewhere may hold any integer; the clock holds a narrower range.
+    constexpr auto latest = std::chrono::duration_cast<std::chrono::microseconds>(foundation::Date::max().time_since_epoch());
+    constexpr auto earliest = std::chrono::duration_cast<std::chrono::microseconds>(foundation::Date::min().time_since_epoch());
+    if (microseconds >= latest.count())
+        return foundation::Date::max();
+    if (microseconds <= earliest.count())
+        return foundation::Date::min();
     return foundation::Date(std::chrono::duration_cast<foundation::Date::duration>(std::chrono::microseconds(microseconds)));
 }
 

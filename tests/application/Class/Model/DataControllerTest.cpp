@@ -218,6 +218,33 @@ TEST_F(DataControllerTest, RowsPersistAcrossReopenInARollbackJournalStore)
     QSqlDatabase::removeDatabase("journal-probe");
 }
 
+// A store the program did not write may hold any integer as a date; one beyond what the clock can
+// hold reads as the clock's far end instead of wrapping round.
+TEST_F(DataControllerTest, ADateBeyondTheClocksRangeReadsAsItsEnd)
+{
+    std::string id;
+    {
+        auto store = open();
+        id = store->insertHistory();
+        ASSERT_TRUE(store->closeHistory(id, EventCode::L003, "car"));
+    }
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "far-dates");
+        raw.setDatabaseName(folder.filePath("TolvaneControl.sqlite"));
+        ASSERT_TRUE(raw.open());
+        QSqlQuery query(raw);
+        ASSERT_TRUE(query.exec("UPDATE TolvaneControlHistory SET launchDate = 9223372036854775807, "
+                               "closeDate = -9223372036854775807"));
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase("far-dates");
+
+    const auto rows = open()->fetchAllHistories();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].launchDate, foundation::Date::max());
+    EXPECT_EQ(rows[0].closeDate, foundation::Date::min());
+}
+
 TEST_F(DataControllerTest, DeletionsWaitForTheSaveAndRemoveARowOrACarsRows)
 {
     auto store = open();
