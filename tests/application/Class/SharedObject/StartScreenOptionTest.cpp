@@ -81,7 +81,8 @@ TEST_F(StartScreenOptionTest, AScreenOfTheRoadOpensOverTheFirstScreenTheStartChe
     settle();
     ASSERT_EQ(stack->viewControllers().size(), 3u);
     EXPECT_EQ(stack->viewControllers()[1], first);
-    EXPECT_EQ(typeid(*stack->topViewController()), typeid(SettingsViewController));
+    const auto& top = *stack->topViewController();
+    EXPECT_EQ(typeid(top), typeid(SettingsViewController));
     settle();
     EXPECT_EQ(stack->viewControllers().size(), 3u) << "once";
 
