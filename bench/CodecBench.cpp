@@ -211,9 +211,5 @@ private:
 
 int main(int argc, char** argv)
 {
-    initializeInterleaved(argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return runInterleaved<RatioReporter>(argc, argv);
 }

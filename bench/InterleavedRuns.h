@@ -19,6 +19,17 @@ inline void initializeInterleaved(int argc, char** argv)
     benchmark::Initialize(&count, args.data());
 }
 
+// Runs every benchmark interleaved, then lets `Reporter` print its ratios; the body of each bench's main.
+template <class Reporter>
+int runInterleaved(int argc, char** argv)
+{
+    initializeInterleaved(argc, argv);
+    Reporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
+
 // The median of the interleaved repetitions of a benchmark, by its full name ("BM_Name/150"), in
 // wall-clock time or in the CPU time of the benchmark's thread.
 class MedianReporter : public benchmark::ConsoleReporter {

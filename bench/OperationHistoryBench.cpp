@@ -200,9 +200,5 @@ int main(int argc, char** argv)
     static QTemporaryDir folders;
     setenv("TOLVANE_DATA_DIR", (folders.path() + "/data").toUtf8().constData(), 1);
     setenv("TOLVANE_ACCESSORY_DIR", (folders.path() + "/accessories").toUtf8().constData(), 1);
-    initializeInterleaved(argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return runInterleaved<RatioReporter>(argc, argv);
 }
