@@ -29,6 +29,19 @@ class FrameworkLinkTest : public endtoend::SimulatedLink {
 protected:
     FrameworkLinkTest() { openLink(); }
 
+    // From the start screen to a park-in to the left with the slider held.
+    void holdOnALeftParkIn()
+    {
+        display->notifyWaitingConnectConfirm();
+        time.advance(0.5);
+        user->notifyUserOperation(K::REQ_START_TOLVANE{});
+        time.advance(0.5);
+        user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{tolvane::PlanParkInDirection::LEFT});
+        time.advance(0.5);
+        slide->onTap(true);
+        time.advance(0.5);
+    }
+
     int64_t remainingDistance() const
     {
         return operate.values.empty() ? -1 : operate.values.back().remainDistance;
@@ -128,14 +141,7 @@ size_t heldFramesSince(const std::vector<vehiclesim::VehicleUnit::Received>& rec
 TEST_F(FrameworkLinkTest, AMainLoopStuckWhileHoldingEndsTheHoldWithinThreeSendCyclesUntilTheFingerLifts)
 {
     connect();
-    display->notifyWaitingConnectConfirm();
-    time.advance(0.5);
-    user->notifyUserOperation(K::REQ_START_TOLVANE{});
-    time.advance(0.5);
-    user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{tolvane::PlanParkInDirection::LEFT});
-    time.advance(0.5);
-    slide->onTap(true);
-    time.advance(0.5);
+    holdOnALeftParkIn();
     ASSERT_TRUE(unit->manoeuvre().isHeld());
 
     const foundation::Seconds blockedAt = time.now();
@@ -161,15 +167,8 @@ TEST_F(FrameworkLinkTest, AUnitThatStopsReadingReadsAfterTheReleaseAtMostTheOneH
         SCOPED_TRACE(stallSeconds);
         if (!store->isConnected())
             connect();
-        display->notifyWaitingConnectConfirm();
         unit->startScenario(vehiclesim::ScenarioKind::parkIn);
-        time.advance(0.5);
-        user->notifyUserOperation(K::REQ_START_TOLVANE{});
-        time.advance(0.5);
-        user->notifyUserOperation(K::NOTIFY_DECIDE_SELECTED_DIRECTION_PARK_IN{tolvane::PlanParkInDirection::LEFT});
-        time.advance(0.5);
-        slide->onTap(true);
-        time.advance(0.5);
+        holdOnALeftParkIn();
         ASSERT_TRUE(unit->manoeuvre().isHeld());
 
         unit->setFault(vehiclesim::Fault::stall, true);
